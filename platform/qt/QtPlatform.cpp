@@ -1,0 +1,79 @@
+#include "platform/qt/QtPlatform.h"
+
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
+#include "platform/Sound.h"
+#include "platform/qt/QtSound.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPointer>
+#include <QUrl>
+
+namespace platform {
+
+namespace {
+
+QPointer<QWidget> g_boxParent;
+
+int ShowQtMessageBox(const std::string& text, const std::string& caption, unsigned style) {
+    QWidget* parent = QApplication::activeWindow();
+    if (!parent)
+        parent = g_boxParent.data();
+    QMessageBox box(parent);
+    box.setWindowTitle(QString::fromStdString(caption));
+    box.setText(QString::fromStdString(text));
+    switch (style & MB_ICONMASK) {
+    case MB_ICONEXCLAMATION:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MB_ICONINFORMATION:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    switch (style & MB_BUTTONMASK) {
+    case MB_OKCANCEL:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case MB_YESNO:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    default:
+        return IDOK;
+    }
+}
+
+} // namespace
+
+void SetMessageBoxParent(QWidget* parent) {
+    g_boxParent = parent;
+}
+
+void InstallQtPlatform() {
+    SetMessageBoxHandler(ShowQtMessageBox);
+    SetSoundHandler([](const std::string& name) { CQtSound::Instance().Play(name); });
+    SetShellHandler([](const std::string& path) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    });
+}
+
+} // namespace platform

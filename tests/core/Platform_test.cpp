@@ -1,0 +1,164 @@
+// The small platform services: paths, hubs, the generator, dates, dialog units.
+#include "platform/Clock.h"
+#include "platform/DataPath.h"
+#include "platform/DialogUnits.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+#include "platform/Shell.h"
+#include "platform/Sound.h"
+#include "tests/support/Recorders.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace platform;
+using namespace testing_support;
+
+TEST(DataPath, MatchesEachComponentIgnoringCase) {
+    TempDir dir;
+    WriteBytes(dir.File("data/Sound.dat"), "TRUE\r\n");
+    WriteBytes(dir.File("players/John0.ply"), "");
+    ScopedDataFolder folder(dir.Path());
+    EXPECT_EQ(RealPath("Data\\Sound.dat"), dir.File("data/Sound.dat"));
+    EXPECT_EQ(RealPath("DATA\\sound.DAT"), dir.File("data/Sound.dat"));
+    EXPECT_EQ(RealPath("players\\john0.ply"), dir.File("players/John0.ply"));
+    EXPECT_EQ(RealPath("players\\"), dir.File("players/"));
+    // Missing components keep the case as written.
+    EXPECT_EQ(RealPath("Data\\New.dat"), dir.File("data/New.dat"));
+    EXPECT_EQ(RealPath("Games\\A0.gme"), dir.File("Games/A0.gme"));
+}
+
+TEST(DataPath, ExactNameWinsOverAnotherCase) {
+    TempDir dir;
+    WriteBytes(dir.File("data/a.txt"), "lower");
+    WriteBytes(dir.File("data/A.txt"), "upper");
+    EXPECT_EQ(RealPathIn(dir.Path(), "data\\A.txt"), dir.File("data/A.txt"));
+    EXPECT_EQ(RealPathIn(dir.Path(), "data/a.txt"), dir.File("data/a.txt"));
+}
+
+TEST(DataPath, PlainFileNamesAndFolders) {
+    EXPECT_TRUE(IsPlainFileName("John0.ply"));
+    EXPECT_FALSE(IsPlainFileName(""));
+    EXPECT_FALSE(IsPlainFileName(".."));
+    EXPECT_FALSE(IsPlainFileName("../x.ply"));
+    EXPECT_FALSE(IsPlainFileName("a\\b"));
+    TempDir dir;
+    ScopedDataFolder folder(dir.Path());
+    EXPECT_TRUE(EnsureFolder("players\\"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("players")));
+    EXPECT_TRUE(EnsureFolder("players\\"));
+    WriteBytes(dir.File("ants"), "a file, not a folder");
+    EXPECT_FALSE(EnsureFolder("ants\\"));
+}
+
+TEST(MessageHub, RecordsCaptionsAndAnswersFromTheScript) {
+    MessageRecorder boxes;
+    EXPECT_EQ(MessageBox("Hello"), IDOK);
+    EXPECT_EQ(boxes.last().caption, "Deduxa");
+    EXPECT_EQ(MessageBox("Sure?", "Confirmation", MB_YESNO), IDYES);
+    boxes.Answer(IDNO);
+    EXPECT_EQ(MessageBox("Sure?", "Confirmation", MB_YESNO), IDNO);
+    boxes.Answer(IDCANCEL);
+    bool ranWhileOpen = false;
+    boxes.Answer(IDOK, [&] { ranWhileOpen = true; });
+    EXPECT_EQ(MessageBox("a", "", MB_OKCANCEL), IDCANCEL);
+    EXPECT_FALSE(ranWhileOpen);
+    EXPECT_EQ(MessageBox("b", "", MB_OKCANCEL | MB_ICONEXCLAMATION), IDOK);
+    EXPECT_TRUE(ranWhileOpen);
+    ASSERT_EQ(boxes.count(), 5u);
+    EXPECT_EQ(boxes.boxes()[1].caption, "Confirmation");
+    EXPECT_EQ(boxes.last().style, MB_OKCANCEL | MB_ICONEXCLAMATION);
+}
+
+TEST(MessageHub, WithoutAHandlerAnswersTheFirstButton) {
+    auto previous = SetMessageBoxHandler({});
+    EXPECT_EQ(MessageBox("x", "", MB_YESNO), IDYES);
+    EXPECT_EQ(MessageBox("x", "", MB_OKCANCEL), IDOK);
+    SetMessageBoxHandler(previous);
+}
+
+TEST(SoundHub, PlaysOnlyWhileSoundIsOn) {
+    {
+        SoundRecorder sounds(true);
+        PlaySound("data\\start.wav");
+        SetSoundOn(false);
+        PlaySound("data\\click.wav");
+        SetSoundOn(true);
+        PlaySound("data\\wrong.wav");
+        EXPECT_EQ(sounds.names(), (std::vector<std::string>{"data\\start.wav", "data\\wrong.wav"}));
+    }
+    SoundRecorder off(false);
+    PlaySound("data\\start.wav");
+    EXPECT_TRUE(off.names().empty());
+}
+
+TEST(HelpAndShellHubs, RecordTheirCalls) {
+    HelpRecorder help;
+    ShellRecorder shell;
+    int owner = 0;
+    ShowHelpTopic(8, &owner);
+    EXPECT_TRUE(OpenInTextViewer("/tmp/stats.txt"));
+    ASSERT_EQ(help.calls().size(), 1u);
+    EXPECT_EQ(help.calls()[0].topic, 8);
+    EXPECT_EQ(help.calls()[0].owner, &owner);
+    EXPECT_EQ(shell.paths(), std::vector<std::string>{"/tmp/stats.txt"});
+}
+
+TEST(Random, FollowsTheGeneratorExactly) {
+    SeedRandom(1);
+    std::vector<int> values;
+    for (int i = 0; i < 5; ++i)
+        values.push_back(NextRandom());
+    EXPECT_EQ(values, (std::vector<int>{41, 18467, 6334, 26500, 19169}));
+    SeedRandom(0xFFFFFFFFu);
+    for (int i = 0; i < 1000; ++i) {
+        int v = NextRandom();
+        ASSERT_GE(v, 0);
+        ASSERT_LE(v, kRandMax);
+    }
+}
+
+class DateTexts : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* tz = std::getenv("TZ");
+        m_oldTz = tz ? tz : "";
+        m_hadTz = tz != nullptr;
+        setenv("TZ", "UTC", 1);
+        tzset();
+    }
+    void TearDown() override {
+        if (m_hadTz)
+            setenv("TZ", m_oldTz.c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+    std::string m_oldTz;
+    bool m_hadTz = false;
+};
+
+TEST_F(DateTexts, EnglishWeekdaysAndTwelveHourClock) {
+    PinnedClock clock(1049207100); // Tuesday 1 April 2003, 14:25 UTC
+    EXPECT_EQ(FormatDateText(kFinishedFormat, Now()),
+              "Finished this game on Tuesday, 04/01/03 at 02:25 PM");
+    clock.Set(946684800); // Saturday 1 January 2000, midnight
+    EXPECT_EQ(FormatDateText(kLastPlayedFormat, Now()),
+              "Last played this game on Saturday, 01/01/00 at 12:00 AM");
+    clock.Set(946684800 + 12 * 3600 + 5 * 60); // noon and five minutes
+    EXPECT_EQ(FormatDateText("%I:%M %p %B %b %a %Y %%", Now()), "12:05 PM January Jan Sat 2000 %");
+}
+
+TEST(DialogUnits, ConversionAndFixedScale) {
+    EXPECT_EQ(DluToPixelsX(40, 6), 60);
+    EXPECT_EQ(DluToPixelsY(14, 13), 23); // 22.75 rounds to 23
+    // Base units 8 x 16 change nothing.
+    for (int v : {0, 1, 7, 40, 123, 640}) {
+        EXPECT_EQ(FixedScaleX(v, 8), v - v % 2) << v;
+        EXPECT_EQ(FixedScaleY(v, 16), v - v % 2) << v;
+    }
+    EXPECT_EQ(FixedScaleX(40, 10), 32);
+    EXPECT_EQ(FixedScaleY(40, 20), 32);
+}

@@ -1,0 +1,133 @@
+#include "tests/support/Recorders.h"
+
+#include "platform/DataPath.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+namespace testing_support {
+
+MessageRecorder::MessageRecorder() {
+    m_previous = platform::SetMessageBoxHandler(
+        [this](const std::string& text, const std::string& caption, unsigned style) {
+            m_boxes.push_back({text, caption, style});
+            int result = (style & platform::MB_BUTTONMASK) == platform::MB_YESNO ? platform::IDYES
+                                                                                 : platform::IDOK;
+            std::function<void()> whileOpen;
+            if (!m_script.empty()) {
+                result = m_script.front().result;
+                whileOpen = std::move(m_script.front().whileOpen);
+                m_script.pop_front();
+            }
+            RecordedBox box = m_boxes.back();
+            if (whileOpen)
+                whileOpen();
+            if (m_everyBox)
+                m_everyBox(box);
+            return result;
+        });
+}
+
+MessageRecorder::~MessageRecorder() {
+    platform::SetMessageBoxHandler(std::move(m_previous));
+}
+
+void MessageRecorder::Answer(int result, std::function<void()> whileOpen) {
+    m_script.push_back({result, std::move(whileOpen)});
+}
+
+std::vector<std::string> MessageRecorder::texts() const {
+    std::vector<std::string> out;
+    for (const auto& b : m_boxes)
+        out.push_back(b.text);
+    return out;
+}
+
+SoundRecorder::SoundRecorder(bool soundOn) : m_previousOn(platform::SoundOn()) {
+    platform::SetSoundOn(soundOn);
+    m_previous =
+        platform::SetSoundHandler([this](const std::string& name) { m_names.push_back(name); });
+}
+
+SoundRecorder::~SoundRecorder() {
+    platform::SetSoundHandler(std::move(m_previous));
+    platform::SetSoundOn(m_previousOn);
+}
+
+HelpRecorder::HelpRecorder() {
+    m_previous = platform::SetHelpHandler([this](int topic, void* owner) {
+        m_calls.push_back({topic, owner});
+    });
+}
+
+HelpRecorder::~HelpRecorder() {
+    platform::SetHelpHandler(std::move(m_previous));
+}
+
+ShellRecorder::ShellRecorder() {
+    m_previous = platform::SetShellHandler([this](const std::string& path) {
+        m_paths.push_back(path);
+        return true;
+    });
+}
+
+ShellRecorder::~ShellRecorder() {
+    platform::SetShellHandler(std::move(m_previous));
+}
+
+PinnedClock::PinnedClock(std::time_t t) : m_time(t) {
+    m_previous = platform::SetClockHandler([this] { return m_time; });
+}
+
+PinnedClock::~PinnedClock() {
+    platform::SetClockHandler(std::move(m_previous));
+}
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "deduxa-test-XXXXXX").string();
+    std::vector<char> buf(pattern.begin(), pattern.end());
+    buf.push_back('\0');
+    if (!::mkdtemp(buf.data()))
+        throw std::runtime_error("mkdtemp failed");
+    m_path = std::string(buf.data()) + "/";
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+ScopedDataFolder::ScopedDataFolder(const std::string& folder) : m_previous(platform::DataFolder()) {
+    platform::SetDataFolder(folder);
+}
+
+ScopedDataFolder::~ScopedDataFolder() {
+    platform::SetDataFolder(m_previous);
+}
+
+std::string SharedTestData(const std::string& relative) {
+    return std::string(DEDUXA_SHARED_DIR) + "/testdata/" + relative;
+}
+
+std::string SourcePath(const std::string& relative) {
+    return std::string(DEDUXA_SOURCE_DIR) + "/" + relative;
+}
+
+} // namespace testing_support
