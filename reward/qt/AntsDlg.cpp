@@ -1,14 +1,13 @@
 #include "reward/qt/AntsDlg.h"
 
 #include "board/Texts.h"
-#include "board/qt/DibStatic.h"
-#include "board/qt/PaletteStatic.h"
 #include "platform/DataPath.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
 #include "resources/dialogs/Dlg143.h"
 #include "reward/AntsData.h"
 #include "reward/Texts.h"
+#include "reward/qt/AntsPictures.h"
 #include "reward/qt/HighScoresDlg.h"
 
 #include <QCloseEvent>
@@ -23,15 +22,15 @@ constexpr int kCaughtId = 1049;
 } // namespace
 
 CAntsDlg::CAntsDlg(QWidget* parent) : CTemplateDialog(kDlg143, parent) {
-    m_field = new CPaletteStatic(this);
+    m_field = new CAntsFieldPicture(this);
     ReplaceControl(kFieldId, m_field);
     for (int i = 0; i < reward::kAntCount; ++i) {
-        m_ants[i] = new CDibStatic(this);
+        m_ants[i] = new CAntSprite(this);
         ReplaceControl(kFirstAntId + i, m_ants[i]);
     }
     // Clicks on the pictures belong to the dialog, which tests the ants' boxes.
     m_field->setAttribute(Qt::WA_TransparentForMouseEvents);
-    for (CDibStatic* ant : m_ants)
+    for (CAntSprite* ant : m_ants)
         ant->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_timer.setInterval(reward::kTickMs);
     connect(&m_timer, &QTimer::timeout, this, &CAntsDlg::OnTimer);
@@ -77,8 +76,7 @@ bool CAntsDlg::OnInitDialog() {
         m_boxes[i] = box;
         m_ants[i]->setGeometry(box.left, box.top, box.Width(), box.Height());
         if (CAntsData::IsPictureName(place.name)) {
-            m_ants[i]->LoadPicture(m_field->Palette(),
-                                   platform::RealPath(CAntsData::FrameStem(place.name)),
+            m_ants[i]->LoadPicture(m_field->Palette(), CAntsData::FrameStem(place.name),
                                    box.Width(), box.Height());
         } else {
             for (int frame = 0; frame < 4; ++frame)
@@ -106,14 +104,14 @@ void CAntsDlg::OnTimer() {
     case CAntsGame::TickStep::Wait:
         return;
     case CAntsGame::TickStep::ShowIntro:
-        // Ticks keep arriving while the box is open; the game waits for it.
-        platform::MessageBox(m_game.IntroText(), reward::kIntroCaption, platform::MB_OK);
-        m_game.IntroClosed();
+        // The box is opened once this tick is over, so that the timer keeps
+        // ticking while it is open; those ticks wait for it to close.
+        QMetaObject::invokeMethod(this, &CAntsDlg::ShowIntro, Qt::QueuedConnection);
         return;
     case CAntsGame::TickStep::Run:
         break;
     }
-    for (CDibStatic* ant : m_ants)
+    for (CAntSprite* ant : m_ants)
         ant->Tick();
     if (m_game.CountDown()) {
         EndGame();
@@ -121,6 +119,11 @@ void CAntsDlg::OnTimer() {
         return;
     }
     UpdateData();
+}
+
+void CAntsDlg::ShowIntro() {
+    platform::MessageBox(m_game.IntroText(), reward::kIntroCaption, platform::MB_OK);
+    m_game.IntroClosed();
 }
 
 void CAntsDlg::OnClick(const QPoint& point) {

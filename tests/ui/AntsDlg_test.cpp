@@ -1,9 +1,8 @@
-#include "board/qt/DibStatic.h"
-#include "board/qt/PaletteStatic.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "reward/Texts.h"
 #include "reward/qt/AntsDlg.h"
+#include "reward/qt/AntsPictures.h"
 #include "reward/qt/HighScoresDlg.h"
 #include "reward/qt/RewardGame.h"
 #include "tests/support/AntsFixtures.h"
@@ -44,6 +43,13 @@ int AntFrame(CAntsDlg* dlg, int i) {
 
 QString Text(CAntsDlg* dlg, int id) {
     return dlg->ItemText(id);
+}
+
+// The first tick, and the introduction it opens (answered by the recorder).
+void PlayIntro(CAntsDlg* dlg) {
+    dlg->OnTimer();
+    QCoreApplication::sendPostedEvents(dlg, QEvent::MetaCall);
+    ASSERT_FALSE(dlg->Game().IntroPending());
 }
 
 // Ticks until ant i shows a frame that can be caught (the real timer is not
@@ -158,7 +164,7 @@ TEST(AntsDlg, TheTimeShowsTwoDigitsOnceTheCountdownRuns) {
     driver.Then([&](QDialog* d) {
         auto* dlg = static_cast<CAntsDlg*>(d);
         shown << Text(dlg, 1048);
-        dlg->OnTimer(); // the introduction
+        PlayIntro(dlg);
         for (int i = 0; i < 8; ++i) {
             dlg->OnTimer();
             if (shown.back() != Text(dlg, 1048))
@@ -178,7 +184,7 @@ TEST(AntsDlg, AClickOnARisenAntCatchesItAndAClickOnAHoleDoesNot) {
     ModalDriver driver;
     driver.Then([&](QDialog* d) {
         auto* dlg = static_cast<CAntsDlg*>(d);
-        dlg->OnTimer(); // the introduction
+        PlayIntro(dlg);
         ASSERT_TRUE(TickUntilRisen(dlg, 0));
         sounds.clear();
         QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(0).center());
@@ -195,8 +201,8 @@ TEST(AntsDlg, AClickOnARisenAntCatchesItAndAClickOnAHoleDoesNot) {
 
         // The bare field.
         sounds.clear();
-        QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->Field()->geometry().bottomRight() -
-                                                       QPoint(5, 5));
+        QTest::mouseClick(dlg, Qt::LeftButton, {},
+                          dlg->Field()->geometry().bottomRight() - QPoint(5, 5));
         EXPECT_EQ(dlg->Game().AntsCaught(), 1);
         EXPECT_EQ(sounds.names(), std::vector<std::string>{"data\\shoop.wav"});
 
@@ -223,7 +229,7 @@ TEST(AntsDlg, OverlappingRisenAntsAreAllCaughtByOneClick) {
     ModalDriver driver;
     driver.Then([&](QDialog* d) {
         auto* dlg = static_cast<CAntsDlg*>(d);
-        dlg->OnTimer();
+        PlayIntro(dlg);
         // Tick until both are out of their holes at once.
         int n = 0;
         while (!(reward::CanCatch(AntFrame(dlg, 0)) && reward::CanCatch(AntFrame(dlg, 1))) &&
@@ -252,7 +258,7 @@ TEST(AntsDlg, WithSoundsOffNothingPlaysAndCatchingCountsTheSame) {
     ModalDriver driver;
     driver.Then([&](QDialog* d) {
         auto* dlg = static_cast<CAntsDlg*>(d);
-        dlg->OnTimer();
+        PlayIntro(dlg);
         ASSERT_TRUE(TickUntilRisen(dlg, 3));
         QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(3).center());
         QTest::mouseClick(dlg, Qt::LeftButton, {}, QPoint(2, 2));
@@ -279,7 +285,7 @@ TEST(AntsDlg, TimeOutStopsTheTimerAndShowsTheTableWithTheNewEntryOnce) {
     std::vector<std::string> soundsAtTable;
     driver.Then([&](QDialog* d) {
         auto* dlg = static_cast<CAntsDlg*>(d);
-        dlg->OnTimer(); // the introduction
+        PlayIntro(dlg);
         ASSERT_TRUE(TickUntilRisen(dlg, 2));
         QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(2).center());
         while (!dlg->Game().Ended() && ticks < 1000) {
@@ -357,11 +363,11 @@ TEST(AntsDlg, EnterAndEscapeEndWithoutTheEndOfTheGame) {
     SoundRecorder sounds;
     ModalDriver driver;
     driver.Then([](QDialog* d) {
-        static_cast<CAntsDlg*>(d)->OnTimer();
+        PlayIntro(static_cast<CAntsDlg*>(d));
         QTest::keyClick(d, Qt::Key_Return);
     });
     driver.Then([](QDialog* d) {
-        static_cast<CAntsDlg*>(d)->OnTimer();
+        PlayIntro(static_cast<CAntsDlg*>(d));
         QTest::keyClick(d, Qt::Key_Escape);
     });
     {
@@ -431,7 +437,7 @@ TEST(AntsDlg, PicturesAreDrawnOnTheField) {
     driver.Then([&](QDialog* d) {
         auto* dlg = static_cast<CAntsDlg*>(d);
         before = dlg->grab().toImage();
-        dlg->OnTimer();
+        PlayIntro(dlg);
         ASSERT_TRUE(TickUntilRisen(dlg, 4));
         dlg->OnTimer(); // one step further: frame 2 or 3
         Pump(20);
