@@ -122,6 +122,8 @@ void CAntsDlg::OnTimer() {
 }
 
 void CAntsDlg::ShowIntro() {
+    if (m_game.Ended() || !isVisible())
+        return;
     platform::MessageBox(m_game.IntroText(), reward::kIntroCaption, platform::MB_OK);
     m_game.IntroClosed();
 }
