@@ -1,13 +1,14 @@
 #include "reward/qt/AntsDlg.h"
 
 #include "board/Texts.h"
+#include "board/qt/DibStatic.h"
+#include "board/qt/PaletteStatic.h"
 #include "platform/DataPath.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
 #include "resources/dialogs/Dlg143.h"
 #include "reward/AntsData.h"
 #include "reward/Texts.h"
-#include "reward/qt/AntsPictures.h"
 #include "reward/qt/HighScoresDlg.h"
 
 #include <QCloseEvent>
@@ -22,15 +23,15 @@ constexpr int kCaughtId = 1049;
 } // namespace
 
 CAntsDlg::CAntsDlg(QWidget* parent) : CTemplateDialog(kDlg143, parent) {
-    m_field = new CAntsFieldPicture(this);
+    m_field = new CPaletteStatic(this);
     ReplaceControl(kFieldId, m_field);
     for (int i = 0; i < reward::kAntCount; ++i) {
-        m_ants[i] = new CAntSprite(this);
+        m_ants[i] = new CDibStatic(this);
         ReplaceControl(kFirstAntId + i, m_ants[i]);
     }
     // Clicks on the pictures belong to the dialog, which tests the ants' boxes.
     m_field->setAttribute(Qt::WA_TransparentForMouseEvents);
-    for (CAntSprite* ant : m_ants)
+    for (CDibStatic* ant : m_ants)
         ant->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_timer.setInterval(reward::kTickMs);
     connect(&m_timer, &QTimer::timeout, this, &CAntsDlg::OnTimer);
@@ -59,7 +60,7 @@ bool CAntsDlg::OnInitDialog() {
     }
 
     if (CAntsData::IsPictureName(data.background))
-        m_field->LoadPicture(platform::RealPath(CAntsData::BackgroundFile(data.background)));
+        m_field->LoadPicture(CAntsData::BackgroundFile(data.background));
     else
         platform::MessageBox(board_texts::kErrorReadingDib);
 
@@ -74,9 +75,10 @@ bool CAntsDlg::OnInitDialog() {
         if (place.Box().IsEmpty())
             box = {};
         m_boxes[i] = box;
-        m_ants[i]->setGeometry(box.left, box.top, box.Width(), box.Height());
+        m_ants[i]->box = AntBox(i);
+        m_ants[i]->setGeometry(m_ants[i]->box);
         if (CAntsData::IsPictureName(place.name)) {
-            m_ants[i]->LoadPicture(m_field->Palette(), CAntsData::FrameStem(place.name),
+            m_ants[i]->LoadPicture(m_field->GetPalette(), CAntsData::FrameStem(place.name),
                                    box.Width(), box.Height());
         } else {
             for (int frame = 0; frame < 4; ++frame)
@@ -111,7 +113,7 @@ void CAntsDlg::OnTimer() {
     case CAntsGame::TickStep::Run:
         break;
     }
-    for (CAntSprite* ant : m_ants)
+    for (CDibStatic* ant : m_ants)
         ant->Tick();
     if (m_game.CountDown()) {
         EndGame();

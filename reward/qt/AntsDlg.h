@@ -11,8 +11,8 @@
 #include <array>
 #include <string>
 
-class CAntSprite;
-class CAntsFieldPicture;
+class CDibStatic;
+class CPaletteStatic;
 
 class CAntsDlg : public platform::CTemplateDialog {
     Q_OBJECT
@@ -28,8 +28,8 @@ public:
     void OnTimer();
 
     const CAntsGame& Game() const { return m_game; }
-    CAntsFieldPicture* Field() const { return m_field; }
-    CAntSprite* Ant(int index) const { return m_ants[index]; }
+    CPaletteStatic* Field() const { return m_field; }
+    CDibStatic* Ant(int index) const { return m_ants[index]; }
     // An ant's box in the dialog's client coordinates.
     QRect AntBox(int index) const;
     bool TimerRunning() const { return m_timer.isActive(); }
@@ -59,7 +59,7 @@ private:
 
     CAntsGame m_game;
     QTimer m_timer;
-    CAntsFieldPicture* m_field = nullptr;
-    std::array<CAntSprite*, reward::kAntCount> m_ants{};
+    CPaletteStatic* m_field = nullptr;
+    std::array<CDibStatic*, reward::kAntCount> m_ants{};
     std::array<reward::AntRect, reward::kAntCount> m_boxes{};
 };
