@@ -463,3 +463,50 @@ TEST(AntsDlg, PicturesAreDrawnOnTheField) {
                 body == QColor(0xC0, 0x20, 0x20))
         << body.name().toStdString();
 }
+
+// The ants that come with the game (gamedata/ants, or DEDUXA_ANTS_FOLDER):
+// every picture loads without a message, every ant lies inside the field
+// and shows its frames once it is out.
+TEST(AntsDlg, TheBundledAntsLoadAndPlay) {
+    const char* override = std::getenv("DEDUXA_ANTS_FOLDER");
+    const std::filesystem::path source =
+        override ? std::filesystem::path(override)
+                 : std::filesystem::path(testing_support::SourcePath("gamedata/ants"));
+    if (!std::filesystem::exists(source / "ants.dat"))
+        GTEST_SKIP() << "no ants.dat in " << source;
+    TempDir dir;
+    ScopedDataFolder data(dir.Path());
+    std::filesystem::copy(source, dir.File("ants"), std::filesystem::copy_options::recursive);
+    platform::SeedRandom(2026);
+    MessageRecorder boxes;
+    ModalDriver driver;
+    QImage shot;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CAntsDlg*>(d);
+        EXPECT_EQ(boxes.count(), 0u) << (boxes.count() ? boxes.last().text : "");
+        const QRect field = dlg->Field()->geometry();
+        EXPECT_FALSE(dlg->Field()->GetPicture() == nullptr);
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_FALSE(dlg->AntBox(i).isEmpty()) << i;
+            EXPECT_TRUE(field.contains(dlg->AntBox(i))) << i;
+            for (int frame = 0; frame < 4; ++frame)
+                EXPECT_FALSE(dlg->Ant(i)->GetFrameDib(frame) == nullptr) << i << " " << frame;
+        }
+        PlayIntro(dlg);
+        for (int n = 0; n < 12; ++n)
+            dlg->OnTimer();
+        ASSERT_TRUE(TickUntilRisen(dlg, 0));
+        QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(0).center());
+        EXPECT_EQ(dlg->Game().AntsCaught(), 1);
+        for (int n = 0; n < 3; ++n)
+            dlg->OnTimer();
+        Pump(20);
+        shot = dlg->grab().toImage();
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    CAntsDlg dlg;
+    dlg.Run(100, "Kim");
+    ASSERT_FALSE(shot.isNull());
+    if (const char* shots = std::getenv("DEDUXA_SHOT_DIR"))
+        shot.save(QString::fromLocal8Bit(shots) + "/ants_bundled.png");
+}
