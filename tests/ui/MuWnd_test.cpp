@@ -8,6 +8,8 @@
 #include "tests/support/Recorders.h"
 #include "tests/support/qt/UiHelpers.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QMdiArea>
 #include <QMenu>
@@ -17,6 +19,7 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -164,6 +167,45 @@ TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
     EXPECT_EQ(boxes.count(), 2u);
     EXPECT_FALSE(block.revealed);
     EXPECT_GT(CountColour(GrabClient(), ClientBox(block.entries[0].hiddenBox), 255, 0, 0), 20);
+}
+
+TEST_F(MuWndTest, ClickOnInlineAnswerAlsoFlipsItsSentence) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    const CPageModel& model = wnd->View().model;
+    ASSERT_GE(model.blocks.size(), 3u);
+    const CRevealBlock& in = *model.blocks[1];
+    const CRevealBlock& sentence = *model.blocks[2];
+    ASSERT_TRUE(in.isInline);
+    ASSERT_EQ(sentence.linked, &in);
+    while (wnd->View().ScrollTop() + 300 < in.entries[0].hiddenBox.top)
+        wnd->OnVScroll(scrollLineDown);
+    QRect box = ClientBox(in.entries[0].hiddenBox);
+    Click(box.center().x(), box.center().y());
+    ASSERT_EQ(boxes.count(), 2u);
+    EXPECT_EQ(boxes.boxes()[0].text, "green");
+    EXPECT_EQ(boxes.boxes()[1].text, "The house colour");
+    EXPECT_TRUE(in.revealed);
+    EXPECT_TRUE(sentence.revealed);
+    SaveShot(wnd->grab().toImage(), "inline_after.png");
+    // The whole sentence, with the answer at the caret, is magenta now.
+    EXPECT_GT(CountColour(GrabClient(), ClientBox(sentence.entries[0].revealedBox), 255, 0, 255),
+              100);
+}
+
+TEST_F(MuWndTest, ContextMenuOffersPrint) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    QStringList seen;
+    QTimer::singleShot(50, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : menu->actions())
+                seen << a->text();
+            menu->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
+                            wnd->ClientArea()->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(wnd->ClientArea(), &event);
+    EXPECT_EQ(seen, QStringList{pages_text::kPrintPageMenu});
 }
 
 TEST_F(MuWndTest, ClickOnLinkShowsJumpAndChangesNothing) {
