@@ -124,6 +124,13 @@ CMuWnd::CMuWnd(QMdiArea* area) : QMdiSubWindow(nullptr) {
         menu->addAction(m_printAction);
     }
 
+    connect(this, &QMdiSubWindow::aboutToActivate, this, [this] {
+        m_activating = true;
+        emit PageFocused();
+        QMetaObject::invokeMethod(
+            this, [this] { m_activating = false; }, Qt::QueuedConnection);
+    });
+
     setMinimumSize(0, minimumSizeHint().height());
     setMaximumSize(kMaxWidth, kMaxHeight);
     if (area)
@@ -323,7 +330,8 @@ void CMuWnd::moveEvent(QMoveEvent* event) {
 
 void CMuWnd::focusInEvent(QFocusEvent* event) {
     QMdiSubWindow::focusInEvent(event);
-    emit PageFocused();
+    if (!m_activating)
+        emit PageFocused();
 }
 
 void CMuWnd::PrintPage() {

@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -421,6 +422,29 @@ TEST_F(MuWndTest, PrintToAFolderThatDoesNotExistReportsStartDoc) {
     wnd->PrintPage();
     ASSERT_EQ(boxes.count(), 1u);
     EXPECT_EQ(boxes.last().text, "StartDoc error");
+}
+
+TEST_F(MuWndTest, LoadingShowsTheBusyCursor) {
+    bool busy = false;
+    boxes.OnEveryBox([&](const testing_support::RecordedBox&) {
+        busy = QGuiApplication::overrideCursor() &&
+               QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    });
+    EXPECT_FALSE(wnd->LoadPage(dir.File("missing.htf")));
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MuWndTest, ActivationIsSignalled) {
+    auto* other = new QMdiSubWindow;
+    other->setWidget(new QWidget);
+    area.addSubWindow(other);
+    other->show();
+    area.setActiveSubWindow(other);
+    QSignalSpy spy(wnd.data(), &CMuWnd::PageFocused);
+    area.setActiveSubWindow(wnd);
+    testing_support::Pump();
+    EXPECT_GE(spy.count(), 1);
 }
 
 TEST_F(MuWndTest, PrintIsOfferedInTheWindowsOwnMenus) {
