@@ -212,11 +212,13 @@ void CGridDoc::ReadPuzzle(CTextFile& file, const std::string& path) {
             m_answer.push_back(line);
             more = file.ReadString(line);
         }
+        if (!more)
+            return;
+        more = file.ReadString(line);
     }
-    if (!more)
-        return;
-
-    more = file.ReadString(line);
+    // Without an answer block (the writer leaves out an empty one) the line
+    // after the grid is already the first line of the hints: it is looked at,
+    // not skipped, so that a first "Start Hint" there is not lost.
     while (more) {
         if (line == texts::kStartHint) {
             ++m_hintCount;
