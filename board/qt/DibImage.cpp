@@ -60,6 +60,12 @@ void InstallDibDecoder() {
     SetDibDecoder(&DecodeOnLoad);
 }
 
+namespace {
+// Any program that draws pictures decodes them on loading, also when it
+// forgets to call InstallDibDecoder.
+const bool g_decoderInstalled = (InstallDibDecoder(), true);
+} // namespace
+
 bool DrawPackedDib(QPainter& painter, const QRect& destination, const HDIB& dib,
                    const QRect& source, const CPalette* /*palette*/) {
     const QImage* image = PackedDibImage(dib);
