@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -15,13 +16,18 @@ namespace {
 
 const std::string& Folder() {
     static const std::string folder = [] {
-        char pattern[] = "/tmp/fuzz_puzzle_XXXXXX";
+        // Memory-backed when there is such a folder: the writer syncs.
+        char pattern[] = "/dev/shm/fuzz_puzzle_XXXXXX";
+        if (!std::filesystem::is_directory("/dev/shm"))
+            std::strcpy(pattern, "/tmp/fuzz_puzzle_XXXXXX");
         const char* made = ::mkdtemp(pattern);
         if (!made)
             std::abort();
         platform::SetMessageBoxHandler(
             [](const std::string&, const std::string&, unsigned) { return platform::IDOK; });
-        return std::string(made) + "/";
+        static std::string created = made;
+        std::atexit([] { std::filesystem::remove_all(created); });
+        return created + "/";
     }();
     return folder;
 }

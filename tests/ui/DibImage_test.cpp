@@ -198,3 +198,31 @@ TEST(DibDrawing, TheFileHeaderSaysWhereTheBitsStart) {
     ASSERT_TRUE(c && d);
     EXPECT_EQ(Difference(*c, *d), "");
 }
+
+TEST(DibDrawing, ColourNumbersBeyondTheTableShowBlack) {
+    fixtures::BitmapSpec spec;
+    spec.width = 16;
+    spec.height = 16;
+    spec.bits = 8;
+    spec.colorsUsed = 2; // the pixels use numbers up to 255
+    HDIB dib = LoadBytes(fixtures::BitmapFile(spec));
+    ASSERT_TRUE(dib);
+    const QImage* image = PackedDibImage(dib);
+    ASSERT_NE(image, nullptr);
+    int beyond = 0;
+    for (int y = 0; y < 16; ++y) {
+        const uint8_t* row = DibPixelBits(*dib) + (15 - y) * 16;
+        for (int x = 0; x < 16; ++x) {
+            QRgb expected = row[x] < 2
+                                ? qRgb(fixtures::FixtureRed(row[x]), fixtures::FixtureGreen(row[x]),
+                                       fixtures::FixtureBlue(row[x]))
+                                : qRgb(0, 0, 0);
+            beyond += row[x] >= 2;
+            EXPECT_EQ(image->pixel(x, y), expected) << x << "," << y;
+        }
+    }
+    EXPECT_GT(beyond, 200);
+    QImage canvas(32, 32, QImage::Format_RGB32);
+    QPainter painter(&canvas);
+    EXPECT_TRUE(DrawPackedDib(painter, QRect(0, 0, 32, 32), dib, QRect(0, 0, 16, 16)));
+}
