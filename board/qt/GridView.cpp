@@ -156,6 +156,10 @@ void CGridView::mousePressEvent(QMouseEvent* event) {
     CDibView::mousePressEvent(event);
 }
 
+void CGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
+
 void CGridView::RenderBoard() {
     // The image covers the picture and whatever part of the view lies beyond.
     const PictureSize picture = m_gridDoc ? m_gridDoc->GetPictureSize() : PictureSize{};

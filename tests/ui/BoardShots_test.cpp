@@ -13,7 +13,9 @@
 #include "tests/support/BoardFixtures.h"
 #include "tests/support/qt/UiHelpers.h"
 
+#include <QGuiApplication>
 #include <QMdiArea>
+#include <QProcess>
 #include <QTest>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -107,4 +109,16 @@ TEST(BoardShots, BoardSettingsHelpAndCellHint) {
     Save(platform::HelpWindowFor(&settings), "help.png");
     platform::ShowHelpTopic(77, &settings);
     Save(platform::HelpWindowFor(&settings), "help-missing.png");
+
+    // Everything at once on the screen, when there is a real one (xvfb-run).
+    if (QGuiApplication::platformName() == "xcb") {
+        platform::ShowHelpTopic(8, &settings);
+        area.move(0, 0);
+        settings.move(440, 0);
+        hint->move(440, 220);
+        platform::HelpWindowFor(&settings)->setGeometry(0, 300, 520, 300);
+        Pump(300);
+        QProcess::execute("import",
+                          {"-window", "root", QString::fromStdString(ShotFolder() + "screen.png")});
+    }
 }

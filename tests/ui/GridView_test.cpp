@@ -143,6 +143,15 @@ TEST_F(BoardFixture, ThreeClicksShowFalseTrueThenWhite) {
     EXPECT_TRUE(doc.GetMarkedTrueList().empty());
 }
 
+TEST_F(BoardFixture, QuickDoubleClickCountsAsTwoClicks) {
+    const QPoint point(CellX(3) + 5, CellY(2) + 5);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
+    // The second press of a double click arrives as a double-click event.
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, point);
+    EXPECT_EQ(State(3, 2), 2);
+    EXPECT_EQ(doc.GetMarkedTrueList(), std::vector<std::string>{"3,2"});
+}
+
 TEST_F(BoardFixture, EveryClickClicksWhileSoundIsOn) {
     {
         SoundRecorder sounds(true);
