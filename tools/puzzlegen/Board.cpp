@@ -1,7 +1,6 @@
 #include "tools/puzzlegen/Board.h"
 
-#include "platform/FileError.h"
-#include "platform/TextFile.h"
+#include "puzzle/GridDoc.h"
 
 #include <algorithm>
 
@@ -81,43 +80,17 @@ PuzzleFile MakePuzzleFile(const CBoardLayout& layout, const Solution& solution,
 }
 
 bool WritePuzzleFile(const std::string& path, const PuzzleFile& f) {
-    platform::CTextFile file;
-    if (!file.Open(path, platform::CTextFile::modeCreate))
-        return false;
-    try {
-        file.WriteLine(f.pictureName);
-        file.WriteInt(f.cellSize);
-        if (f.offsetX != 0 || f.offsetY != 0) {
-            file.WriteLine("Offsets");
-            file.WriteInt(f.offsetX);
-            file.WriteInt(f.offsetY);
-        }
-        file.WriteLine("Start Grid");
-        for (const auto& [column, row] : f.cells) {
-            file.WriteInt(column);
-            file.WriteInt(row);
-        }
-        file.WriteLine("End Grid");
-        if (!f.answer.empty()) {
-            file.WriteLine("Start Answer");
-            for (const std::string& key : f.answer)
-                file.WriteLine(key);
-            file.WriteLine("End Answer");
-        }
-        for (const auto& hint : f.hints) {
-            if (hint.empty())
-                continue;
-            file.WriteLine("Start Hint");
-            for (const std::string& key : hint)
-                file.WriteLine(key);
-            file.WriteLine("End Hint");
-        }
-        file.Close();
-    } catch (const platform::CFileException&) {
-        file.Abort();
-        return false;
-    }
-    return true;
+    // The game's own writer of the format.
+    CGridDoc doc;
+    doc.SetPictureName(f.pictureName);
+    doc.SetCellSize(f.cellSize);
+    doc.SetGridOffsets(f.offsetX, f.offsetY);
+    for (const auto& [column, row] : f.cells)
+        doc.AddCell(column, row);
+    doc.GetAnswerList() = f.answer;
+    for (const auto& hint : f.hints)
+        doc.AddHint(hint);
+    return doc.OnSaveDocument(path);
 }
 
 } // namespace puzzlegen

@@ -41,7 +41,7 @@ void CPageBuilder::Paragraph(const std::vector<Span>& spans) {
     int x = 0;
     auto endRow = [&] {
         if (row.empty())
-            row.push_back({"", kPlain, true, {}, {}});
+            row.push_back({" ", kPlain, true, {}, {}});
         for (size_t i = 0; i < row.size(); ++i)
             row[i].endRow = i + 1 == row.size();
         m_widest = std::max(m_widest, x);
@@ -155,7 +155,9 @@ void CPageBuilder::Reveal(const std::string& title, const std::string& hidden,
             v.push_back(line);
         at = end + 1;
     }
-    PageRecord block{"", kReveal, true, title, {}};
+    // The record's own text is not drawn, but it must not be empty: an empty
+    // record that ends its row is drawn in the style of the record before it.
+    PageRecord block{"answer", kReveal, true, title, {}};
     for (size_t i = 0; i < std::max(h.size(), v.size()); ++i) {
         RevealEntry e{i < h.size() ? h[i] : std::string(), i < v.size() ? v[i] : std::string()};
         m_widest = std::max(

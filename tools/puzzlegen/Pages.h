@@ -77,7 +77,9 @@ public:
     void Text(const std::string& text, int style) { Paragraph({{text, style}}); }
     // A label followed by text that wraps under itself, not under the label.
     void Hanging(const Span& label, const std::string& text, int style);
-    void HalfLine() { m_page.records.push_back({"", kHalfLine, true, {}, {}}); }
+    // A blank of half a line. Its text is a blank, not empty: an empty record
+    // that ends its row is drawn as tall as the record before it.
+    void HalfLine() { m_page.records.push_back({" ", kHalfLine, true, {}, {}}); }
     // Table rows whose columns line up (padded with spaces). False, with
     // nothing added, when the table does not fit the row width.
     bool Table(const std::vector<std::vector<std::string>>& rows, int headerStyle, int style);

@@ -1,5 +1,8 @@
 #include "tools/puzzlegen/qt/Drawing.h"
 
+#include "pages/PageStyles.h"
+#include "pages/qt/QtPageCanvas.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -25,34 +28,13 @@ QString Q(const std::string& s) {
 }
 } // namespace
 
-CQtMeasure::CQtMeasure() = default;
-
-QFont CQtMeasure::PageFont(int style) {
-    switch (style) {
-    case 0:
-    case 1:
-        return Font(20, true); // A
-    case 2:
-    case 4:
-        return Font(18, true); // G
-    case 3:
-        return Font(18, true); // D
-    case 5:
-        return Font(18, false, true); // H
-    case 6:
-    case 7:
-        return Font(17, false); // E
-    case 9:
-        return Font(24, true); // C
-    case 10:
-        return Font(22, true); // F
-    default:
-        return Font(18, false); // B
-    }
-}
+CQtMeasure::CQtMeasure() : m_fonts(std::make_unique<CPageFonts>()) {}
+CQtMeasure::~CQtMeasure() = default;
 
 int CQtMeasure::Width(const std::string& text, int style) const {
-    return QFontMetrics(PageFont(style)).horizontalAdvance(Q(text));
+    const ::PageStyle& s = StyleOf(style);
+    const PageFont font = s.keepFont ? fontB : s.font;
+    return m_fonts->Metrics(font).horizontalAdvance(PageText(text));
 }
 
 std::vector<IndexedImage> Quantize(const std::vector<QImage>& images) {

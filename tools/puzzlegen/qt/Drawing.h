@@ -9,7 +9,10 @@
 
 #include <QFont>
 #include <QImage>
+#include <memory>
 #include <vector>
+
+class CPageFonts;
 
 namespace puzzlegen {
 
@@ -17,9 +20,18 @@ namespace puzzlegen {
 class CQtMeasure : public ITextMeasure {
 public:
     CQtMeasure();
+    ~CQtMeasure() override;
     int Width(const std::string& text, int style) const override;
-    static QFont PageFont(int style);
+
+private:
+    std::unique_ptr<CPageFonts> m_fonts; // the page window's own fonts
 };
+
+// Lays a page file out as the page window does and checks that it fits:
+// every drawn run ends within 305 pixels, no line is too long for the
+// reader, no block starts revealed. Empty when it is fine, else the fault.
+// With image given, draws the page into it (blocks revealed when asked).
+std::string CheckPage(const std::string& path, QImage* image = nullptr, bool reveal = false);
 
 // Turns pictures into 8-bit ones sharing one colour table, chosen from the
 // colours the pictures use most.

@@ -13,8 +13,8 @@
 #include "tools/puzzlegen/qt/Drawing.h"
 #include "tools/puzzlegen/qt/HelpText.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <cstdio>
 #include <fstream>
 
@@ -49,9 +49,18 @@ int Fail(const std::string& what) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     if (argc < 2)
-        return Fail("usage: deduxa_makedata <folder> [games]");
+        return Fail(
+            "usage: deduxa_makedata <folder> [games] | --render <page.htf> <out.png> [reveal]");
+    if (std::string(argv[1]) == "--render" && argc >= 4) {
+        // Draws one page as the page window lays it out, for a look at it.
+        QImage page;
+        const std::string fault = CheckPage(argv[2], &page, argc > 4);
+        if (!fault.empty())
+            std::fprintf(stderr, "%s\n", fault.c_str());
+        return page.save(argv[3]) ? 0 : 1;
+    }
     const std::string root = std::string(argv[1]) + "/";
     const int count = argc > 2 ? std::atoi(argv[2]) : 40;
     const std::string data = root + "data/";
@@ -81,8 +90,12 @@ int main(int argc, char** argv) {
             if (page.widest > 300)
                 return Fail(game.fileName + page.suffix + ".htf has a row of " +
                             std::to_string(page.widest) + " pixels");
-            if (!WritePageFile(data + game.fileName + page.suffix + ".htf", page.page))
+            const std::string pagePath = data + game.fileName + page.suffix + ".htf";
+            if (!WritePageFile(pagePath, page.page))
                 return Fail("cannot write a page of " + game.fileName);
+            const std::string fault = CheckPage(pagePath);
+            if (!fault.empty())
+                return Fail(game.fileName + page.suffix + ".htf: " + fault);
         }
         gameList.push_back(game.title);
         gameList.push_back(game.fileName);
