@@ -212,6 +212,8 @@ TEST(GameData, AboutDataSettingsAndDialogPictures) {
     const Bitmap about = ReadBitmapHeader(Data("Deduxa.bmp"));
     EXPECT_TRUE(about.ok);
     EXPECT_EQ(about.bits, 8);
+    EXPECT_EQ(about.width, 128); // the 64 x 64 unit picture control
+    EXPECT_EQ(about.height, 128);
     EXPECT_FALSE(about.palette.empty());
 }
 

@@ -262,21 +262,22 @@ QImage DrawHead() {
 }
 
 QImage DrawAbout() {
-    QImage img(180, 140, QImage::Format_RGB32);
+    // The About box shows its picture in a 64 x 64 unit control: 128 pixels.
+    QImage img(128, 128, QImage::Format_RGB32);
     QPainter p(&img);
-    QLinearGradient g(0, 0, 180, 140);
+    QLinearGradient g(0, 0, 128, 128);
     g.setColorAt(0, QColor(250, 246, 230));
     g.setColorAt(1, QColor(220, 232, 250));
     p.fillRect(img.rect(), g);
     p.setRenderHint(QPainter::Antialiasing, false);
-    DrawMiniGrid(p, 63, 10, 18);
+    DrawMiniGrid(p, 37, 8, 18);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setPen(QColor(20, 40, 110));
-    p.setFont(Font(30, true));
-    p.drawText(QRect(0, 66, 180, 38), Qt::AlignCenter, "Deduxa");
-    p.setFont(Font(12, false));
+    p.setFont(Font(26, true));
+    p.drawText(QRect(0, 64, 128, 32), Qt::AlignCenter, "Deduxa");
+    p.setFont(Font(11, false));
     p.setPen(QColor(40, 40, 40));
-    p.drawText(QRect(0, 104, 180, 30), Qt::AlignCenter, "Logic-grid deduction puzzles");
+    p.drawText(QRect(0, 96, 128, 26), Qt::AlignCenter, "Logic-grid puzzles");
     p.end();
     return img;
 }

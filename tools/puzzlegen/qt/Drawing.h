@@ -46,7 +46,7 @@ struct PuzzlePicture {
 PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape);
 
 QImage DrawHead();  // the game selection header, 154 x 134
-QImage DrawAbout(); // the About box picture
+QImage DrawAbout(); // the About box picture, 128 x 128
 
 // The reward game's field and the ants' frames.
 struct AntArt {
