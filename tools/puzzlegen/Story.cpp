@@ -81,8 +81,12 @@ std::string CStory::ClueText(const Clue& clue) const {
         return Capitalised(a + " is " + b + ".");
     case ClueKind::IsNot:
         return Capitalised(a + " is not " + b + ".");
-    case ClueKind::EitherOr:
-        return Capitalised(a + " is either " + b + " or " + Ref(clue.c) + ".");
+    case ClueKind::EitherOr: {
+        // The two choices in their list order ("9:00 or 10:00").
+        const bool swap = clue.c.item < clue.b.item;
+        return Capitalised(a + " is either " + (swap ? Ref(clue.c) : b) + " or " +
+                           (swap ? b : Ref(clue.c)) + ".");
+    }
     case ClueKind::NeitherNor:
         return Capitalised(a + " is neither " + b + " nor " + Ref(clue.c) + ".");
     case ClueKind::Before: {
