@@ -170,6 +170,20 @@ TEST_F(GridDocFile, SaveWithoutAnswerWritesNoAnswerBlock) {
               fixtures::Lines({"p.bmp", "15", "Start Grid", "End Grid"}));
 }
 
+TEST_F(GridDocFile, PuzzleWithoutAnswerKeepsItsFirstHintThroughSaveAndOpen) {
+    std::string path = Write("n.bgd", fixtures::Lines({"p.bmp", "15", "Start Grid", "0", "0",
+                                                       "End Grid", "Start Hint", "0,0", "End Hint",
+                                                       "Start Hint", "1,1", "End Hint"}));
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    ASSERT_EQ(doc.GetHintCount(), 2);
+    EXPECT_EQ(doc.GetHints()[0], (CGridDoc::KeyList{"0,0"}));
+    ASSERT_TRUE(doc.OnSaveDocument(dir.File("copy.bgd")));
+    EXPECT_EQ(ReadBytes(dir.File("copy.bgd")), ReadBytes(path));
+    CGridDoc again;
+    ASSERT_TRUE(again.OnOpenDocument(dir.File("copy.bgd")));
+    EXPECT_EQ(again.GetHints(), doc.GetHints());
+}
+
 TEST_F(GridDocFile, FailedSaveIsReportedAndLeavesTheOldFile) {
     std::string path = Write("keep.bgd", "old contents\r\n");
     doc.SetPictureName("p.bmp");
