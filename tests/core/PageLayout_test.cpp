@@ -290,6 +290,20 @@ TEST(PageButtons, ButtonsFollowTheirRows) {
     ASSERT_EQ(places.size(), 1u);
 }
 
+TEST(PageButtons, ButtonsStayBesideTheirDrawnRowsWhenDrawingAndReadingDiffer) {
+    // The space row reads as half a small line but draws as a full line, so
+    // the scroll stops and the drawn rows part; the button keeps to its row.
+    PageBuilder page("T");
+    page.Text("a").Text("", 16, true).Text("b").Button("x").Text("c").Text("d");
+    Page p(page.Lf());
+    p.view.Scroll(scrollThumbPosition, 2);
+    auto places = p.view.PlaceButtons(398);
+    ASSERT_EQ(places.size(), 1u);
+    const int cOnScreen = p.canvas.Find("c")->y - p.view.ScrollTop();
+    EXPECT_EQ(places[0].y, cOnScreen);
+    EXPECT_EQ(p.view.model.rows[3].top, p.canvas.Find("c")->y);
+}
+
 TEST(PageButtons, OnlyTheFirstOfTwoButtonsOnOneRowIsShown) {
     PageBuilder page("T");
     page.Button("a").Button("b").Text("row 0").Button("c").Text("row 1");
