@@ -1,0 +1,61 @@
+#include "board/qt/DibImage.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
+#include <QPainter>
+
+QImage DecodePackedDib(const PackedDib& dib) {
+    if (dib.bytes.empty() || DibIsTooLarge(dib))
+        return QImage();
+    std::vector<uint8_t> file = dib.FileBytes();
+    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
+                                              static_cast<qsizetype>(file.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    QImage image;
+    if (!reader.read(&image))
+        return QImage();
+    const int width = DibPixelWidth(dib.Header());
+    const int height = DibPixelHeight(dib.Header());
+    if (image.width() != width || image.height() != height)
+        return QImage();
+    return image;
+}
+
+namespace {
+
+bool DecodeOnLoad(const PackedDib& dib) {
+    QImage image = DecodePackedDib(dib);
+    if (image.isNull())
+        return false;
+    dib.drawable = std::make_shared<const QImage>(std::move(image));
+    return true;
+}
+
+} // namespace
+
+const QImage* PackedDibImage(const HDIB& dib) {
+    if (!dib)
+        return nullptr;
+    if (!dib->drawable && !DecodeOnLoad(*dib))
+        return nullptr;
+    return static_cast<const QImage*>(dib->drawable.get());
+}
+
+void InstallDibDecoder() {
+    SetDibDecoder(&DecodeOnLoad);
+}
+
+bool DrawPackedDib(QPainter& painter, const QRect& destination, const HDIB& dib,
+                   const QRect& source, const CPalette* /*palette*/) {
+    const QImage* image = PackedDibImage(dib);
+    if (!image)
+        return false;
+    if (destination.size() == source.size())
+        painter.drawImage(destination.topLeft(), *image, source);
+    else
+        painter.drawImage(destination, *image, source);
+    return true;
+}
