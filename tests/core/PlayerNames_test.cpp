@@ -1,0 +1,130 @@
+// File names made from player names and game titles, and filled messages.
+#include "players/Names.h"
+#include "players/Player.h"
+#include "players/SavedGame.h"
+#include "players/Texts.h"
+#include "tests/support/PlayerFixtures.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace players;
+using testing_support::PlayerFolders;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+
+TEST(PlayerStem, ReplacesTheEighteenCharactersAndShortensByTwo) {
+    EXPECT_EQ(PlayerStem("John Smith"), "John");
+    EXPECT_EQ(PlayerStem("Johnny"), "John");
+    EXPECT_EQ(PlayerStem("Johan"), "Johan");
+    EXPECT_EQ(PlayerStem(".."), "__");
+    EXPECT_EQ(PlayerStem("Ronald"), "Rona");
+    EXPECT_EQ(PlayerStem("Barbara"), "Barba");
+    EXPECT_EQ(PlayerStem("O'Neil"), "O_Ne");
+    EXPECT_EQ(PlayerStem("Al Bo"), "Al_Bo");
+    EXPECT_EQ(PlayerStem("Alexander"), "Alexa");
+    EXPECT_EQ(ReplaceNameCharacters(" {}[];~`!./+=\\|:\"'"), std::string(18, '_'));
+    EXPECT_EQ(ReplaceNameCharacters("a-_()&#%z"), "a-_()&#%z");
+}
+
+TEST(PlayerStem, NeverCutsAUtf8CharacterInTwo) {
+    // "Zoë" + "abc": 7 bytes; cutting two leaves 5 whole bytes.
+    EXPECT_EQ(PlayerStem("Zo\xC3\xAB"
+                         "abc"),
+              "Zo\xC3\xAB"
+              "a");
+    // "Jörg" + "en": 7 bytes -> 5 bytes "J\xC3\xB6rg" whole.
+    EXPECT_EQ(PlayerStem("J\xC3\xB6rgen"), "J\xC3\xB6rg");
+    // Three two-byte letters (6 bytes): the cut to 4 bytes ends on a boundary.
+    EXPECT_EQ(PlayerStem("\xC3\xA9\xC3\xA9\xC3\xA9"), "\xC3\xA9\xC3\xA9");
+    // A cut that would split a three-byte character drops all of it.
+    std::string stem = PlayerStem("ab\xE2\x82\xAC"
+                                  "cd"); // ab€cd, 7 bytes -> 5 = "ab" + 3
+    EXPECT_EQ(stem, "ab\xE2\x82\xAC");
+    stem = PlayerStem("abc\xE2\x82\xAC"
+                      "d"); // 7 bytes: cut to 5 splits the euro sign
+    EXPECT_EQ(stem, "abc");
+}
+
+TEST(SavedGameStem, DropsTheFirstFiveCharacters) {
+    EXPECT_EQ(SavedGameStem("Game 12: The Farm"), "12__");
+    EXPECT_EQ(SavedGameStem("Game 7"), "7");
+    EXPECT_EQ(SavedGameStem("Game 3: Pets"), "3__Pe");
+    EXPECT_EQ(SavedGameStem("Pets!"), "");
+    EXPECT_EQ(SavedGameStem("Cat"), "");
+    // The cut after five bytes falls inside a two-byte letter: it goes whole.
+    EXPECT_EQ(SavedGameStem("Gamx\xC3\xA9"
+                            "7"),
+              "7");
+}
+
+TEST(FillMessage, PercentSignsInPathsStayOrdinary) {
+    EXPECT_EQ(FileMessage(kUnableToSave, "/data/100%s/%d.ply", 13),
+              "Unable to save /data/100%s/%d.ply because of error 13.");
+    EXPECT_EQ(FileMessage(kUnableToRead, "/g/x.gme", 2),
+              "Unable to read /g/x.gme because of error 2.");
+    EXPECT_EQ(FileMessage(kUnableToLoad, "p", 5), "Unable to load p because of error 5.");
+}
+
+TEST(MakeFileName, ReservesConsecutiveNumbersForEqualStems) {
+    PlayerFolders folders;
+    CPlayer a, b, c, d, e;
+    ASSERT_TRUE(a.MakeFileName("John Smith", folders.Players()));
+    EXPECT_EQ(a.name, "John Smith");
+    EXPECT_EQ(a.fileName, "John0.ply");
+    EXPECT_TRUE(std::filesystem::exists(folders.PlayerFile("John0.ply")));
+    EXPECT_EQ(ReadBytes(folders.PlayerFile("John0.ply")), "");
+    ASSERT_TRUE(b.MakeFileName("John Smith", folders.Players()));
+    EXPECT_EQ(b.fileName, "John1.ply");
+    ASSERT_TRUE(c.MakeFileName("Johnny", folders.Players()));
+    EXPECT_EQ(c.fileName, "John2.ply");
+    ASSERT_TRUE(d.MakeFileName("Johan", folders.Players()));
+    EXPECT_EQ(d.fileName, "Johan0.ply");
+    ASSERT_TRUE(e.MakeFileName("..", folders.Players()));
+    EXPECT_EQ(e.fileName, "__0.ply");
+}
+
+TEST(MakeFileName, NeverTakesAnExistingFileInAnyCase) {
+    PlayerFolders folders;
+    WriteBytes(folders.PlayerFile("john0.ply"), "john\r\nNo Saved Games\r\n");
+    CPlayer p;
+    ASSERT_TRUE(p.MakeFileName("John", folders.Players()));
+    EXPECT_EQ(p.fileName, "John1.ply");
+    EXPECT_EQ(ReadBytes(folders.PlayerFile("john0.ply")), "john\r\nNo Saved Games\r\n");
+}
+
+TEST(MakeFileName, FailsWhenAllHundredNamesAreTaken) {
+    PlayerFolders folders;
+    for (int n = 0; n <= 99; ++n)
+        WriteBytes(folders.PlayerFile("Ann" + std::to_string(n) + ".ply"), "x");
+    CPlayer p;
+    p.fileName = "Old0.ply";
+    EXPECT_FALSE(p.MakeFileName("Ann", folders.Players()));
+    EXPECT_EQ(p.fileName, "Old0.ply");
+    EXPECT_EQ(p.name, "Ann");
+    EXPECT_EQ(ReadBytes(folders.PlayerFile("Ann0.ply")), "x");
+}
+
+TEST(MakeFileName, SavedGameNamesFromTitles) {
+    PlayerFolders folders;
+    CSavedGame farm, seven, five, five2;
+    ASSERT_TRUE(farm.MakeFileName("Game 12: The Farm", folders.Games()));
+    EXPECT_EQ(farm.title, "Game 12: The Farm");
+    EXPECT_EQ(farm.fileName, "12__0.gme");
+    ASSERT_TRUE(seven.MakeFileName("Game 7", folders.Games()));
+    EXPECT_EQ(seven.fileName, "70.gme");
+    ASSERT_TRUE(five.MakeFileName("Birds", folders.Games()));
+    EXPECT_EQ(five.fileName, "0.gme");
+    ASSERT_TRUE(five2.MakeFileName("Fishy", folders.Games()));
+    EXPECT_EQ(five2.fileName, "1.gme");
+}
+
+TEST(MakeFileName, PercentInTitleAndFolderIsAnOrdinaryCharacter) {
+    testing_support::TempDir dir;
+    std::string games = dir.File("100%d%s") + "/";
+    std::filesystem::create_directory(games);
+    CSavedGame g;
+    ASSERT_TRUE(g.MakeFileName("Game %s%d%n", games));
+    EXPECT_EQ(g.fileName, "%s%d0.gme");
+    EXPECT_TRUE(std::filesystem::exists(games + "%s%d0.gme"));
+}

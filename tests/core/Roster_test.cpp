@@ -1,0 +1,143 @@
+// The roster file and deleting a player's files.
+#include "platform/DataPath.h"
+#include "platform/FileError.h"
+#include "platform/TextFile.h"
+#include "players/Player.h"
+#include "players/Roster.h"
+#include "tests/support/PlayerFixtures.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace players;
+using testing_support::MessageRecorder;
+using testing_support::PlayerFolders;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+
+TEST(Roster, FoldersAndPathUnderTheDataFolder) {
+    PlayerFolders folders;
+    EXPECT_EQ(PlayersFolder(), folders.Players());
+    EXPECT_EQ(GamesFolder(), folders.Games());
+    EXPECT_EQ(RosterPath(), folders.Players() + "data");
+}
+
+TEST(Roster, ReadsPairsSkippingEmptyNameLines) {
+    PlayerFolders folders;
+    WriteBytes(RosterPath(), "\r\n\r\nAnn Lee\r\nAnn_L0.ply\r\n\nBob\nBob0.ply\nCut");
+    std::vector<RosterEntry> entries;
+    int cause = -1;
+    ASSERT_TRUE(ReadRoster(RosterPath(), entries, &cause));
+    EXPECT_EQ(cause, 0);
+    EXPECT_EQ(entries, (std::vector<RosterEntry>{{"Ann Lee", "Ann_L0.ply"}, {"Bob", "Bob0.ply"}}));
+}
+
+TEST(Roster, MissingRosterIsCreatedEmpty) {
+    PlayerFolders folders;
+    std::vector<RosterEntry> entries{{"x", "y"}};
+    int cause = 0;
+    EXPECT_FALSE(ReadRoster(RosterPath(), entries, &cause));
+    EXPECT_EQ(cause, platform::causeFileNotFound);
+    EXPECT_TRUE(entries.empty());
+    EXPECT_EQ(CreateRoster(RosterPath()), 0);
+    EXPECT_EQ(ReadBytes(RosterPath()), "");
+    // An existing roster is left alone.
+    WriteBytes(RosterPath(), "A\r\nA0.ply\r\n");
+    EXPECT_EQ(CreateRoster(RosterPath()), 0);
+    EXPECT_EQ(ReadBytes(RosterPath()), "A\r\nA0.ply\r\n");
+    // A folder that is not there cannot hold one.
+    EXPECT_NE(CreateRoster(folders.Data() + "nowhere/data"), 0);
+}
+
+TEST(Roster, AppendsAtTheEndAndKeepsPairsWhole) {
+    PlayerFolders folders;
+    EXPECT_EQ(AppendRosterEntry(RosterPath(), {"Ann", "Ann0.ply"}), 0);
+    EXPECT_EQ(AppendRosterEntry(RosterPath(), {"Bob", "Bob0.ply"}), 0);
+    EXPECT_EQ(ReadBytes(RosterPath()), "Ann\r\nAnn0.ply\r\nBob\r\nBob0.ply\r\n");
+    // A hand-edited roster without its last line end.
+    WriteBytes(RosterPath(), "Ann\r\nAnn0.ply");
+    EXPECT_EQ(AppendRosterEntry(RosterPath(), {"Cy", "Cy0.ply"}), 0);
+    std::vector<RosterEntry> entries;
+    ASSERT_TRUE(ReadRoster(RosterPath(), entries));
+    EXPECT_EQ(entries, (std::vector<RosterEntry>{{"Ann", "Ann0.ply"}, {"Cy", "Cy0.ply"}}));
+    platform::CTextFile::FailNextWrite(platform::causeDiskFull);
+    EXPECT_EQ(AppendRosterEntry(RosterPath(), {"Dee", "Dee0.ply"}), platform::causeDiskFull);
+}
+
+TEST(Roster, RewriteReplacesTheWholeFileOrNothing) {
+    PlayerFolders folders;
+    WriteBytes(RosterPath(), "Ann\r\nAnn0.ply\r\nBob\r\nBob0.ply\r\n");
+    EXPECT_EQ(RewriteRoster(RosterPath(), {{"", ""}, {"Bob", "Bob0.ply"}}), 0);
+    EXPECT_EQ(ReadBytes(RosterPath()), "\r\n\r\nBob\r\nBob0.ply\r\n");
+    std::vector<RosterEntry> entries;
+    ASSERT_TRUE(ReadRoster(RosterPath(), entries));
+    EXPECT_EQ(entries, (std::vector<RosterEntry>{{"Bob", "Bob0.ply"}}));
+    platform::CTextFile::FailNextWrite(platform::causeDiskFull);
+    EXPECT_EQ(RewriteRoster(RosterPath(), {{"Zed", "Zed0.ply"}}), platform::causeDiskFull);
+    EXPECT_EQ(ReadBytes(RosterPath()), "\r\n\r\nBob\r\nBob0.ply\r\n");
+}
+
+TEST(DeletePlayerFiles, DeletesTheSavedGamesThenThePlayerFile) {
+    PlayerFolders folders;
+    MessageRecorder boxes;
+    CPlayer p;
+    p.name = "Ann";
+    p.fileName = "Ann0.ply";
+    p.SaveGame(folders.Games(), "Game 7", "seven", 0, 0, {}, false);
+    p.SaveGame(folders.Games(), "Game 8", "eight", 0, 0, {}, false);
+    ASSERT_TRUE(p.Save(folders.Players()));
+    WriteBytes(folders.GameFile("keep.gme"), "other player's");
+    ASSERT_TRUE(std::filesystem::exists(folders.GameFile("70.gme")));
+    ASSERT_TRUE(std::filesystem::exists(folders.GameFile("80.gme")));
+    std::string failed;
+    EXPECT_EQ(DeletePlayerFiles(folders.Players(), folders.Games(), "Ann0.ply", &failed), 0);
+    EXPECT_FALSE(std::filesystem::exists(folders.GameFile("70.gme")));
+    EXPECT_FALSE(std::filesystem::exists(folders.GameFile("80.gme")));
+    EXPECT_FALSE(std::filesystem::exists(folders.PlayerFile("Ann0.ply")));
+    EXPECT_TRUE(std::filesystem::exists(folders.GameFile("keep.gme")));
+}
+
+TEST(DeletePlayerFiles, NeverDeletesThroughNamesThatAreNotPlain) {
+    PlayerFolders folders;
+    WriteBytes(folders.Data() + "precious", "x");
+    WriteBytes(folders.PlayerFile("Eve0.ply"),
+               "Eve\r\nStart Saved Games\r\nA\r\n../precious\r\na\r\nB\r\n..\r\nb\r\n"
+               "C\r\n/etc/hostname\r\nc\r\nEnd Saved Games\r\n");
+    EXPECT_EQ(DeletePlayerFiles(folders.Players(), folders.Games(), "Eve0.ply"), 0);
+    EXPECT_TRUE(std::filesystem::exists(folders.Data() + "precious"));
+    EXPECT_FALSE(std::filesystem::exists(folders.PlayerFile("Eve0.ply")));
+    // A roster entry naming a file outside the players folder deletes nothing.
+    EXPECT_EQ(DeletePlayerFiles(folders.Players(), folders.Games(), "../precious"), 0);
+    EXPECT_TRUE(std::filesystem::exists(folders.Data() + "precious"));
+}
+
+TEST(DeletePlayerFiles, StopsWithTheCauseOfAFileThatCannotBeDeleted) {
+    PlayerFolders folders;
+    // A saved-game name that is a folder cannot be deleted as a file.
+    std::filesystem::create_directory(folders.GameFile("dir.gme"));
+    WriteBytes(folders.PlayerFile("Ann0.ply"),
+               "Ann\r\nStart Saved Games\r\nA\r\ndir.gme\r\na\r\nEnd Saved Games\r\n");
+    std::string failed;
+    int cause = DeletePlayerFiles(folders.Players(), folders.Games(), "Ann0.ply", &failed);
+    EXPECT_NE(cause, 0);
+    EXPECT_EQ(failed, folders.GameFile("dir.gme"));
+    EXPECT_TRUE(std::filesystem::exists(folders.PlayerFile("Ann0.ply")));
+}
+
+TEST(DeletePlayerFiles, FilesAlreadyGoneAndCutOffListsAreNoObstacle) {
+    PlayerFolders folders;
+    WriteBytes(folders.GameFile("b.gme"), "x");
+    // "gone.gme" is missing; the list ends without "End Saved Games" and the
+    // last entry is cut off after its title.
+    WriteBytes(folders.PlayerFile("Ann0.ply"),
+               "Ann\r\nStart Saved Games\r\nA\r\ngone.gme\r\na\r\nB\r\nb.gme\r\nb\r\nC\r\n");
+    EXPECT_EQ(DeletePlayerFiles(folders.Players(), folders.Games(), "Ann0.ply"), 0);
+    EXPECT_FALSE(std::filesystem::exists(folders.GameFile("b.gme")));
+    EXPECT_FALSE(std::filesystem::exists(folders.PlayerFile("Ann0.ply")));
+    // A player file with no saved-games line at all.
+    WriteBytes(folders.PlayerFile("Odd0.ply"), "Odd\r\nsomething\r\n");
+    EXPECT_EQ(DeletePlayerFiles(folders.Players(), folders.Games(), "Odd0.ply"), 0);
+    EXPECT_FALSE(std::filesystem::exists(folders.PlayerFile("Odd0.ply")));
+    // A player file that is already gone.
+    EXPECT_EQ(DeletePlayerFiles(folders.Players(), folders.Games(), "None0.ply"), 0);
+}
