@@ -1,0 +1,381 @@
+#include "pages/qt/MuWnd.h"
+
+#include "pages/Texts.h"
+#include "pages/qt/QtPageCanvas.h"
+#include "platform/MessageBox.h"
+#include "platform/qt/TemplateDialog.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace {
+
+// The largest page bitmap made: 64 MiB. A taller page is reported as one
+// whose bitmap cannot be made.
+constexpr long long kMaxBitmapBytes = 64LL * 1024 * 1024;
+
+class CWaitCursor {
+public:
+    CWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
+void ErrorBox(const char* text) {
+    platform::MessageBox(text, pages_text::kErrorCaption,
+                         platform::MB_OK | platform::MB_ICONEXCLAMATION);
+}
+
+} // namespace
+
+// The client area: the page without the scroll bar.
+class CPageArea : public QWidget {
+public:
+    explicit CPageArea(CMuWnd* owner) : QWidget(nullptr), m_owner(owner) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(false);
+        setFocusPolicy(Qt::ClickFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        m_owner->PaintPage(painter, event->rect());
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton)
+            m_owner->OnLButtonDown(event->position().toPoint().x(),
+                                   event->position().toPoint().y());
+        QWidget::mousePressEvent(event);
+    }
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu menu(this);
+        menu.addAction(m_owner->PrintAction());
+        menu.exec(event->globalPos());
+    }
+    void wheelEvent(QWheelEvent* event) override {
+        m_wheel += event->angleDelta().y();
+        while (m_wheel >= 120) {
+            m_owner->OnVScroll(scrollLineUp, 0);
+            m_wheel -= 120;
+        }
+        while (m_wheel <= -120) {
+            m_owner->OnVScroll(scrollLineDown, 0);
+            m_wheel += 120;
+        }
+        event->accept();
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        m_owner->PlaceButtons(true);
+    }
+
+private:
+    CMuWnd* m_owner;
+    int m_wheel = 0;
+};
+
+CPageButton::CPageButton(const std::string& text, int rowIndex, int id, QWidget* parent)
+    : QPushButton(parent), m_text(text), m_rowIndex(rowIndex), m_id(id) {
+    setGeometry(5, 1, 30, 14);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+CMuWnd::CMuWnd(QMdiArea* area) : QMdiSubWindow(nullptr) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* container = new QWidget;
+    auto* layout = new QHBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_area = new CPageArea(this);
+    m_scrollBar = new QScrollBar(Qt::Vertical);
+    m_scrollBar->setRange(0, 0);
+    m_scrollBar->setSingleStep(1);
+    m_scrollBar->setPageStep(CPageView::kPageStep);
+    layout->addWidget(m_area, 1);
+    layout->addWidget(m_scrollBar);
+    setWidget(container);
+    connect(m_scrollBar, &QScrollBar::actionTriggered, this, &CMuWnd::OnScrollAction);
+    connect(m_scrollBar, &QScrollBar::sliderReleased, this,
+            [this] { OnVScroll(scrollThumbPosition, m_scrollBar->sliderPosition()); });
+
+    m_printAction = new QAction(pages_text::kPrintPageMenu, this);
+    m_printAction->setData(57607);
+    connect(m_printAction, &QAction::triggered, this, &CMuWnd::PrintPage);
+    if (QMenu* menu = systemMenu()) {
+        menu->addSeparator();
+        menu->addAction(m_printAction);
+    }
+
+    setMinimumSize(0, minimumSizeHint().height());
+    setMaximumSize(kMaxWidth, kMaxHeight);
+    if (area)
+        area->addSubWindow(this);
+    setGeometry(0, 1, 320, 398);
+    hide();
+}
+
+CMuWnd::~CMuWnd() {
+    delete m_fonts;
+}
+
+QWidget* CMuWnd::ClientArea() const {
+    return m_area;
+}
+
+void CMuWnd::EnsureFonts() {
+    if (!m_fonts) {
+        m_fonts = new CPageFonts;
+        m_view.metrics = m_fonts->Heights();
+    }
+}
+
+bool CMuWnd::LoadPage(const std::string& path, int firstRow, bool reportFailure, int revealMode) {
+    CWaitCursor wait;
+    EnsureFonts();
+    CPageView::LoadResult result = m_view.ReadPage(path, firstRow, reportFailure, revealMode);
+    if (result == CPageView::loadOpenFailed)
+        return false;
+
+    for (CPageButton* button : m_buttons)
+        delete button;
+    m_buttons.clear();
+    for (const CPageButtonData& data : m_view.model.buttons) {
+        auto* button = new CPageButton(data.text, data.rowIndex, data.id, m_area);
+        connect(button, &QPushButton::clicked, this,
+                [this, id = data.id] { emit PageButtonClicked(id); });
+        m_buttons.push_back(button);
+    }
+    setWindowTitle(PageText(m_view.model.caption));
+    {
+        QSignalBlocker block(m_scrollBar);
+        m_scrollBar->setRange(0, std::max(0, m_view.LastScrollPos()));
+        m_scrollBar->setValue(m_view.scrollPos);
+    }
+    m_scrollBar->show();
+    m_tracking = false;
+
+    DrawIntoBitmap();
+    PlaceButtons(false);
+    m_area->update();
+    m_area->repaint();
+    PlaceButtons(true);
+    return result == CPageView::loadOk;
+}
+
+bool CMuWnd::CreatePageBitmap(int height) {
+    m_bitmap = QImage();
+    long long bytes = static_cast<long long>(CPageView::kPageWidth) * 4 * std::max(height, 0);
+    if (height > 0 && bytes <= kMaxBitmapBytes)
+        m_bitmap = QImage(CPageView::kPageWidth, height, QImage::Format_RGB32);
+    if (m_bitmap.isNull()) {
+        ErrorBox(pages_text::kCreateBitmapFailed);
+        return false;
+    }
+    return true;
+}
+
+void CMuWnd::DrawIntoBitmap() {
+    if (!CreatePageBitmap(m_view.model.pageHeight))
+        return;
+    m_bitmap.fill(Qt::white);
+    QPainter painter(&m_bitmap);
+    CQtPageCanvas canvas(painter, *m_fonts, 0, m_bitmap.height());
+    m_view.DrawPage(canvas, m_view.PageLimit());
+}
+
+void CMuWnd::RedrawPage() {
+    if (!m_view.loaded)
+        return;
+    EnsureFonts();
+    DrawIntoBitmap();
+    PlaceButtons(true);
+    m_area->update();
+    m_area->repaint();
+    PlaceButtons(true);
+}
+
+void CMuWnd::PaintPage(QPainter& painter, const QRect& clip) {
+    painter.fillRect(clip, Qt::white);
+    if (m_bitmap.isNull())
+        return;
+    int top = m_view.ScrollTop();
+    QRect source(0, top, CPageView::kPageWidth, m_area->height());
+    painter.drawImage(QPoint(0, 0), m_bitmap, source);
+}
+
+void CMuWnd::PlaceButtons(bool show) {
+    for (CPageButton* button : m_buttons)
+        button->hide();
+    if (!show)
+        return;
+    for (const CPageView::ButtonPlace& place : m_view.PlaceButtons(m_area->height())) {
+        if (place.button < m_buttons.size()) {
+            m_buttons[place.button]->move(place.x, place.y);
+            m_buttons[place.button]->show();
+        }
+    }
+    m_area->update();
+}
+
+void CMuWnd::OnScrollAction(int action) {
+    ScrollRequest request;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        request = scrollLineDown;
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        request = scrollLineUp;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        request = scrollPageDown;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        request = scrollPageUp;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        request = scrollTop;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        request = scrollBottom;
+        break;
+    case QAbstractSlider::SliderMove:
+        request = m_scrollBar->isSliderDown() ? scrollThumbTrack : scrollThumbPosition;
+        break;
+    default:
+        return;
+    }
+    OnVScroll(request, m_scrollBar->sliderPosition());
+}
+
+void CMuWnd::OnVScroll(int request, int thumbPos) {
+    m_view.Scroll(static_cast<ScrollRequest>(request), thumbPos);
+    PlaceButtons(false);
+    {
+        QSignalBlocker block(m_scrollBar);
+        m_scrollBar->setSliderPosition(m_view.scrollPos);
+        m_scrollBar->setValue(m_view.scrollPos);
+    }
+    m_area->update();
+    m_area->repaint();
+    m_tracking = request == scrollThumbTrack;
+    if (!m_tracking)
+        PlaceButtons(true);
+}
+
+void CMuWnd::OnLButtonDown(int x, int y) {
+    m_view.Click(
+        x, y, [this](const CPageLink& link) { OnJump(link); },
+        [this](CRevealBlock& block) { OnShowAnswer(block); });
+}
+
+void CMuWnd::OnJump(const CPageLink& link) {
+    platform::MessageBox(pages_text::kJumpingTo + link.target, pages_text::kJumpCaption,
+                         platform::MB_OK);
+}
+
+void CMuWnd::OnShowAnswer(CRevealBlock& block) {
+    block.revealed = !block.revealed;
+    const int page = m_view.generation;
+    platform::MessageBox(block.title, pages_text::kAnswerCaption, platform::MB_OK);
+    if (m_view.generation == page)
+        RedrawPage();
+}
+
+void CMuWnd::CloseOrHide() {
+    if (allowDestroy)
+        QMdiSubWindow::close();
+    else
+        showMinimized();
+}
+
+void CMuWnd::closeEvent(QCloseEvent* event) {
+    if (allowDestroy) {
+        QMdiSubWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    showMinimized();
+}
+
+void CMuWnd::moveEvent(QMoveEvent* event) {
+    QMdiSubWindow::moveEvent(event);
+    if (y() < topLimit)
+        move(x(), topLimit);
+}
+
+void CMuWnd::focusInEvent(QFocusEvent* event) {
+    QMdiSubWindow::focusInEvent(event);
+    emit PageFocused();
+}
+
+void CMuWnd::PrintPage() {
+    if (!m_view.loaded)
+        return;
+    EnsureFonts();
+    QPrinter ownPrinter(QPrinter::HighResolution);
+    QPrinter* printer = m_testPrinter ? m_testPrinter : &ownPrinter;
+    {
+        QPrintDialog dialog(printer, this);
+        // No page numbers. Printing to a PDF file stays on offer: a desktop
+        // without a printer could print nothing at all otherwise.
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+        if (platform::ExecModal(&dialog) != QDialog::Accepted)
+            return;
+    }
+    printer->setDocName(pages_text::kPrintDocName);
+    printer->setFullPage(false);
+
+    QPainter painter;
+    if (!painter.begin(printer)) {
+        platform::MessageBox(pages_text::kStartDocError, "", platform::MB_OK);
+    } else {
+        // Same physical size as on the screen, or larger.
+        const double screenX = logicalDpiX() > 0 ? logicalDpiX() : 96;
+        const double screenY = logicalDpiY() > 0 ? logicalDpiY() : 96;
+        const double printerX = printer->logicalDpiX();
+        const double printerY = printer->logicalDpiY();
+        const double xFactor = std::max(screenX, printerX) / std::min(screenX, printerX);
+        const double yFactor = std::max(screenY, printerY) / std::min(screenY, printerY);
+        const int pageHeight = m_view.model.pageHeight;
+        const int width = static_cast<int>(xFactor * 320.0);
+        const int height = static_cast<int>(pageHeight * yFactor);
+        const int left = printer->width() / 2 - width / 2;
+        const int top = printer->height() / 2 - height / 2;
+
+        painter.save();
+        painter.translate(left, top);
+        painter.scale(xFactor, yFactor);
+        painter.setClipRect(QRect(0, 0, CPageView::kPageWidth, pageHeight));
+        painter.fillRect(QRect(0, 0, 345, pageHeight), Qt::white);
+        // Only the part of the page that lands on the sheet is drawn.
+        const int bandTop = static_cast<int>(-top / yFactor) - 1;
+        const int bandBottom = static_cast<int>((printer->height() - top) / yFactor) + 1;
+        CQtPageCanvas canvas(painter, *m_fonts, bandTop, bandBottom);
+        m_view.DrawPage(canvas, m_view.PageLimit());
+        painter.restore();
+        if (!painter.end())
+            platform::MessageBox(pages_text::kEndDocError, "", platform::MB_OK);
+    }
+    // The screen page again, with its buttons in place.
+    DrawIntoBitmap();
+    PlaceButtons(false);
+    m_area->update();
+    PlaceButtons(true);
+}
