@@ -1,0 +1,52 @@
+// CCellHintDlg: "Select A Cell" (dialog 135), the modeless dialog that sits
+// beside the board while the player looks for hints. The board view passes
+// every click to ShowCellHint; OK, Escape and the close box end hint mode
+// through the host.
+//
+// A cell that several hints name (number 0 with a text such as
+// "Hint 1, Hint 4") shows that text without opening a page; a click that no
+// hint concerns (number 0, no text) leaves the dialog as it was.
+#pragma once
+
+#include "platform/qt/TemplateDialog.h"
+
+#include <QString>
+#include <string>
+
+class CHintHost;
+
+class CCellHintDlg : public platform::CTemplateDialog {
+    Q_OBJECT
+public:
+    enum {
+        IDC_HINT_TEXT = 1026,
+        IDC_HINT_LISTED = 1027,
+        IDC_HELP = 9,
+    };
+
+    // Created hidden; parent is the board view.
+    explicit CCellHintDlg(QWidget* parent = nullptr, CHintHost* host = nullptr);
+
+    void SetHost(CHintHost* host) { m_host = host; }
+    CHintHost* Host() const { return m_host; }
+
+    // The result of the document's GetHintsForCell for a clicked cell.
+    void ShowCellHint(const std::string& text, int hintNumber);
+
+    // The hint text field, exchanged with edit control 1026.
+    const QString& HintText() const { return m_hintText; }
+
+protected:
+    void OnCommand(int id) override;
+    void OnOK() override;
+    void OnCancel() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void EndHintMode();
+    void UpdateControls();
+    void EnableHintControls(bool enable);
+
+    CHintHost* m_host;
+    QString m_hintText;
+};

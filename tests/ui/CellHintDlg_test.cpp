@@ -1,0 +1,140 @@
+// The cell-hint dialog: blank on every show, a hint's name after a click on a
+// cell one hint concerns, and every way of closing it ending hint mode.
+#include "board/HintHost.h"
+#include "board/qt/CellHintDlg.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/qt/UiHelpers.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+// Stands in for the main frame: records the calls and hides the dialog when
+// hint mode ends, as the main frame does.
+struct HostRecorder : CHintHost {
+    std::vector<int> hints;
+    std::vector<bool> modes;
+    QWidget* dialog = nullptr;
+    void ShowHint(int n) override { hints.push_back(n); }
+    void SetHintMode(bool on) override {
+        modes.push_back(on);
+        if (dialog)
+            dialog->setVisible(on);
+    }
+};
+
+struct CellHintFixture : ::testing::Test {
+    QWidget boardView;
+    HostRecorder host;
+    CCellHintDlg* dlg = new CCellHintDlg(&boardView, &host);
+    CellHintFixture() {
+        host.dialog = dlg;
+        boardView.show();
+    }
+    bool Blank() const {
+        return dlg->ItemText(1026).isEmpty() && !dlg->Control(1026)->isEnabled() &&
+               !dlg->Control(1027)->isEnabled();
+    }
+};
+
+} // namespace
+
+TEST_F(CellHintFixture, BuildsTemplate135Hidden) {
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_FALSE(dlg->isModal());
+    EXPECT_EQ(dlg->windowTitle(), "Select A Cell");
+    EXPECT_EQ(dlg->ItemText(1027), "The associated hint for this cell is listed below.");
+    EXPECT_EQ(dlg->Button(1)->text(), "OK");
+    EXPECT_EQ(dlg->Button(9)->text(), "Help");
+    QStringList labels;
+    for (auto* l : dlg->findChildren<QLabel*>())
+        labels << l->text();
+    EXPECT_TRUE(labels.contains("Please click on the cell to see the associated hint."));
+    auto* edit = dlg->ControlAs<QPlainTextEdit>(1026);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->isReadOnly());
+}
+
+TEST_F(CellHintFixture, ShowsHintFourAndKeepsItForACellNoHintConcerns) {
+    host.SetHintMode(true);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(Blank());
+
+    dlg->ShowCellHint("Hint 4", 4);
+    EXPECT_EQ(host.hints, std::vector<int>{4});
+    EXPECT_EQ(dlg->ItemText(1026), "Hint 4");
+    EXPECT_EQ(dlg->HintText(), "Hint 4");
+    EXPECT_TRUE(dlg->Control(1026)->isEnabled());
+    EXPECT_TRUE(dlg->Control(1027)->isEnabled());
+
+    // A cell that no hint concerns (or a click beside the cells).
+    dlg->ShowCellHint("", 0);
+    EXPECT_EQ(host.hints, std::vector<int>{4});
+    EXPECT_EQ(dlg->ItemText(1026), "Hint 4");
+    EXPECT_TRUE(dlg->Control(1026)->isEnabled());
+}
+
+TEST_F(CellHintFixture, CellOfSeveralHintsListsThemWithoutOpeningAPage) {
+    host.SetHintMode(true);
+    dlg->ShowCellHint("Hint 1, Hint 4", 0);
+    EXPECT_TRUE(host.hints.empty());
+    EXPECT_EQ(dlg->ItemText(1026), "Hint 1, Hint 4");
+    EXPECT_TRUE(dlg->Control(1026)->isEnabled());
+    dlg->ShowCellHint("Hint 2", 2);
+    EXPECT_EQ(host.hints, std::vector<int>{2});
+    EXPECT_EQ(dlg->ItemText(1026), "Hint 2");
+}
+
+TEST_F(CellHintFixture, OkEscapeAndCloseBoxAllEndHintMode) {
+    auto reopenShowsBlank = [&] {
+        host.SetHintMode(true);
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_TRUE(Blank());
+        dlg->ShowCellHint("Hint 3", 3);
+        EXPECT_FALSE(Blank());
+    };
+
+    reopenShowsBlank();
+    QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(host.modes.back(), false);
+
+    reopenShowsBlank();
+    QTest::keyClick(dlg, Qt::Key_Escape);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(host.modes.back(), false);
+
+    reopenShowsBlank();
+    dlg->close();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(host.modes, (std::vector<bool>{true, false, true, false, true, false}));
+
+    reopenShowsBlank();
+}
+
+TEST_F(CellHintFixture, WithoutHostClosingStillHides) {
+    dlg->SetHost(nullptr);
+    dlg->show();
+    dlg->ShowCellHint("Hint 5", 5);
+    EXPECT_EQ(dlg->ItemText(1026), "Hint 5");
+    QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    EXPECT_FALSE(dlg->isVisible());
+}
+
+TEST_F(CellHintFixture, HelpAsksForTopicEleven) {
+    HelpRecorder help;
+    host.SetHintMode(true);
+    dlg->ShowCellHint("Hint 4", 4);
+    QTest::mouseClick(dlg->Button(9), Qt::LeftButton);
+    ASSERT_EQ(help.calls().size(), 1u);
+    EXPECT_EQ(help.calls()[0].topic, 11);
+    EXPECT_EQ(help.calls()[0].owner, static_cast<void*>(static_cast<QWidget*>(dlg)));
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->ItemText(1026), "Hint 4");
+}

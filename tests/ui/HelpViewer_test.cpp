@@ -1,0 +1,169 @@
+// The help window: opening the help document at a topic by context number,
+// and saying so inside the window when the document or topic is missing.
+#include "platform/Help.h"
+#include "platform/qt/HelpViewer.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/qt/UiHelpers.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+using platform::CHelpWindow;
+
+namespace {
+
+// A small help document: a contents topic, then topics 8 and 1001 far enough
+// down that the window must scroll to show them.
+std::string TestDocument() {
+    std::string html = "<html><body><a name=\"0\"></a><h1>Contents</h1>";
+    auto filler = [&html] {
+        for (int i = 0; i < 80; ++i)
+            html += "<p>Filler paragraph " + std::to_string(i) + ".</p>";
+    };
+    filler();
+    html += "<a name=\"8\"></a><h2>Customizing the game</h2><p>Colours and sound.</p>";
+    filler();
+    html += "<h2><a name=\"1001\"></a>Quick Instructions</h2><p>Click cells.</p>";
+    filler();
+    html += "</body></html>";
+    return html;
+}
+
+// The text of the first line shown at the top of the help window.
+QString TopLine(CHelpWindow* w) {
+    QTextBrowser* b = w->Browser();
+    return b->cursorForPosition(QPoint(4, 4)).block().text();
+}
+
+struct HelpFixture : ::testing::Test {
+    TempDir dir;
+    ScopedDataFolder folder{dir.Path()};
+    platform::HelpHandler previous;
+    QWidget owner;
+    QLabel* ownerLabel = new QLabel("Board", &owner);
+
+    HelpFixture() {
+        WriteBytes(dir.File("deduxa.hlp"), TestDocument());
+        WriteBytes(dir.File("data/games.dat"), "x");
+        previous = platform::SetHelpHandler({});
+        platform::InstallHelpViewer();
+        owner.resize(300, 200);
+        owner.move(50, 60);
+        owner.show();
+        Pump();
+    }
+    ~HelpFixture() override { platform::SetHelpHandler(std::move(previous)); }
+};
+
+} // namespace
+
+TEST_F(HelpFixture, OpensTheDocumentAtTheTopicWithoutDisturbingTheOwner) {
+    const QRect ownerGeometry = owner.geometry();
+    platform::ShowHelpTopic(8, &owner);
+    Pump(20);
+    CHelpWindow* w = platform::HelpWindowFor(&owner);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->isWindow());
+    EXPECT_EQ(w->parentWidget(), &owner);
+    EXPECT_EQ(w->windowTitle(), "Deduxa Help");
+    EXPECT_EQ(w->state(), CHelpWindow::State::Topic);
+    EXPECT_EQ(w->Topic(), 8);
+    EXPECT_GT(w->Browser()->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(TopLine(w), "Customizing the game");
+    // The owner stays where and as it was.
+    EXPECT_TRUE(owner.isVisible());
+    EXPECT_TRUE(owner.isEnabled());
+    EXPECT_EQ(owner.geometry(), ownerGeometry);
+    EXPECT_EQ(ownerLabel->text(), "Board");
+}
+
+TEST_F(HelpFixture, LaterTopicsReuseTheOwnersWindow) {
+    platform::ShowHelpTopic(8, &owner);
+    Pump(20);
+    CHelpWindow* first = platform::HelpWindowFor(&owner);
+    platform::ShowHelpTopic(1001, &owner);
+    Pump(20);
+    EXPECT_EQ(platform::HelpWindowFor(&owner), first);
+    EXPECT_EQ(owner.findChildren<CHelpWindow*>().size(), 1);
+    EXPECT_EQ(TopLine(first), "Quick Instructions");
+    // Topic 0 is the contents at the top.
+    platform::ShowHelpTopic(0, &owner);
+    Pump(20);
+    EXPECT_LT(first->Browser()->verticalScrollBar()->value(), 10);
+    EXPECT_EQ(TopLine(first), "Contents");
+}
+
+TEST_F(HelpFixture, MissingTopicIsSaidInsideTheWindow) {
+    platform::ShowHelpTopic(42, &owner);
+    Pump(20);
+    CHelpWindow* w = platform::HelpWindowFor(&owner);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->state(), CHelpWindow::State::MissingTopic);
+    EXPECT_TRUE(
+        w->Browser()->toPlainText().contains("Help topic 42 is not in the help file deduxa.hlp."));
+    EXPECT_TRUE(owner.isVisible());
+    EXPECT_EQ(ownerLabel->text(), "Board");
+    // A known topic afterwards shows the document again.
+    platform::ShowHelpTopic(8, &owner);
+    Pump(20);
+    EXPECT_EQ(w->state(), CHelpWindow::State::Topic);
+    EXPECT_EQ(TopLine(w), "Customizing the game");
+}
+
+TEST_F(HelpFixture, MissingDocumentIsSaidInsideTheWindow) {
+    std::filesystem::remove(dir.File("deduxa.hlp"));
+    platform::ShowHelpTopic(8, &owner);
+    Pump(20);
+    CHelpWindow* w = platform::HelpWindowFor(&owner);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->state(), CHelpWindow::State::MissingDocument);
+    EXPECT_TRUE(
+        w->Browser()->toPlainText().contains("The help file deduxa.hlp could not be found."));
+    EXPECT_TRUE(owner.isVisible());
+}
+
+TEST_F(HelpFixture, DocumentIsFoundWhateverTheCaseOfItsName) {
+    std::filesystem::rename(dir.File("deduxa.hlp"), dir.File("Deduxa.HLP"));
+    platform::ShowHelpTopic(8, &owner);
+    Pump(20);
+    EXPECT_EQ(platform::HelpWindowFor(&owner)->state(), CHelpWindow::State::Topic);
+}
+
+TEST_F(HelpFixture, HelpWindowGoesWithItsOwner) {
+    auto* transient = new QWidget;
+    transient->show();
+    platform::ShowHelpTopic(8, transient);
+    Pump(20);
+    QPointer<CHelpWindow> w = platform::HelpWindowFor(transient);
+    ASSERT_FALSE(w.isNull());
+    delete transient;
+    EXPECT_TRUE(w.isNull());
+}
+
+TEST_F(HelpFixture, WithoutOwnerTheWindowStandsAlone) {
+    platform::ShowHelpTopic(1001, nullptr);
+    Pump(20);
+    CHelpWindow* w = platform::HelpWindowFor(nullptr);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->parentWidget(), nullptr);
+    EXPECT_EQ(TopLine(w), "Quick Instructions");
+    w->close();
+    Pump(20);
+    EXPECT_EQ(platform::HelpWindowFor(nullptr), nullptr);
+}
+
+TEST(HelpDocument, AnchorsAreFoundByName) {
+    EXPECT_TRUE(platform::HelpDocumentHasAnchor("<a name=\"8\"></a>x", "8"));
+    EXPECT_TRUE(platform::HelpDocumentHasAnchor("<p>a <a name=\"11\">b</a></p>", "11"));
+    EXPECT_FALSE(platform::HelpDocumentHasAnchor("<a name=\"80\"></a>x", "8"));
+    EXPECT_FALSE(platform::HelpDocumentHasAnchor("<a href=\"#8\">8</a>", "8"));
+}
