@@ -1,0 +1,149 @@
+#include "platform/TextFile.h"
+#include "reward/Texts.h"
+#include "reward/qt/HighScoresDlg.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/qt/UiHelpers.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using testing_support::ModalDriver;
+using testing_support::ReadBytes;
+using testing_support::ScopedDataFolder;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+namespace {
+
+QStringList ListLines(CHighScoresDlg* dlg) {
+    QStringList lines;
+    QListWidget* list = dlg->ListBox(1052);
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+struct Fixture {
+    TempDir dir;
+    ScopedDataFolder data{dir.Path()};
+    Fixture() { std::filesystem::create_directory(dir.File("ants")); }
+    std::string Scores() const { return dir.File("ants/scores.dat"); }
+};
+
+} // namespace
+
+TEST(HighScoresDlg, ShowsTheTableWithTheNewEntryAndWritesItOnOk) {
+    Fixture f;
+    WriteBytes(f.Scores(), "10\r\n20\tAnna\r\n12\tBen\r\n03\tCleo\r\n");
+    ModalDriver driver;
+    QStringList shown;
+    QString message;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CHighScoresDlg*>(d);
+        shown = ListLines(dlg);
+        message = dlg->ItemText(1053);
+        EXPECT_EQ(dlg->windowTitle(), "10 Highest Scores");
+        EXPECT_EQ(dlg->ListBox(1052)->selectionMode(), QAbstractItemView::NoSelection);
+        // Nothing is written while the table is open.
+        EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n20\tAnna\r\n12\tBen\r\n03\tCleo\r\n");
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+    CHighScoresDlg dlg;
+    EXPECT_EQ(dlg.Run("12\tKim", "You caught 12 ants!"), 1);
+    EXPECT_EQ(driver.seen(), 1);
+    EXPECT_EQ(shown, (QStringList{"20\tAnna", "12\tKim", "12\tBen", "03\tCleo"}));
+    EXPECT_EQ(message, "You caught 12 ants!");
+    EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n20\tAnna\r\n12\tKim\r\n12\tBen\r\n03\tCleo\r\n");
+}
+
+TEST(HighScoresDlg, EscapeAndTheCloseBoxWriteTheTableToo) {
+    Fixture f;
+    ModalDriver driver;
+    driver.Then([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    driver.Then([](QDialog* d) { d->close(); });
+    {
+        CHighScoresDlg dlg;
+        EXPECT_EQ(dlg.Run("05\tKim", "You caught 5 ants!"), 2);
+    }
+    EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n05\tKim\r\n");
+    {
+        CHighScoresDlg dlg;
+        EXPECT_EQ(dlg.Run("07\tLou", "You caught 7 ants!"), 2);
+    }
+    EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n07\tLou\r\n05\tKim\r\n");
+    EXPECT_EQ(driver.seen(), 2);
+}
+
+TEST(HighScoresDlg, AFullTableThatTheEntryDoesNotReachIsShownAndKeptUnchanged) {
+    Fixture f;
+    std::string before = "10\r\n";
+    for (int i = 0; i < 10; ++i)
+        before += std::to_string(30 - i) + "\tP" + std::to_string(i) + "\r\n";
+    WriteBytes(f.Scores(), before);
+    ModalDriver driver;
+    int rows = 0;
+    driver.Then([&](QDialog* d) {
+        rows = static_cast<CHighScoresDlg*>(d)->ListBox(1052)->count();
+        d->accept();
+    });
+    CHighScoresDlg dlg;
+    dlg.Run("00\tKim", "You did not catch any ants.");
+    EXPECT_EQ(rows, 10);
+    EXPECT_EQ(ReadBytes(f.Scores()), before);
+}
+
+TEST(HighScoresDlg, AFullDiskShowsTheTableAndKeepsTheOldFileWithoutAMessage) {
+    Fixture f;
+    WriteBytes(f.Scores(), "10\r\n20\tAnna\r\n");
+    testing_support::MessageRecorder boxes;
+    ModalDriver driver;
+    driver.Then([](QDialog* d) {
+        platform::CTextFile::FailNextWrite(13);
+        d->accept();
+    });
+    CHighScoresDlg dlg;
+    dlg.Run("30\tKim", "You caught 30 ants!");
+    EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n20\tAnna\r\n");
+    EXPECT_EQ(boxes.count(), 0u);
+}
+
+TEST(HighScoresDlg, TabsLineTheNamesUp) {
+    Fixture f;
+    WriteBytes(f.Scores(), "10\r\n100\tAnna\r\n05\tAmy\r\n");
+    ModalDriver driver;
+    QImage image;
+    QRect first, second;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CHighScoresDlg*>(d);
+        QListWidget* list = dlg->ListBox(1052);
+        testing_support::Pump(50);
+        image = list->viewport()->grab().toImage();
+        first = list->visualItemRect(list->item(0));
+        second = list->visualItemRect(list->item(2));
+        d->accept();
+    });
+    CHighScoresDlg dlg;
+    dlg.Run("07\tAbe", "You caught 7 ants!");
+    ASSERT_FALSE(image.isNull());
+    ASSERT_EQ(image.size(), dlg.ListBox(1052)->viewport()->size());
+    // The first dark pixel after the gap behind the count starts the name;
+    // it is at the same x in every row whatever the count's width.
+    auto nameStart = [&](const QRect& row) {
+        for (int x = row.left() + 4 * dlg.Units().x; x < row.right(); ++x)
+            for (int y = row.top(); y <= row.bottom(); ++y)
+                if (qGray(image.pixel(x, y)) < 128)
+                    return x;
+        return -1;
+    };
+    const int a = nameStart(first), b = nameStart(second);
+    EXPECT_GT(a, 0);
+    EXPECT_EQ(a, b);
+    // At the list box's standard tab stop, 32 dialog units from the text's start.
+    const int stop = 32 * dlg.Units().x / 4;
+    EXPECT_GE(a, first.left() + stop);
+    EXPECT_LE(a, first.left() + stop + 8);
+}
