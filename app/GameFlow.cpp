@@ -46,19 +46,6 @@ std::string StatusPrompt(const std::string& promptString) {
     return promptString.substr(0, promptString.find('\n'));
 }
 
-bool ReadSoundSetting(const std::string& path) {
-    platform::CTextFile file;
-    if (!file.Open(path, platform::CTextFile::modeRead))
-        return false;
-    std::string line;
-    try {
-        file.ReadString(line);
-    } catch (const platform::CFileException&) {
-        return false;
-    }
-    return !(line.empty() || line == "FALSE");
-}
-
 bool ReadAboutData(const std::string& path, AboutData& data) {
     platform::CTextFile file;
     if (!file.Open(path, platform::CTextFile::modeRead))

@@ -29,10 +29,6 @@ std::string ScoreText(int score);
 // The status-bar prompt of a command: its prompt string up to "\n".
 std::string StatusPrompt(const std::string& promptString);
 
-// The sound setting: the first line of "Data\Sound.dat"; off when the file
-// cannot be opened or its first line is "FALSE" or empty.
-bool ReadSoundSetting(const std::string& path);
-
 // The About data: three lines, platform, year, version. A missing line reads
 // as empty. Returns false (texts unchanged) when the file does not open.
 struct AboutData {

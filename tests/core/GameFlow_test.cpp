@@ -34,22 +34,6 @@ TEST(GameFlow, ScoreAndPaneTexts) {
     EXPECT_EQ(PageName("a%sb", 1, false), "a%sb_01.htf");
 }
 
-TEST(GameFlow, SoundSettingFromTheFirstLine) {
-    TempDir dir;
-    auto path = dir.File("Sound.dat");
-    EXPECT_FALSE(ReadSoundSetting(path)); // missing
-    WriteBytes(path, "FALSE\r\n255\r\n");
-    EXPECT_FALSE(ReadSoundSetting(path));
-    WriteBytes(path, "TRUE\r\n255\r\n");
-    EXPECT_TRUE(ReadSoundSetting(path));
-    WriteBytes(path, "\r\nTRUE\r\n");
-    EXPECT_FALSE(ReadSoundSetting(path));
-    WriteBytes(path, "yes");
-    EXPECT_TRUE(ReadSoundSetting(path));
-    WriteBytes(path, "");
-    EXPECT_FALSE(ReadSoundSetting(path));
-}
-
 TEST(GameFlow, AboutDataWithAMissingLineReadsEmpty) {
     TempDir dir;
     AboutData data{"p", "y", "v"};
