@@ -32,15 +32,21 @@ bool CDibDoc::OnOpenDocument(const std::string& path) {
         ReportLoadError(read.cause, path);
         return false;
     }
-    m_picture = std::move(read.dib);
+    if (!SetPicture(std::move(read.dib)))
+        return false;
+    SetPathName(path);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDibDoc::SetPicture(HDIB picture) {
+    m_picture = std::move(picture);
     DerivePictureInfo();
     if (!m_picture) {
         platform::MessageBox(puzzle_texts::kCannotLoadDib, "",
                              platform::MB_OK | platform::MB_ICONINFORMATION);
         return false;
     }
-    SetPathName(path);
-    SetModifiedFlag(false);
     return true;
 }
 

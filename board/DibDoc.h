@@ -31,6 +31,10 @@ public:
     // Rebuilds the palette and picture size from the picture. A picture
     // that is too large is freed after "DIB is too large".
     void DerivePictureInfo();
+    // Takes a picture loaded elsewhere (LoadPackedDib) as the document's own,
+    // then derives its size and palette as an open does. False, after the
+    // same messages as an open, when there is no picture afterwards.
+    bool SetPicture(HDIB picture);
 
     const HDIB& GetPicture() const { return m_picture; }
     // Null when the picture has no colour table (or there is no picture).

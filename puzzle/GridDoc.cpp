@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 #include <sys/stat.h>
+#include <unordered_set>
 
 using platform::CTextFile;
 namespace texts = puzzle_texts;
@@ -87,9 +89,20 @@ bool CGridDoc::CompareWithAnswer(int* percent, int* markedCount, int* correctCou
         if (marked > answers)
             missing = marked;
     }
+    // Whether a mark is among the answer cells; a set of the answer keys
+    // instead of a walk of the list for every mark once the lists are long.
+    std::unordered_set<std::string_view> answerSet;
+    const bool useSet = m_answer.size() > 16 && m_markedTrue.size() > 16;
+    if (useSet)
+        answerSet.insert(m_answer.begin(), m_answer.end());
+    auto isAnswer = [&](const std::string& key) {
+        if (useSet)
+            return answerSet.count(key) != 0;
+        return std::find(m_answer.begin(), m_answer.end(), key) != m_answer.end();
+    };
     int correct = 0;
     for (const std::string& key : m_markedTrue) {
-        if (std::find(m_answer.begin(), m_answer.end(), key) != m_answer.end()) {
+        if (isAnswer(key)) {
             ++correct;
             --missing;
         } else {
@@ -212,11 +225,13 @@ void CGridDoc::ReadPuzzle(CTextFile& file, const std::string& path) {
             m_answer.push_back(line);
             more = file.ReadString(line);
         }
+        if (!more)
+            return;
+        more = file.ReadString(line);
     }
-    if (!more)
-        return;
-
-    more = file.ReadString(line);
+    // Without an answer block (the writer leaves out an empty one) the line
+    // after the grid is already the first line of the hints: it is looked at,
+    // not skipped, so that a first "Start Hint" there is not lost.
     while (more) {
         if (line == texts::kStartHint) {
             ++m_hintCount;

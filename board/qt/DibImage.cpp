@@ -21,7 +21,19 @@ QImage DecodePackedDib(const PackedDib& dib) {
     const int height = DibPixelHeight(dib.Header());
     if (image.width() != width || image.height() != height)
         return QImage();
-    return image;
+    // A damaged picture may use colour numbers beyond its colour table; they
+    // show black, as they always have, instead of reading past the table.
+    if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono ||
+        image.format() == QImage::Format_MonoLSB) {
+        const int needed = image.depth() == 1 ? 2 : 256;
+        QList<QRgb> table = image.colorTable();
+        while (table.size() < needed)
+            table.append(qRgb(0, 0, 0));
+        image.setColorTable(table);
+    }
+    // Kept as plain 32-bit pixels: drawn without a colour table lookup.
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                         : QImage::Format_RGB32);
 }
 
 namespace {
@@ -47,6 +59,12 @@ const QImage* PackedDibImage(const HDIB& dib) {
 void InstallDibDecoder() {
     SetDibDecoder(&DecodeOnLoad);
 }
+
+namespace {
+// Any program that draws pictures decodes them on loading, also when it
+// forgets to call InstallDibDecoder.
+const bool g_decoderInstalled = (InstallDibDecoder(), true);
+} // namespace
 
 bool DrawPackedDib(QPainter& painter, const QRect& destination, const HDIB& dib,
                    const QRect& source, const CPalette* /*palette*/) {

@@ -20,7 +20,8 @@ const QImage* PackedDibImage(const HDIB& dib);
 // Installs the decoder with LoadPackedDib, so that every picture the game
 // loads is decoded once on loading, and a picture Qt cannot decode (2-bit
 // pixels, embedded JPEG or PNG, unknown headers) is refused there instead of
-// being drawn blank. The application calls this once at start-up.
+// being drawn blank. Done at start-up by any program that links this file
+// (the picture view does); calling it again does no harm.
 void InstallDibDecoder();
 
 // Draws the source rectangle of the DIB (in picture pixels, top-left origin)

@@ -1,0 +1,228 @@
+// Pictures on the screen: the packed DIB made into an image once per load,
+// checked against Qt's own reading of the same file, and drawn 1:1 or stretched.
+#include "board/DibDoc.h"
+#include "board/qt/DibImage.h"
+#include "tests/support/PuzzleFixtures.h"
+#include "tests/support/Recorders.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using testing_support::MessageRecorder;
+
+namespace {
+
+// Installs the decoder for one test, as the application does at start-up.
+class DecoderInstalled : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_previous = SetDibDecoder({});
+        InstallDibDecoder();
+    }
+    void TearDown() override { SetDibDecoder(m_previous); }
+    MessageRecorder boxes;
+
+private:
+    DibDecoder m_previous;
+};
+
+std::vector<fs::path> SuiteFiles(const char* folder) {
+    std::vector<fs::path> files;
+    for (const auto& e :
+         fs::directory_iterator(testing_support::SharedTestData("bmpsuite") + "/" + folder))
+        files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// Compares two images pixel for pixel as 32-bit ARGB; the first difference.
+std::string Difference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return "sizes differ";
+    QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            if (x.pixel(col, row) != y.pixel(col, row))
+                return "pixel " + std::to_string(col) + "," + std::to_string(row);
+        }
+    }
+    return "";
+}
+
+HDIB LoadBytes(const std::string& file) {
+    return LoadPackedDib(reinterpret_cast<const uint8_t*>(file.data()), file.size());
+}
+
+} // namespace
+
+TEST_F(DecoderInstalled, GoodBitmapsMatchQtsOwnReadingPixelForPixel) {
+    int compared = 0;
+    for (const fs::path& file : SuiteFiles("g")) {
+        boxes.clear();
+        CDibDoc doc;
+        bool opened = doc.OnOpenDocument(file.string());
+        if (file.filename() == "pal8topdown.bmp") {
+            EXPECT_FALSE(opened);
+            EXPECT_EQ(boxes.texts(),
+                      (std::vector<std::string>{"DIB is too large", "Cannot load DIB"}));
+            continue;
+        }
+        ASSERT_TRUE(opened) << file;
+        const QImage* ours = PackedDibImage(doc.GetPicture());
+        ASSERT_NE(ours, nullptr) << file;
+        // Made once, on loading: asking again gives the same image.
+        EXPECT_EQ(PackedDibImage(doc.GetPicture()), ours);
+        QImage theirs(QString::fromStdString(file.string()));
+        ASSERT_FALSE(theirs.isNull()) << file;
+        EXPECT_EQ(ours->width(), doc.GetPictureSize().width) << file;
+        EXPECT_EQ(ours->height(), doc.GetPictureSize().height) << file;
+        EXPECT_EQ(Difference(*ours, theirs), "") << file;
+        ++compared;
+    }
+    EXPECT_EQ(compared, 26);
+}
+
+TEST_F(DecoderInstalled, EveryOtherSuiteFileIsDrawnOrRefusedCleanly) {
+    int accepted = 0, refused = 0;
+    for (const char* folder : {"q", "b", "x"}) {
+        for (const fs::path& file : SuiteFiles(folder)) {
+            boxes.clear();
+            CDibDoc doc;
+            if (doc.OnOpenDocument(file.string())) {
+                const QImage* image = PackedDibImage(doc.GetPicture());
+                ASSERT_NE(image, nullptr) << file;
+                EXPECT_EQ(image->width(), doc.GetPictureSize().width) << file;
+                EXPECT_EQ(image->height(), doc.GetPictureSize().height) << file;
+                QImage canvas(image->size(), QImage::Format_RGB32);
+                QPainter painter(&canvas);
+                QRect all(QPoint(0, 0), image->size());
+                EXPECT_TRUE(DrawPackedDib(painter, all, doc.GetPicture(), all));
+                ++accepted;
+            } else {
+                ASSERT_FALSE(boxes.texts().empty()) << file;
+                EXPECT_EQ(boxes.texts().back(), "Cannot load DIB") << file;
+                ++refused;
+            }
+        }
+    }
+    EXPECT_GT(accepted, 10);
+    EXPECT_GT(refused, 10);
+}
+
+TEST_F(DecoderInstalled, UndecodablePicturesAreRefusedNotDrawnBlank) {
+    for (const char* name :
+         {"q/pal2.bmp", "q/pal2color.bmp", "q/rgb24jpeg.bmp", "q/rgb24png.bmp", "q/rgba64.bmp"}) {
+        boxes.clear();
+        CDibDoc doc;
+        EXPECT_FALSE(doc.OnOpenDocument(testing_support::SharedTestData("bmpsuite/") + name))
+            << name;
+        EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"Cannot load DIB"})) << name;
+    }
+}
+
+TEST(DibDrawing, SameSizeCopiesOneToOneAndOtherSizesStretch) {
+    fixtures::BitmapSpec spec;
+    spec.width = 6;
+    spec.height = 4;
+    spec.bits = 8;
+    HDIB dib = LoadBytes(fixtures::BitmapFile(spec));
+    ASSERT_TRUE(dib);
+    const QImage* image = PackedDibImage(dib);
+    ASSERT_NE(image, nullptr);
+    // Pixel (0, 0) is the top-left corner: the last row of the file.
+    const uchar* lastRow = DibPixelBits(*dib) + 3 * 8;
+    QRgb topLeft = qRgb(fixtures::FixtureRed(lastRow[0]), fixtures::FixtureGreen(lastRow[0]),
+                        fixtures::FixtureBlue(lastRow[0]));
+    EXPECT_EQ(image->pixel(0, 0), topLeft);
+
+    QImage canvas(20, 20, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        ASSERT_TRUE(DrawPackedDib(painter, QRect(5, 5, 6, 4), dib, QRect(0, 0, 6, 4)));
+    }
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(canvas.pixel(5 + x, 5 + y), image->pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(canvas.pixel(4, 4), qRgb(255, 255, 255));
+    EXPECT_EQ(canvas.pixel(11, 9), qRgb(255, 255, 255));
+
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        ASSERT_TRUE(DrawPackedDib(painter, QRect(0, 0, 12, 8), dib, QRect(0, 0, 6, 4)));
+    }
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(canvas.pixel(2 * x + 1, 2 * y + 1), image->pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(canvas.pixel(12, 8), qRgb(255, 255, 255));
+
+    QPainter painter(&canvas);
+    EXPECT_FALSE(DrawPackedDib(painter, QRect(0, 0, 1, 1), nullptr, QRect(0, 0, 1, 1)));
+}
+
+TEST(DibDrawing, TheFileHeaderSaysWhereTheBitsStart) {
+    // A gap between the colour table and the bits: the image comes from the
+    // bits where the file header put them.
+    fixtures::BitmapSpec gap;
+    gap.width = 5;
+    gap.height = 3;
+    gap.bits = 24;
+    gap.extraOffset = 40;
+    fixtures::BitmapSpec plain = gap;
+    plain.extraOffset = 0;
+    HDIB withGap = LoadBytes(fixtures::BitmapFile(gap));
+    HDIB withoutGap = LoadBytes(fixtures::BitmapFile(plain));
+    const QImage* a = PackedDibImage(withGap);
+    const QImage* b = PackedDibImage(withoutGap);
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(Difference(*a, *b), "");
+    // Bit-field masks after a 40-byte header come before the bits.
+    fixtures::BitmapSpec fields;
+    fields.width = 5;
+    fields.height = 3;
+    fields.bits = 32;
+    fields.compression = 3;
+    fixtures::BitmapSpec rgb = fields;
+    rgb.compression = 0;
+    HDIB withMasks = LoadBytes(fixtures::BitmapFile(fields));
+    HDIB withoutMasks = LoadBytes(fixtures::BitmapFile(rgb));
+    const QImage* c = PackedDibImage(withMasks);
+    const QImage* d = PackedDibImage(withoutMasks);
+    ASSERT_TRUE(c && d);
+    EXPECT_EQ(Difference(*c, *d), "");
+}
+
+TEST(DibDrawing, ColourNumbersBeyondTheTableShowBlack) {
+    fixtures::BitmapSpec spec;
+    spec.width = 16;
+    spec.height = 16;
+    spec.bits = 8;
+    spec.colorsUsed = 2; // the pixels use numbers up to 255
+    HDIB dib = LoadBytes(fixtures::BitmapFile(spec));
+    ASSERT_TRUE(dib);
+    const QImage* image = PackedDibImage(dib);
+    ASSERT_NE(image, nullptr);
+    int beyond = 0;
+    for (int y = 0; y < 16; ++y) {
+        const uint8_t* row = DibPixelBits(*dib) + (15 - y) * 16;
+        for (int x = 0; x < 16; ++x) {
+            QRgb expected = row[x] < 2
+                                ? qRgb(fixtures::FixtureRed(row[x]), fixtures::FixtureGreen(row[x]),
+                                       fixtures::FixtureBlue(row[x]))
+                                : qRgb(0, 0, 0);
+            beyond += row[x] >= 2;
+            EXPECT_EQ(image->pixel(x, y), expected) << x << "," << y;
+        }
+    }
+    EXPECT_GT(beyond, 200);
+    QImage canvas(32, 32, QImage::Format_RGB32);
+    QPainter painter(&canvas);
+    EXPECT_TRUE(DrawPackedDib(painter, QRect(0, 0, 32, 32), dib, QRect(0, 0, 16, 16)));
+}
