@@ -25,6 +25,10 @@ std::string RosterPath() {
     return platform::RealPath(std::string(kPlayersFolder) + kRosterName);
 }
 
+std::string StatsPrintPath() {
+    return platform::RealPath(std::string(kPlayersFolder) + kStatsPrintName);
+}
+
 bool ReadRoster(const std::string& path, std::vector<RosterEntry>& entries, int* cause) {
     entries.clear();
     CTextFile file;

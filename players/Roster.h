@@ -19,6 +19,8 @@ struct RosterEntry {
 std::string PlayersFolder();
 std::string GamesFolder();
 std::string RosterPath();
+// Real path of the statistics print file, "stats.txt" in the players folder.
+std::string StatsPrintPath();
 
 // Reads the pairs of the roster at path. An empty name line is skipped; a name
 // that the end of the file leaves without its file name is dropped. False with

@@ -170,7 +170,7 @@ TEST(GameStats, WithoutAGameEveryOperationSaysSoAndChangesNothing) {
                                  "GetScore No Stats Class Created!",
                              }));
     for (const auto& box : boxes.boxes())
-        EXPECT_EQ(box.caption, "");
+        EXPECT_EQ(box.caption, platform::kAppTitle);
     EXPECT_EQ(p.stats.front()->timesPlayed, 0);
     EXPECT_EQ(p.stats.front()->title, "");
 }

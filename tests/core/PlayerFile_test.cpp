@@ -179,7 +179,7 @@ TEST(PlayerFile, ReadsLfFilesAndKeepsTheNameOnMismatch) {
     ASSERT_TRUE(p.Load(folders.Players()));
     ASSERT_EQ(boxes.count(), 1u);
     EXPECT_EQ(boxes.last().text, "Player's name and file name do not match!");
-    EXPECT_EQ(boxes.last().caption, "");
+    EXPECT_EQ(boxes.last().caption, platform::kAppTitle);
     EXPECT_EQ(p.name, "Ann");
     EXPECT_TRUE(p.stats.empty());
 }

@@ -20,6 +20,7 @@ TEST(Roster, FoldersAndPathUnderTheDataFolder) {
     EXPECT_EQ(PlayersFolder(), folders.Players());
     EXPECT_EQ(GamesFolder(), folders.Games());
     EXPECT_EQ(RosterPath(), folders.Players() + "data");
+    EXPECT_EQ(StatsPrintPath(), folders.Players() + "stats.txt");
 }
 
 TEST(Roster, ReadsPairsSkippingEmptyNameLines) {
