@@ -58,6 +58,7 @@ void CPageView::Reset(const std::string& path, int firstRow) {
     leftMargin = kLeftMargin;
     indent = false;
     model.Clear();
+    rowsDrawn = 0;
     loaded = true;
     ++generation;
 }
@@ -194,8 +195,10 @@ void CPageView::DrawPage(CPageCanvas& canvas, const PageRect& limit, bool draw) 
     size_t nextBlock = 0;
     size_t rowIndex = 0;
     size_t index = 0;
+    rowsDrawn = 0;
     while (index < items.size()) {
         int rowMax = 0;
+        const int rowTop = penY;
         for (;;) {
             const CPageItem& item = items[index];
             int styleCode = item.style;
@@ -264,9 +267,12 @@ void CPageView::DrawPage(CPageCanvas& canvas, const PageRect& limit, bool draw) 
         }
         penX = leftMargin;
         penY = GrowBy(penY, rowMax);
-        if (rowIndex < model.rows.size())
+        if (rowIndex < model.rows.size()) {
             model.rows[rowIndex].height = rowMax;
+            model.rows[rowIndex].top = rowTop;
+        }
         ++rowIndex;
+        rowsDrawn = rowIndex;
         if (penY + m.hB > limit.bottom)
             break;
     }
@@ -322,10 +328,17 @@ std::vector<CPageView::ButtonPlace> CPageView::PlaceButtons(int clientHeight) co
         ++current;
     if (current == buttons.size())
         return places;
+    // Which buttons show: walk the rows from the top one, adding their
+    // heights, until the client area is full; of two buttons on one row only
+    // the first shows, and none after it.
     int offset = 0;
+    const int top = ScrollTop();
     for (size_t row = std::max(0, scrollPos); row < model.rows.size(); ++row) {
         if (static_cast<int>(row) == buttons[current].rowIndex) {
-            places.push_back({current, kLeftMargin, offset + 5});
+            // Beside the row where it was drawn; rows not drawn yet stand
+            // where the walk has come to.
+            int y = row < rowsDrawn ? model.rows[row].top - top : offset + 5;
+            places.push_back({current, kLeftMargin, y});
             if (++current == buttons.size())
                 break;
         }

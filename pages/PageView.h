@@ -45,8 +45,9 @@ public:
     int scrollPos = 0;
     int leftMargin = kLeftMargin;
     bool indent = false;
-    bool loaded = false; // a page has been read at least once
-    int generation = 0;  // counts page loads; a click stops when a load replaced the page
+    bool loaded = false;  // a page has been read at least once
+    int generation = 0;   // counts page loads; a click stops when a load replaced the page
+    size_t rowsDrawn = 0; // rows the last DrawPage laid out (their height and top are drawn ones)
 
     // The reading half of LoadPage: opens path (resolved against the disk:
     // backslashes, any letter case), replaces the page model and reads it.

@@ -9,6 +9,9 @@ inline constexpr const char* kErrorCaption = "Error";
 inline constexpr const char* kJumpingTo = "Jumping to "; // + the target
 inline constexpr const char* kJumpCaption = "Jump!";
 inline constexpr const char* kAnswerCaption = "And the Answer is...";
+// The texts of failures that have no counterpart with Qt (no display DC,
+// bitmap object or memory DC to fail) are kept with the others; the page
+// bitmap that cannot be made is reported with kCreateBitmapFailed.
 inline constexpr const char* kNewBitmapFailed = "Unable to new bitmap!";
 inline constexpr const char* kNoDisplayDC = "Unable to get display DC!";
 inline constexpr const char* kCreateBitmapFailed = "Unable to create bitmap.\nOut Of Memory!";

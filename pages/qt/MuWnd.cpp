@@ -1,5 +1,6 @@
 #include "pages/qt/MuWnd.h"
 
+#include "pages/PagePrint.h"
 #include "pages/Texts.h"
 #include "pages/qt/QtPageCanvas.h"
 #include "platform/MessageBox.h"
@@ -122,6 +123,13 @@ CMuWnd::CMuWnd(QMdiArea* area) : QMdiSubWindow(nullptr) {
         menu->addSeparator();
         menu->addAction(m_printAction);
     }
+
+    connect(this, &QMdiSubWindow::aboutToActivate, this, [this] {
+        m_activating = true;
+        emit PageFocused();
+        QMetaObject::invokeMethod(
+            this, [this] { m_activating = false; }, Qt::QueuedConnection);
+    });
 
     setMinimumSize(0, minimumSizeHint().height());
     setMaximumSize(kMaxWidth, kMaxHeight);
@@ -322,7 +330,8 @@ void CMuWnd::moveEvent(QMoveEvent* event) {
 
 void CMuWnd::focusInEvent(QFocusEvent* event) {
     QMdiSubWindow::focusInEvent(event);
-    emit PageFocused();
+    if (!m_activating)
+        emit PageFocused();
 }
 
 void CMuWnd::PrintPage() {
@@ -345,19 +354,18 @@ void CMuWnd::PrintPage() {
     QPainter painter;
     if (!painter.begin(printer)) {
         platform::MessageBox(pages_text::kStartDocError, "", platform::MB_OK);
-    } else {
-        // Same physical size as on the screen, or larger.
-        const double screenX = logicalDpiX() > 0 ? logicalDpiX() : 96;
-        const double screenY = logicalDpiY() > 0 ? logicalDpiY() : 96;
-        const double printerX = printer->logicalDpiX();
-        const double printerY = printer->logicalDpiY();
-        const double xFactor = std::max(screenX, printerX) / std::min(screenX, printerX);
-        const double yFactor = std::max(screenY, printerY) / std::min(screenY, printerY);
+        return;
+    }
+    {
+        // Same physical size as on the screen, or larger, centred.
         const int pageHeight = m_view.model.pageHeight;
-        const int width = static_cast<int>(xFactor * 320.0);
-        const int height = static_cast<int>(pageHeight * yFactor);
-        const int left = printer->width() / 2 - width / 2;
-        const int top = printer->height() / 2 - height / 2;
+        const PagePrintPlacement place = PlacePrintedPage(
+            logicalDpiX(), logicalDpiY(), printer->logicalDpiX(), printer->logicalDpiY(),
+            printer->width(), printer->height(), CPageView::kPageWidth, pageHeight);
+        const double xFactor = place.xFactor;
+        const double yFactor = place.yFactor;
+        const int left = place.destination.left;
+        const int top = place.destination.top;
 
         painter.save();
         painter.translate(left, top);

@@ -88,7 +88,8 @@ public:
 signals:
     // A page button was pressed (ids from 128). Nothing in the game handles it.
     void PageButtonClicked(int id);
-    // The window got the input focus (the main frame may retitle itself).
+    // The window was activated or got the input focus. The main frame owns
+    // its caption and may retitle itself here.
     void PageFocused();
 
 protected:
@@ -118,4 +119,5 @@ private:
     std::vector<CPageButton*> m_buttons;
     QPrinter* m_testPrinter = nullptr;
     bool m_tracking = false;
+    bool m_activating = false; // PageFocused already sent for this activation
 };

@@ -1,0 +1,392 @@
+// Laying out and drawing pages on a canvas with fixed metrics, scrolling,
+// where the page buttons stand, and what a click hits.
+#include "pages/PageLineReader.h"
+#include "pages/PageView.h"
+#include "tests/support/FakePageCanvas.h"
+#include "tests/support/PageFixtures.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::FakePageCanvas;
+using testing_support::PageBuilder;
+
+namespace {
+
+const PageMetrics kM = FakePageCanvas::Metrics();
+constexpr PageColor kRed{255, 0, 0};
+constexpr PageColor kMagenta{255, 0, 255};
+constexpr PageColor kBlackC{0, 0, 0};
+
+struct Page {
+    CPageView view;
+    FakePageCanvas canvas;
+
+    explicit Page(const std::string& bytes, int revealMode = 0) {
+        view.metrics = kM;
+        CPageLineReader reader = CPageLineReader::FromBytes(bytes);
+        view.ReadFrom(reader, 0, revealMode);
+        Draw();
+    }
+    void Draw() {
+        canvas.runs.clear();
+        view.DrawPage(canvas, view.PageLimit());
+    }
+    // A click as the page window makes it: OnShowAnswer flips and redraws.
+    std::vector<std::string> Click(int x, int y) {
+        std::vector<std::string> calls;
+        view.Click(
+            x, y, [&](const CPageLink& link) { calls.push_back("jump " + link.target); },
+            [&](CRevealBlock& block) {
+                block.revealed = !block.revealed;
+                calls.push_back("answer " + block.title);
+                Draw();
+            });
+        return calls;
+    }
+};
+
+std::string Rows(int n) {
+    PageBuilder page("Rows");
+    for (int i = 0; i < n; ++i)
+        page.Text("row " + std::to_string(i));
+    return page.Lf();
+}
+
+} // namespace
+
+TEST(TabbedText, SegmentsStandAtMultiplesOfTheTabWidthFromTheRunStart) {
+    FakePageCanvas canvas;
+    PageSize size = TabbedText(canvas, 100, 7, "a\tbb\t\tc", 16, true);
+    ASSERT_EQ(canvas.runs.size(), 3u);
+    EXPECT_EQ(canvas.runs[0].x, 100);
+    EXPECT_EQ(canvas.runs[1].x, 116); // 10 -> 16
+    EXPECT_EQ(canvas.runs[2].x, 164); // 16 + 20 = 36 -> 48 -> 64
+    EXPECT_EQ(size.width, 74);
+    EXPECT_EQ(size.height, 18);
+    canvas.runs.clear();
+    size = TabbedText(canvas, 0, 0, "abc", 16, false); // measuring draws nothing
+    EXPECT_TRUE(canvas.runs.empty());
+    EXPECT_EQ(size.width, 30);
+}
+
+TEST(DrawPage, RowsStackFromFiveFiveWithTheirStyles) {
+    PageBuilder page("T");
+    page.Text("Head", 0).Text("some ", 13, false).Text("bold", 2, false).Link("goto", "x.htf", 12);
+    page.Text("Big", 9).Text("italic", 5);
+    Page p(page.Lf());
+    const auto* head = p.canvas.Find("Head");
+    ASSERT_TRUE(head);
+    EXPECT_EQ(head->x, 5);
+    EXPECT_EQ(head->y, 5);
+    EXPECT_EQ(head->font, fontA);
+    const auto* bold = p.canvas.Find("bold");
+    ASSERT_TRUE(bold);
+    EXPECT_EQ(bold->x, 5 + 50);
+    EXPECT_EQ(bold->y, 5 + kM.hA);
+    EXPECT_EQ(bold->font, fontG);
+    const auto* link = p.canvas.Find("goto");
+    ASSERT_TRUE(link);
+    EXPECT_EQ(link->color, (PageColor{0, 155, 0}));
+    EXPECT_EQ(p.view.model.links[0].box, (PageRect{95, 5 + kM.hA, 135, 5 + kM.hA + 18}));
+    const auto* big = p.canvas.Find("Big");
+    EXPECT_EQ(big->font, fontC);
+    EXPECT_EQ(big->y, 5 + kM.hA + kM.hB);
+    EXPECT_EQ(p.canvas.Find("italic")->font, fontH);
+    EXPECT_EQ(p.canvas.Find("italic")->y, 5 + kM.hA + kM.hB + kM.hC);
+    // Drawing writes each row's drawn height.
+    EXPECT_EQ(p.view.model.rows[2].height, kM.hC);
+    EXPECT_EQ(p.canvas.defaultFontSelected, 1);
+}
+
+TEST(DrawPage, EmptyTextEndingARowTakesThePreviousStyle) {
+    PageBuilder page("T");
+    page.Text("Big", 9, false).Text("", 13, true).Text("x");
+    Page p(page.Lf());
+    EXPECT_EQ(p.view.model.rows[0].height, kM.hC);
+    EXPECT_EQ(p.canvas.Find("x")->y, 5 + kM.hC);
+}
+
+TEST(DrawPage, CodeEightTakesFontEBesideCodeSix) {
+    PageBuilder page("T");
+    page.Text("small", 6, false).Text("after", 8, true);
+    page.Text("before", 8, false).Text("small2", 6, true);
+    page.Text("plain", 13, true).Text("alone", 8, true);
+    Page p(page.Lf());
+    EXPECT_EQ(p.canvas.Find("after")->font, fontE);
+    EXPECT_EQ(p.canvas.Find("before")->font, fontE);
+    EXPECT_EQ(p.canvas.Find("alone")->font, fontB);
+    EXPECT_EQ(p.canvas.Find("alone")->color, (PageColor{155, 0, 0}));
+    EXPECT_EQ(p.view.model.rows[0].height, kM.hE);
+    EXPECT_EQ(p.view.model.rows[1].height, kM.hE);
+    EXPECT_EQ(p.view.model.rows[3].height, kM.hB);
+}
+
+TEST(DrawPage, CodeFifteenIndentsFollowingRowsUntilTheNext) {
+    PageBuilder page("T");
+    page.Text("Q: ", 13, false).Text("", 15, false).Text("first", 13, true);
+    page.Text("second").Text("", 15, true).Text("third");
+    Page p(page.Lf());
+    EXPECT_EQ(p.canvas.Find("first")->x, 35);
+    EXPECT_EQ(p.canvas.Find("second")->x, 35);
+    EXPECT_EQ(p.canvas.Find("third")->x, 5);
+}
+
+TEST(DrawPage, ButtonMarkerLeavesFortyPixels) {
+    PageBuilder page("T");
+    page.Button("b").Text("after");
+    Page p(page.Lf());
+    EXPECT_EQ(p.canvas.Find("after")->x, 45);
+}
+
+TEST(DrawPage, HalfRowsMakeSpace) {
+    PageBuilder page("T");
+    page.Text("", 16, false).Text("", 16, true).Text("b");
+    page.Text("", 17, false).Text("", 17, true).Text("c");
+    Page p(page.Lf());
+    EXPECT_EQ(p.canvas.Find("b")->y, 5 + kM.hE / 2);
+    EXPECT_EQ(p.canvas.Find("c")->y, 5 + kM.hE / 2 + kM.hB + kM.hB / 2);
+    EXPECT_EQ(p.view.model.rows[0].height, kM.hE / 2);
+    EXPECT_EQ(p.view.model.rows[2].height, kM.hB / 2);
+}
+
+TEST(DrawPage, AnEmptyRowEndTakesThePreviousStyleEvenForSpaceCodes) {
+    // Reading gives the space row half a line; drawing measures it with the
+    // style of the text before it.
+    PageBuilder page("T");
+    page.Text("a").Text("", 16, true).Text("b");
+    Page p(page.Lf());
+    EXPECT_EQ(p.view.model.scrollStops[1].height, kM.hE / 2);
+    EXPECT_EQ(p.view.model.rows[1].height, kM.hB);
+    EXPECT_EQ(p.canvas.Find("b")->y, 5 + 2 * kM.hB);
+}
+
+TEST(DrawPage, RevealBlocksAreRedHiddenAndMagentaOrBlackRevealed) {
+    PageBuilder page("T");
+    page.Block("Why?", {{"hidden one", "shown one"}, {"hidden two", "shown two"}}, true, "");
+    page.Block("0", {{"pre hidden", "pre shown"}});
+    Page p(page.Lf());
+    const auto* one = p.canvas.Find("hidden one");
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->color, kRed);
+    EXPECT_EQ(one->font, fontB);
+    const auto* two = p.canvas.Find("hidden two");
+    ASSERT_TRUE(two);
+    EXPECT_EQ(two->x, 5);
+    EXPECT_EQ(two->y, 5 + 18); // one line of the block's font below
+    EXPECT_EQ(p.canvas.Find("pre shown")->color, kBlackC);
+    // Boxes become what was drawn.
+    const CRevealEntry& e = p.view.model.blocks[0]->entries[0];
+    EXPECT_EQ(e.hiddenBox, (PageRect{4, 5, 5 + 94, 5 + 18})); // one narrow i
+
+    p.view.model.blocks[0]->revealed = true;
+    p.Draw();
+    EXPECT_EQ(p.canvas.Find("shown two")->color, kMagenta);
+    EXPECT_EQ(p.view.model.blocks[0]->entries[1].revealedBox, (PageRect{4, 23, 5 + 90, 23 + 18}));
+    // The row after the block starts below its last line.
+    EXPECT_EQ(p.canvas.Find("pre shown")->y, 23 + kM.hB);
+}
+
+TEST(DrawPage, CaretTakesTheInlineAnswerWithoutAnAddedSpace) {
+    PageBuilder page("T");
+    page.InlineBlock("blue", {{"???", "blue"}, {"!!", "sky"}}, "Why",
+                     {{"The house is ^.", "Yes: ^^"}});
+    Page p(page.Lf());
+    ASSERT_TRUE(p.canvas.Find("The house is ??? !!."));
+    const CRevealBlock& in = *p.view.model.blocks[0];
+    // The inline block's first entry gets the box of the substituted text:
+    // after "The house is " (5 + 10*13 - 4 for the 'i' ... measured).
+    int before = 5 + 12 * 10 + 4; // "The house is " has one 'i'
+    EXPECT_EQ(in.entries[0].hiddenBox, (PageRect{before - 1, 5, before + 60, 5 + 18}));
+
+    p.view.model.blocks[0]->revealed = true;
+    p.view.model.blocks[1]->revealed = true;
+    p.Draw();
+    // One caret is replaced; the second stays as text.
+    EXPECT_TRUE(p.canvas.Find("Yes: blue sky^"));
+    EXPECT_EQ(p.canvas.Find("Yes: blue sky^")->color, kMagenta);
+}
+
+TEST(DrawPage, StopsAtTheLimit) {
+    Page p(Rows(10));
+    p.canvas.runs.clear();
+    p.view.DrawPage(p.canvas, {0, 0, 320, 5 + 3 * kM.hB + kM.hB});
+    EXPECT_EQ(p.canvas.runs.size(), 4u); // stops once pen y + hB passes the bottom
+}
+
+TEST(DrawPage, EmptyPageDrawsNothing) {
+    Page p("Title only\n");
+    EXPECT_TRUE(p.canvas.runs.empty());
+    EXPECT_EQ(p.canvas.defaultFontSelected, 0);
+}
+
+// --- Scrolling -------------------------------------------------------------
+
+TEST(Scrolling, LineAndPageStepsStopAtTheLastRow) {
+    Page p(Rows(30));
+    CPageView& v = p.view;
+    EXPECT_EQ(v.LastScrollPos(), 29);
+    EXPECT_EQ(v.Scroll(scrollLineUp), 0);
+    EXPECT_EQ(v.Scroll(scrollLineDown), 1);
+    EXPECT_EQ(v.ScrollTop(), kM.hB); // one row per line step
+    EXPECT_EQ(v.Scroll(scrollPageDown), 16);
+    EXPECT_EQ(v.Scroll(scrollPageDown), 29);
+    EXPECT_EQ(v.Scroll(scrollPageDown), 29);
+    EXPECT_EQ(v.Scroll(scrollLineDown), 29);
+    EXPECT_EQ(v.ScrollTop(), 29 * kM.hB); // last row at the window's top
+    EXPECT_EQ(v.Scroll(scrollPageUp), 14);
+    EXPECT_EQ(v.Scroll(scrollPageUp), 0);
+    EXPECT_EQ(v.Scroll(scrollBottom), 29);
+    EXPECT_EQ(v.Scroll(scrollEndScroll), 29);
+    EXPECT_EQ(v.Scroll(scrollTop), 0);
+    EXPECT_EQ(v.Scroll(scrollThumbTrack, 7), 7);
+    EXPECT_EQ(v.Scroll(scrollThumbPosition, 12), 12);
+}
+
+TEST(Scrolling, PageWithoutRowsStaysAtZero) {
+    Page p("T\n");
+    for (ScrollRequest r :
+         {scrollLineDown, scrollPageDown, scrollBottom, scrollLineUp, scrollPageUp})
+        EXPECT_EQ(p.view.Scroll(r, 5), 0);
+    EXPECT_EQ(p.view.ScrollTop(), 0);
+}
+
+TEST(Scrolling, PositionWithoutAStopShowsThePageTop) {
+    // Three rows but one of them is a block row: stops and rows differ.
+    PageBuilder page("T");
+    page.Text("a").Text("b").Text("c", 13, false);
+    Page p(page.Lf()); // last record does not end its row: 2 rows, 2 stops
+    p.view.scrollPos = 5;
+    EXPECT_EQ(p.view.ScrollTop(), 0);
+}
+
+// --- Buttons ---------------------------------------------------------------
+
+TEST(PageButtons, ButtonsFollowTheirRows) {
+    PageBuilder page("T");
+    page.Text("row 0").Button("b1").Text("row 1").Text("row 2").Button("b2").Text("row 3");
+    Page p(page.Lf());
+    auto places = p.view.PlaceButtons(398);
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_EQ(places[0].button, 0u);
+    EXPECT_EQ(places[0].x, 5);
+    EXPECT_EQ(places[0].y, kM.hB + 5);
+    EXPECT_EQ(places[1].y, 3 * kM.hB + 5);
+
+    p.view.Scroll(scrollLineDown);
+    places = p.view.PlaceButtons(398);
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_EQ(places[0].y, 5);
+    EXPECT_EQ(places[1].y, 2 * kM.hB + 5);
+
+    p.view.Scroll(scrollLineDown); // b1's row scrolled off the top
+    places = p.view.PlaceButtons(398);
+    ASSERT_EQ(places.size(), 1u);
+    EXPECT_EQ(places[0].button, 1u);
+    EXPECT_EQ(places[0].y, kM.hB + 5);
+
+    // A short client area shows only the buttons within it.
+    p.view.Scroll(scrollTop);
+    places = p.view.PlaceButtons(30);
+    ASSERT_EQ(places.size(), 1u);
+}
+
+TEST(PageButtons, ButtonsStayBesideTheirDrawnRowsWhenDrawingAndReadingDiffer) {
+    // The space row reads as half a small line but draws as a full line, so
+    // the scroll stops and the drawn rows part; the button keeps to its row.
+    PageBuilder page("T");
+    page.Text("a").Text("", 16, true).Text("b").Button("x").Text("c").Text("d");
+    Page p(page.Lf());
+    p.view.Scroll(scrollThumbPosition, 2);
+    auto places = p.view.PlaceButtons(398);
+    ASSERT_EQ(places.size(), 1u);
+    const int cOnScreen = p.canvas.Find("c")->y - p.view.ScrollTop();
+    EXPECT_EQ(places[0].y, cOnScreen);
+    EXPECT_EQ(p.view.model.rows[3].top, p.canvas.Find("c")->y);
+}
+
+TEST(PageButtons, OnlyTheFirstOfTwoButtonsOnOneRowIsShown) {
+    PageBuilder page("T");
+    page.Button("a").Button("b").Text("row 0").Button("c").Text("row 1");
+    Page p(page.Lf());
+    auto places = p.view.PlaceButtons(398);
+    ASSERT_EQ(places.size(), 1u);
+    EXPECT_EQ(places[0].button, 0u);
+}
+
+// --- Clicks ----------------------------------------------------------------
+
+TEST(PageClicks, LinksComeFirst) {
+    PageBuilder page("T");
+    page.Link("linkylink", "there.htf");
+    page.Block("Answer", {{"hidden", "revealed"}});
+    Page p(page.Lf());
+    // Move the block under the link to see which wins.
+    p.view.model.blocks[0]->entries[0].hiddenBox = p.view.model.links[0].box;
+    EXPECT_EQ(p.Click(10, 10), (std::vector<std::string>{"jump there.htf"}));
+    EXPECT_FALSE(p.view.model.blocks[0]->revealed);
+}
+
+TEST(PageClicks, HiddenBlockRevealsAndHidesAgain) {
+    PageBuilder page("T");
+    page.Text("Q").Block("The answer", {{"click me", "forty-two"}});
+    Page p(page.Lf());
+    int y = 5 + kM.hB + 3;
+    EXPECT_EQ(p.Click(10, y), (std::vector<std::string>{"answer The answer"}));
+    EXPECT_TRUE(p.view.model.blocks[0]->revealed);
+    EXPECT_EQ(p.canvas.Find("forty-two")->color, kMagenta);
+    EXPECT_EQ(p.Click(10, y), (std::vector<std::string>{"answer The answer"}));
+    EXPECT_FALSE(p.view.model.blocks[0]->revealed);
+    EXPECT_EQ(p.canvas.Find("click me")->color, kRed);
+    // Outside every box nothing happens.
+    EXPECT_TRUE(p.Click(300, y).empty());
+}
+
+TEST(PageClicks, PreRevealedBlockCanBeHidden) {
+    PageBuilder page("T");
+    page.Block("2.", {{"hidden", "shown"}});
+    Page p(page.Lf());
+    EXPECT_EQ(p.canvas.Find("shown")->color, kBlackC);
+    EXPECT_EQ(p.Click(10, 8).size(), 1u);
+    EXPECT_FALSE(p.view.model.blocks[0]->revealed);
+}
+
+TEST(PageClicks, InlineRevealAlsoFlipsItsSentence) {
+    PageBuilder page("T");
+    page.InlineBlock("Inline", {{"???", "blue"}}, "Sentence",
+                     {{"It is ^ today.", "It is ^ today!"}});
+    Page p(page.Lf());
+    int x = 5 + 50 + 5; // inside "???" after "It is " (one 'i' and 'I')
+    auto calls = p.Click(x, 8);
+    EXPECT_EQ(calls, (std::vector<std::string>{"answer Inline", "answer Sentence"}));
+    EXPECT_TRUE(p.view.model.blocks[0]->revealed);
+    EXPECT_TRUE(p.view.model.blocks[1]->revealed);
+    EXPECT_TRUE(p.canvas.Find("It is blue today!"));
+    // Hiding the inline answer stops at the inline block.
+    calls = p.Click(x, 8);
+    EXPECT_EQ(calls, (std::vector<std::string>{"answer Inline"}));
+    // Clicking the sentence outside the inline part flips only the sentence.
+    calls = p.Click(8, 8);
+    EXPECT_EQ(calls, (std::vector<std::string>{"answer Sentence"}));
+}
+
+TEST(PageClicks, ClicksCountFromTheScrolledTop) {
+    PageBuilder page("T");
+    for (int i = 0; i < 5; ++i)
+        page.Text("row");
+    page.Block("Deep", {{"hidden", "shown"}});
+    Page p(page.Lf());
+    int blockY = 5 + 5 * kM.hB + 2;
+    p.view.Scroll(scrollThumbPosition, 3);
+    EXPECT_EQ(p.Click(10, blockY - 3 * kM.hB), (std::vector<std::string>{"answer Deep"}));
+}
+
+TEST(PageClicks, PageWithoutStopsIgnoresClicks) {
+    // One record that never ends its row: items but no scroll stops.
+    PageBuilder page("T");
+    page.Block("B", {{"hidden", "shown"}}, false);
+    Page p(page.Lf());
+    ASSERT_TRUE(p.view.model.scrollStops.size() > 0); // a block has its own stops
+    Page q("T\nlink\n12\n0\n100\n0\nt\n");
+    EXPECT_TRUE(q.view.model.scrollStops.empty());
+    EXPECT_TRUE(q.Click(10, 8).empty());
+}

@@ -1,0 +1,379 @@
+// Reading page files: the line rules, the records, rows, scroll stops, links,
+// buttons and reveal blocks, and how damaged files are read.
+#include "pages/PageLineReader.h"
+#include "pages/PageView.h"
+#include "pages/Texts.h"
+#include "platform/DataPath.h"
+#include "platform/FileError.h"
+#include "tests/support/FakePageCanvas.h"
+#include "tests/support/PageFixtures.h"
+#include "tests/support/Recorders.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using testing_support::FakePageCanvas;
+using testing_support::PageBuilder;
+using testing_support::PageEntry;
+
+namespace {
+
+const PageMetrics kM = FakePageCanvas::Metrics();
+
+CPageView Read(const std::string& bytes, int revealMode = 0) {
+    CPageView view;
+    view.metrics = kM;
+    CPageLineReader reader = CPageLineReader::FromBytes(bytes);
+    view.ReadFrom(reader, 0, revealMode);
+    return view;
+}
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    CPageLineReader reader = CPageLineReader::FromBytes(bytes);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.ReadLine(line))
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+// --- Lines -----------------------------------------------------------------
+
+TEST(PageFileLines, CrLfReadsAsOneNewlineAndLfAlike) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Lines("ab\r\ncd\r\n"), (V{"ab\n", "cd\n"}));
+    EXPECT_EQ(Lines("ab\ncd\n"), (V{"ab\n", "cd\n"}));
+    EXPECT_EQ(Lines("ab\r\ncd"), (V{"ab\n", "cd"}));
+    // A carriage return on its own stays.
+    EXPECT_EQ(Lines("a\rb\r\r\n"), (V{"a\rb\r\n"}));
+    EXPECT_EQ(Lines(""), V{});
+}
+
+TEST(PageFileLines, CtrlZEndsTheFile) {
+    EXPECT_EQ(Lines("ab\ncd\x1A"
+                    "ef\n"),
+              (std::vector<std::string>{"ab\n", "cd"}));
+}
+
+TEST(PageFileLines, LongLinesComeInPiecesOf2046) {
+    std::string fits(2045, 'x');
+    auto lines = Lines(fits + "\n");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], fits + "\n");
+
+    std::string longLine(3000, 'y');
+    lines = Lines(longLine + "\r\nz\r\n");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], std::string(2046, 'y'));
+    EXPECT_EQ(lines[1], std::string(954, 'y') + "\n");
+    EXPECT_EQ(lines[2], "z\n");
+}
+
+TEST(PageFileLines, CutTrimmedAndExact) {
+    EXPECT_EQ(CutLine("Hello\n"), "Hello");
+    EXPECT_EQ(CutLine("Hello"), "Hell"); // a last line without newline loses a letter
+    EXPECT_EQ(TrimLine("Title \t \n"), "Title");
+    EXPECT_EQ(TrimLine("  lead\n"), "  lead");
+
+    CPageLineReader reader = CPageLineReader::FromBytes("start\nstart \nend");
+    EXPECT_TRUE(reader.ReadExact("start\n"));
+    EXPECT_FALSE(reader.ReadExact("start\n"));
+    EXPECT_FALSE(reader.ReadExact("end\n")); // no newline: not the end line
+    EXPECT_FALSE(reader.ReadExact("end\n")); // the file has ended
+}
+
+TEST(PageFileLines, NumbersFollowTheFileRules) {
+    CPageLineReader reader = CPageLineReader::FromBytes("  42\n-7x\nabc\n99999999999\n");
+    EXPECT_EQ(reader.ReadNumber(), 42);
+    EXPECT_EQ(reader.ReadNumber(), -7);
+    EXPECT_EQ(reader.ReadNumber(), 0);
+    EXPECT_EQ(reader.ReadNumber(), 2147483647);
+    EXPECT_EQ(reader.ReadNumber(), 0); // past the end
+}
+
+// --- Pages -----------------------------------------------------------------
+
+TEST(PageReader, EmptyFileGivesAnEmptyPage) {
+    CPageView view = Read("");
+    EXPECT_EQ(view.model.caption, "");
+    EXPECT_TRUE(view.model.items.empty());
+    EXPECT_TRUE(view.model.rows.empty());
+    EXPECT_EQ(view.model.pageHeight, kM.hB);
+}
+
+TEST(PageReader, TitleOnlyFileGivesTrimmedCaptionAndEmptyPage) {
+    CPageView view = Read("Hint 3 \t \r\n");
+    EXPECT_EQ(view.model.caption, "Hint 3");
+    EXPECT_TRUE(view.model.items.empty());
+    EXPECT_TRUE(view.model.rows.empty());
+    EXPECT_TRUE(view.model.scrollStops.empty());
+    EXPECT_EQ(view.model.pageHeight, kM.hB);
+    EXPECT_EQ(view.LastScrollPos(), -1); // scroll range 0 to -1
+    EXPECT_EQ(view.scrollPos, 0);
+}
+
+TEST(PageReader, TextLinesAreCut) {
+    CPageView view = Read("T\nHello\n13\n1\n");
+    ASSERT_EQ(view.model.items.size(), 1u);
+    EXPECT_EQ(view.model.items[0].text, "Hello");
+    // As the last line without newline the same text loses its last letter.
+    view = Read("T\nHello");
+    ASSERT_EQ(view.model.items.size(), 1u);
+    EXPECT_EQ(view.model.items[0].text, "Hell");
+    EXPECT_EQ(view.model.items[0].style, 13); // cut short before its style line
+}
+
+TEST(PageReader, OneWithoutFinalNewlineDoesNotEndTheRow) {
+    CPageView view = Read("T\nabc\n2\n1");
+    ASSERT_EQ(view.model.items.size(), 1u);
+    EXPECT_FALSE(view.model.items[0].endOfRow);
+    EXPECT_EQ(view.model.items[0].style, 2);
+    EXPECT_TRUE(view.model.rows.empty());
+    EXPECT_TRUE(view.model.scrollStops.empty());
+
+    view = Read("T\nabc\n2\n1\n");
+    EXPECT_TRUE(view.model.items[0].endOfRow);
+    EXPECT_EQ(view.model.rows.size(), 1u);
+    // Anything but "1" does not end a row.
+    view = Read("T\nabc\n2\n 1\nd\n2\n1 \n");
+    EXPECT_TRUE(view.model.rows.empty());
+}
+
+TEST(PageReader, CrLfAndLfFilesReadAlike) {
+    PageBuilder page("Hint");
+    page.Text("Heading", 0)
+        .Link("go", "page2.htf")
+        .Block("0", {{"a", "b"}, {"c", "d"}})
+        .Button("x", true);
+    CPageView lf = Read(page.Lf());
+    CPageView crlf = Read(page.CrLf());
+    ASSERT_EQ(lf.model.items.size(), crlf.model.items.size());
+    for (size_t i = 0; i < lf.model.items.size(); ++i)
+        EXPECT_EQ(lf.model.items[i].text, crlf.model.items[i].text);
+    EXPECT_EQ(crlf.model.links[0].target, "page2.htf");
+    EXPECT_EQ(crlf.model.blocks[0]->entries[1].revealedText, "d");
+    EXPECT_EQ(crlf.model.buttons[0].text, "x");
+    EXPECT_EQ(lf.model.pageHeight, crlf.model.pageHeight);
+}
+
+TEST(PageReader, RowsStopsAndHeightsFollowTheStyleTable) {
+    PageBuilder page("T");
+    page.Text("Big", 9, false).Text("small", 13, true); // row: max(hC, hB)
+    page.Text("", 16, true);                            // half small line
+    page.Text("", 17, true);                            // half line
+    page.Text("s", 6, false).Text("r", 8, true);        // code 8 after hE keeps hE
+    page.Text("x", 13, false).Text("r", 8, true);       // else hB
+    CPageView view = Read(page.Lf());
+    const auto& rows = view.model.rows;
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].height, kM.hC);
+    EXPECT_EQ(rows[0].firstItem, 0);
+    EXPECT_EQ(rows[1].height, kM.hE / 2);
+    EXPECT_EQ(rows[1].firstItem, 2);
+    EXPECT_EQ(rows[2].height, kM.hB / 2);
+    EXPECT_EQ(rows[3].height, kM.hE);
+    EXPECT_EQ(rows[4].height, kM.hB);
+    EXPECT_EQ(rows[4].firstItem, 6);
+    ASSERT_EQ(view.model.scrollStops.size(), 5u);
+    int top = 0;
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(view.model.scrollStops[i].top, top);
+        EXPECT_EQ(view.model.scrollStops[i].height, rows[i].height);
+        top += rows[i].height;
+    }
+    EXPECT_EQ(view.model.pageHeight, top + kM.hB); // blank margin at the bottom
+}
+
+TEST(PageReader, LinksTakeTheirBoxFromTheFile) {
+    PageBuilder page("T");
+    page.Text("first", 13).Link("Go on", "next.htf", 1, true, 120, 30);
+    CPageView view = Read(page.Lf());
+    ASSERT_EQ(view.model.links.size(), 1u);
+    EXPECT_EQ(view.model.links[0].target, "next.htf");
+    EXPECT_EQ(view.model.links[0].box, (PageRect{30, kM.hB, 120, kM.hB + kM.hA}));
+    // A link cut short before its target makes no link.
+    view = Read("T\nGo\n12\n1\n100\n5\n");
+    EXPECT_TRUE(view.model.links.empty());
+    EXPECT_EQ(view.model.items.size(), 1u);
+}
+
+TEST(PageReader, RevealModesDecideWhichTitlesStartRevealed) {
+    PageBuilder page("T");
+    page.Block("2.", {{"h", "r"}})
+        .Block("0", {{"h", "r"}})
+        .Block("2.5", {{"h", "r"}})
+        .Block("00", {{"h", "r"}});
+    auto revealed = [&](int mode) {
+        CPageView view = Read(page.Lf(), mode);
+        std::vector<bool> flags;
+        for (const auto& b : view.model.blocks) {
+            flags.push_back(b->revealed);
+            EXPECT_EQ(b->revealedInColour, !b->revealed); // pre-revealed blocks are drawn black
+        }
+        return flags;
+    };
+    EXPECT_EQ(revealed(0), (std::vector<bool>{true, true, false, false}));
+    EXPECT_EQ(revealed(1), (std::vector<bool>{false, true, false, false}));
+    EXPECT_EQ(revealed(2), (std::vector<bool>{false, false, false, false}));
+}
+
+TEST(PageReader, ThreeEntryBlockGivesFourStopsAndNoneForItsRow) {
+    PageBuilder page("T");
+    page.Text("Question", 13).Block("Why?", {{"a", "A"}, {"b", "B"}, {"c", "C"}});
+    CPageView view = Read(page.Lf());
+    ASSERT_EQ(view.model.blocks.size(), 1u);
+    const CRevealBlock& block = *view.model.blocks[0];
+    ASSERT_EQ(block.entries.size(), 3u);
+    EXPECT_EQ(block.entries[2].hiddenText, "c");
+    EXPECT_EQ(block.entries[2].revealedText, "C");
+    // Boxes from the file: left x - 1, right x, one line each.
+    EXPECT_EQ(block.entries[0].hiddenBox, (PageRect{9, kM.hB, 60, 2 * kM.hB - 1}));
+    EXPECT_EQ(block.entries[1].revealedBox, (PageRect{9, 2 * kM.hB, 90, 3 * kM.hB - 1}));
+    ASSERT_EQ(view.model.scrollStops.size(), 5u); // 1 for the question + 4
+    for (size_t i = 1; i < 5; ++i) {
+        EXPECT_EQ(view.model.scrollStops[i].height, kM.hB);
+        EXPECT_EQ(view.model.scrollStops[i].top, static_cast<int>(i) * kM.hB);
+    }
+    EXPECT_EQ(view.model.rows.size(), 2u);
+    EXPECT_EQ(view.model.pageHeight, 5 * kM.hB + kM.hB);
+}
+
+TEST(PageReader, EntryListWithoutStartKeepsOneEmptyEntry) {
+    CPageView view = Read("T\n\n14\n1\nTitle\nbegin\nx\n13\n1\n");
+    ASSERT_EQ(view.model.blocks.size(), 1u);
+    ASSERT_EQ(view.model.blocks[0]->entries.size(), 1u);
+    EXPECT_EQ(view.model.blocks[0]->entries[0].hiddenText, "");
+    EXPECT_EQ(view.model.scrollStops.size(), 2u); // n + 1 = 1 for the block, 1 for "x"
+    EXPECT_EQ(view.model.items.size(), 2u);
+}
+
+TEST(PageReader, EntryListCutShortReadsMissingNumbersAsZero) {
+    CPageView view = Read("T\n\n14\n1\nTitle\nstart\n12\n");
+    ASSERT_EQ(view.model.blocks.size(), 1u);
+    const CRevealEntry& e = view.model.blocks[0]->entries[0];
+    EXPECT_EQ(e.hiddenBox.left, 11);
+    EXPECT_EQ(e.hiddenBox.right, 0);
+    EXPECT_EQ(e.revealedBox.left, -1);
+}
+
+TEST(PageReader, Code18MakesAnInlineBlockAndTheSentenceThatLinksIt) {
+    PageBuilder page("T");
+    page.InlineBlock("in", {{"???", "blue"}}, "2.", {{"It is ^.", "It is ^!"}});
+    CPageView view = Read(page.Lf());
+    ASSERT_EQ(view.model.blocks.size(), 2u);
+    EXPECT_TRUE(view.model.blocks[0]->isInline);
+    EXPECT_EQ(view.model.blocks[0]->title, "in");
+    EXPECT_FALSE(view.model.blocks[1]->isInline);
+    EXPECT_EQ(view.model.blocks[1]->linked, view.model.blocks[0].get());
+    EXPECT_TRUE(view.model.blocks[1]->revealed); // "2." in mode 0
+    EXPECT_FALSE(view.model.blocks[0]->revealed);
+    // Only the sentence block adds scroll stops (one entry: two), not its row.
+    EXPECT_EQ(view.model.scrollStops.size(), 2u);
+    // A plain block after it links nothing.
+    page.Block("x", {{"a", "b"}});
+    view = Read(page.Lf());
+    EXPECT_EQ(view.model.blocks[2]->linked, nullptr);
+}
+
+TEST(PageReader, ButtonsStandOnTheirRowsWithIdsFrom128EveryLoad) {
+    PageBuilder page("T");
+    page.Text("row 0").Button("one").Text("row 1").Text("row 2").Button("two", true);
+    CPageView view;
+    view.metrics = kM;
+    for (int load = 0; load < 2; ++load) {
+        CPageLineReader reader = CPageLineReader::FromBytes(page.Lf());
+        view.ReadFrom(reader, 0, 0);
+        ASSERT_EQ(view.model.buttons.size(), 2u);
+        EXPECT_EQ(view.model.buttons[0].id, 128);
+        EXPECT_EQ(view.model.buttons[1].id, 129);
+        EXPECT_EQ(view.model.buttons[0].text, "one");
+        EXPECT_EQ(view.model.buttons[0].rowIndex, 1);
+        EXPECT_EQ(view.model.buttons[1].rowIndex, 3); // rows ended before it
+    }
+}
+
+TEST(PageReader, ReadErrorKeepsTheRecordsReadSoFar) {
+    std::string bytes = PageBuilder("T").Text("one").Text("two").Text("three").Lf();
+    size_t served = 0;
+    CPageLineReader reader([&](char* buffer, size_t size) -> size_t {
+        if (served >= 12) // "T\none\n13\n1\n" and one more byte
+            throw platform::CFileException(platform::causeHardIO, "page.htf");
+        size_t n = std::min<size_t>({size, 12 - served, bytes.size() - served});
+        std::memcpy(buffer, bytes.data() + served, n);
+        served += n;
+        return n;
+    });
+    CPageView view;
+    view.metrics = kM;
+    EXPECT_THROW(view.ReadFrom(reader, 0, 0), platform::CFileException);
+    ASSERT_EQ(view.model.items.size(), 1u);
+    EXPECT_EQ(view.model.items[0].text, "one");
+    EXPECT_EQ(view.model.pageHeight, kM.hB + kM.hB); // finished: bottom margin added
+}
+
+// --- LoadPage's reading half on real files ---------------------------------
+
+class PageLoadTest : public ::testing::Test {
+protected:
+    PageLoadTest() : data(dir.Path()) {
+        ::mkdir((dir.Path() + "data").c_str(), 0755);
+        view.metrics = kM;
+    }
+    testing_support::TempDir dir;
+    testing_support::ScopedDataFolder data;
+    testing_support::MessageRecorder boxes;
+    CPageView view;
+};
+
+TEST_F(PageLoadTest, PathsWithBackslashesAndAnyCaseAreFound) {
+    testing_support::WriteBytes(dir.File("data/Logic1_00.htf"),
+                                PageBuilder("First").Text("x").CrLf());
+    std::string path = platform::DataFolder() + "data\\logic1_00.htf";
+    EXPECT_EQ(view.ReadPage(path, 0, true, 0), CPageView::loadOk);
+    EXPECT_EQ(view.model.caption, "First");
+    EXPECT_EQ(view.currentFile, path);
+    EXPECT_EQ(boxes.count(), 0u);
+}
+
+TEST_F(PageLoadTest, OpenFailureReportsAndChangesNothing) {
+    testing_support::WriteBytes(dir.File("data/a.htf"), PageBuilder("A").Text("x").Lf());
+    ASSERT_EQ(view.ReadPage(dir.File("data/a.htf"), 0, true, 0), CPageView::loadOk);
+    view.scrollPos = 0;
+    std::string missing = dir.File("data/missing.htf");
+    EXPECT_EQ(view.ReadPage(missing, 0, true, 0), CPageView::loadOpenFailed);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, "Unable to load " + missing);
+    EXPECT_EQ(boxes.last().caption, "File Error");
+    EXPECT_EQ(boxes.last().style, platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    EXPECT_EQ(view.model.caption, "A");
+    EXPECT_EQ(view.model.items.size(), 1u);
+    EXPECT_EQ(view.currentFile, dir.File("data/a.htf"));
+    // Without reporting: no box.
+    EXPECT_EQ(view.ReadPage(missing, 0, false, 0), CPageView::loadOpenFailed);
+    EXPECT_EQ(boxes.count(), 1u);
+}
+
+TEST_F(PageLoadTest, ReadErrorMidFileReportsAndKeepsWhatWasRead) {
+    std::string text = PageBuilder("Mid").Text("one").Text("two").Text("three").CrLf();
+    testing_support::WriteBytes(dir.File("data/b.htf"), text);
+    CPageFile::FailReadAfter(text.find("two"), platform::causeHardIO);
+    EXPECT_EQ(view.ReadPage(dir.File("data/b.htf"), 0, true, 0), CPageView::loadReadFailed);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, "Unable to load " + dir.File("data/b.htf"));
+    EXPECT_EQ(view.model.caption, "Mid");
+    ASSERT_EQ(view.model.items.size(), 1u);
+    EXPECT_EQ(view.model.items[0].text, "one");
+    EXPECT_EQ(view.model.rows.size(), 1u);
+    // The hook fires once: the next load reads the whole file.
+    EXPECT_EQ(view.ReadPage(dir.File("data/b.htf"), 0, true, 0), CPageView::loadOk);
+    EXPECT_EQ(view.model.items.size(), 3u);
+}
+
+TEST_F(PageLoadTest, FolderInsteadOfFileIsAReadError) {
+    ::mkdir((dir.Path() + "data/folder.htf").c_str(), 0755);
+    EXPECT_NE(view.ReadPage(dir.File("data/folder.htf"), 0, true, 0), CPageView::loadOk);
+    EXPECT_EQ(boxes.count(), 1u);
+}

@@ -1,0 +1,453 @@
+// The page window inside an MDI area: loading, drawing, clicks, scrolling,
+// page buttons, closing, bitmap failures and printing to PDF.
+#include "pages/PageLineReader.h"
+#include "pages/Texts.h"
+#include "pages/qt/MuWnd.h"
+#include "platform/FileError.h"
+#include "tests/support/PageFixtures.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/qt/UiHelpers.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using testing_support::MessageRecorder;
+using testing_support::PageBuilder;
+using testing_support::TempDir;
+
+namespace {
+
+std::string SamplePage() {
+    return testing_support::SourcePath("fuzz/corpus/page_file/sample.htf");
+}
+
+bool IsColour(QRgb px, int r, int g, int b) {
+    return qRed(px) == r && qGreen(px) == g && qBlue(px) == b;
+}
+
+// Pixels of exactly that colour inside rect of image.
+int CountColour(const QImage& image, const QRect& rect, int r, int g, int b) {
+    int n = 0;
+    QRect clipped = rect.intersected(image.rect());
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            n += IsColour(image.pixel(x, y), r, g, b);
+    return n;
+}
+
+int CountNonWhite(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+    return n;
+}
+
+// Screenshots for review go to DEDUXA_SHOTS when it is set.
+void SaveShot(const QImage& image, const char* name) {
+    if (const char* dir = std::getenv("DEDUXA_SHOTS"))
+        image.save(QString(dir) + "/" + name);
+}
+
+class MuWndTest : public ::testing::Test {
+protected:
+    MuWndTest() {
+        area.resize(900, 700);
+        area.show();
+        wnd = new CMuWnd(&area);
+        wnd->setGeometry(0, 1, 345, 600);
+        wnd->show();
+    }
+    ~MuWndTest() override {
+        if (wnd) {
+            wnd->allowDestroy = true;
+            wnd->close();
+        }
+        testing_support::Pump();
+    }
+    QRect ClientBox(const PageRect& box) const {
+        int top = wnd->View().ScrollTop();
+        return QRect(box.left, box.top - top, box.Width(), box.Height());
+    }
+    QImage GrabClient() { return wnd->ClientArea()->grab().toImage(); }
+    void Click(int x, int y) {
+        QTest::mouseClick(wnd->ClientArea(), Qt::LeftButton, {}, QPoint(x, y));
+        testing_support::Pump();
+    }
+
+    QMdiArea area;
+    QPointer<CMuWnd> wnd;
+    MessageRecorder boxes;
+    TempDir dir;
+};
+
+} // namespace
+
+TEST_F(MuWndTest, SamplePageLoadsAndDraws) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    EXPECT_EQ(boxes.count(), 0u);
+    EXPECT_EQ(wnd->windowTitle(), "Hint 3: The Blue House");
+    EXPECT_EQ(wnd->CurrentFile(), SamplePage());
+    const CPageModel& model = wnd->View().model;
+    EXPECT_EQ(wnd->VerticalScrollBar()->maximum(), static_cast<int>(model.rows.size()) - 1);
+    EXPECT_EQ(wnd->PageBitmap().width(), 320);
+    EXPECT_EQ(wnd->PageBitmap().height(), wnd->PageHeight());
+    ASSERT_EQ(wnd->Buttons().size(), 2u);
+    EXPECT_EQ(wnd->Buttons()[0]->Id(), 128);
+    EXPECT_EQ(wnd->Buttons()[1]->Id(), 129);
+    EXPECT_EQ(wnd->Buttons()[0]->Text(), "Mark");
+    EXPECT_TRUE(wnd->Buttons()[0]->text().isEmpty());
+    EXPECT_EQ(wnd->Buttons()[0]->size(), QSize(30, 14));
+    EXPECT_TRUE(wnd->Buttons()[0]->isVisible());
+    // The button stands at x 5, 5 below its row's top.
+    int rowTop = 0;
+    for (int r = 0; r < wnd->Buttons()[0]->RowIndex(); ++r)
+        rowTop += model.rows[r].height;
+    EXPECT_EQ(wnd->Buttons()[0]->pos(), QPoint(5, rowTop + 5));
+
+    QImage shot = GrabClient();
+    SaveShot(wnd->grab().toImage(), "page_window.png");
+    SaveShot(wnd->PageBitmap(), "page_bitmap.png");
+    // The heading is drawn in black, the hidden answers in red, the
+    // pre-revealed "2." block in black, links in green.
+    EXPECT_GT(CountColour(shot, QRect(0, 0, 320, 40), 0, 0, 0), 50);
+    const CRevealBlock& hidden = *model.blocks[0];
+    EXPECT_GT(CountColour(wnd->PageBitmap(),
+                          QRect(hidden.entries[0].hiddenBox.left, hidden.entries[0].hiddenBox.top,
+                                hidden.entries[0].hiddenBox.Width(),
+                                hidden.entries[0].hiddenBox.Height()),
+                          255, 0, 0),
+              20);
+    const CPageLink& link = model.links[1];
+    EXPECT_GT(CountColour(wnd->PageBitmap(),
+                          QRect(link.box.left, link.box.top, link.box.Width(), link.box.Height()),
+                          0, 155, 0),
+              10);
+}
+
+TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    const CRevealBlock& block = *wnd->View().model.blocks[0];
+    ASSERT_FALSE(block.revealed);
+    // Scroll so the block is on screen.
+    int stop = 0;
+    while (wnd->View().ScrollTop() + 300 < block.entries[0].hiddenBox.top && stop++ < 100)
+        wnd->OnVScroll(scrollLineDown);
+    QRect box = ClientBox(block.entries[0].hiddenBox);
+    SaveShot(wnd->grab().toImage(), "reveal_before.png");
+    EXPECT_GT(CountColour(GrabClient(), box, 255, 0, 0), 20);
+
+    Click(box.center().x(), box.center().y());
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, "The German owns the fish.");
+    EXPECT_EQ(boxes.last().caption, "And the Answer is...");
+    EXPECT_EQ(boxes.last().style, platform::MB_OK);
+    EXPECT_TRUE(block.revealed);
+    QRect shown = ClientBox(block.entries[0].revealedBox);
+    QImage after = GrabClient();
+    SaveShot(wnd->grab().toImage(), "reveal_after.png");
+    EXPECT_GT(CountColour(after, shown, 255, 0, 255), 20);
+    EXPECT_EQ(CountColour(after, shown, 255, 0, 0), 0);
+
+    // A second click hides it again.
+    Click(shown.center().x(), shown.center().y());
+    EXPECT_EQ(boxes.count(), 2u);
+    EXPECT_FALSE(block.revealed);
+    EXPECT_GT(CountColour(GrabClient(), ClientBox(block.entries[0].hiddenBox), 255, 0, 0), 20);
+}
+
+TEST_F(MuWndTest, ClickOnInlineAnswerAlsoFlipsItsSentence) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    const CPageModel& model = wnd->View().model;
+    ASSERT_GE(model.blocks.size(), 3u);
+    const CRevealBlock& in = *model.blocks[1];
+    const CRevealBlock& sentence = *model.blocks[2];
+    ASSERT_TRUE(in.isInline);
+    ASSERT_EQ(sentence.linked, &in);
+    while (wnd->View().ScrollTop() + 300 < in.entries[0].hiddenBox.top)
+        wnd->OnVScroll(scrollLineDown);
+    QRect box = ClientBox(in.entries[0].hiddenBox);
+    Click(box.center().x(), box.center().y());
+    ASSERT_EQ(boxes.count(), 2u);
+    EXPECT_EQ(boxes.boxes()[0].text, "green");
+    EXPECT_EQ(boxes.boxes()[1].text, "The house colour");
+    EXPECT_TRUE(in.revealed);
+    EXPECT_TRUE(sentence.revealed);
+    SaveShot(wnd->grab().toImage(), "inline_after.png");
+    // The whole sentence, with the answer at the caret, is magenta now.
+    EXPECT_GT(CountColour(GrabClient(), ClientBox(sentence.entries[0].revealedBox), 255, 0, 255),
+              100);
+}
+
+TEST_F(MuWndTest, ContextMenuOffersPrint) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    QStringList seen;
+    QTimer::singleShot(50, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : menu->actions())
+                seen << a->text();
+            menu->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
+                            wnd->ClientArea()->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(wnd->ClientArea(), &event);
+    EXPECT_EQ(seen, QStringList{pages_text::kPrintPageMenu});
+}
+
+TEST_F(MuWndTest, ClickOnLinkShowsJumpAndChangesNothing) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    const CPageLink& link = wnd->View().model.links[0];
+    QRect box = ClientBox(link.box);
+    QImage before = wnd->PageBitmap().copy();
+    Click(box.left() + 3, box.center().y());
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, "Jumping to logic1_00.htf");
+    EXPECT_EQ(boxes.last().caption, "Jump!");
+    EXPECT_EQ(boxes.last().style, platform::MB_OK);
+    EXPECT_EQ(wnd->CurrentFile(), SamplePage());
+    EXPECT_EQ(wnd->PageBitmap(), before);
+}
+
+TEST_F(MuWndTest, CloseOnlyMinimisesUntilDestroyIsAllowed) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    wnd->close();
+    testing_support::Pump();
+    ASSERT_TRUE(wnd);
+    EXPECT_TRUE(wnd->isMinimized());
+    EXPECT_EQ(wnd->View().model.caption, "Hint 3: The Blue House");
+    wnd->allowDestroy = true;
+    wnd->close();
+    testing_support::Pump(20);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(wnd);
+}
+
+TEST_F(MuWndTest, ButtonsFollowScrollingAndHideWhileTheThumbIsDragged) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    CPageButton* first = wnd->Buttons()[0];
+    QPoint start = first->pos();
+    const int firstRowHeight = wnd->View().model.rows[0].height;
+    wnd->OnVScroll(scrollLineDown);
+    EXPECT_EQ(wnd->ScrollPos(), 1);
+    EXPECT_EQ(wnd->VerticalScrollBar()->value(), 1);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->pos(), start - QPoint(0, firstRowHeight));
+
+    wnd->OnVScroll(scrollThumbTrack, 2);
+    EXPECT_EQ(wnd->ScrollPos(), 2);
+    for (CPageButton* b : wnd->Buttons())
+        EXPECT_FALSE(b->isVisible());
+    wnd->OnVScroll(scrollThumbPosition, 2);
+    EXPECT_TRUE(first->isVisible());
+
+    // The real scroll bar's page step moves 15 rows.
+    wnd->OnVScroll(scrollTop);
+    wnd->VerticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(wnd->ScrollPos(), 15);
+    wnd->VerticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(wnd->ScrollPos(), wnd->View().LastScrollPos());
+    wnd->VerticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(wnd->ScrollPos(), wnd->View().LastScrollPos() - 1);
+}
+
+TEST_F(MuWndTest, BottomShowsTheLastRowAtTheTopWithWhiteBelow) {
+    PageBuilder page("Rows");
+    for (int i = 0; i < 40; ++i)
+        page.Text("Row number " + std::to_string(i));
+    testing_support::WriteBytes(dir.File("rows.htf"), page.CrLf());
+    ASSERT_TRUE(wnd->LoadPage(dir.File("rows.htf")));
+    wnd->OnVScroll(scrollBottom);
+    EXPECT_EQ(wnd->ScrollPos(), 39);
+    QImage shot = GrabClient();
+    SaveShot(wnd->grab().toImage(), "page_bottom.png");
+    const int hB = wnd->View().metrics.hB;
+    // The last row at the top (drawn 5 below its stop), white below it.
+    EXPECT_GT(CountNonWhite(shot.copy(0, 0, shot.width(), hB + 5)), 20);
+    EXPECT_EQ(CountNonWhite(shot.copy(0, hB + 5, shot.width(), shot.height() - hB - 5)), 0);
+}
+
+TEST_F(MuWndTest, SizeAndTopLimit) {
+    EXPECT_EQ(wnd->maximumSize(), QSize(345, 600));
+    wnd->resize(1000, 1000);
+    EXPECT_LE(wnd->width(), 345);
+    EXPECT_LE(wnd->height(), 600);
+    wnd->topLimit = 50;
+    wnd->move(40, 10);
+    EXPECT_EQ(wnd->pos(), QPoint(40, 50));
+    wnd->move(40, 80);
+    EXPECT_EQ(wnd->pos(), QPoint(40, 80));
+}
+
+TEST_F(MuWndTest, MissingPageReportsAndKeepsTheOldPage) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    QImage before = wnd->PageBitmap().copy();
+    std::string missing = dir.File("nothing_00.htf");
+    EXPECT_FALSE(wnd->LoadPage(missing));
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, "Unable to load " + missing);
+    EXPECT_EQ(boxes.last().caption, "File Error");
+    EXPECT_EQ(wnd->windowTitle(), "Hint 3: The Blue House");
+    EXPECT_EQ(wnd->PageBitmap(), before);
+    EXPECT_EQ(wnd->Buttons().size(), 2u);
+}
+
+TEST_F(MuWndTest, ReadErrorMidFileShowsWhatWasRead) {
+    std::string text =
+        PageBuilder("Partial").Text("first row", 0).Text("second row").Text("third").CrLf();
+    testing_support::WriteBytes(dir.File("p.htf"), text);
+    CPageFile::FailReadAfter(text.find("second"), platform::causeHardIO);
+    EXPECT_FALSE(wnd->LoadPage(dir.File("p.htf")));
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().caption, "File Error");
+    EXPECT_EQ(wnd->windowTitle(), "Partial");
+    EXPECT_EQ(wnd->View().model.items.size(), 1u);
+    ASSERT_FALSE(wnd->PageBitmap().isNull());
+    EXPECT_GT(CountNonWhite(GrabClient()), 0);
+    Click(10, 10); // still answers clicks
+    EXPECT_EQ(boxes.count(), 1u);
+}
+
+TEST_F(MuWndTest, PageTooTallForABitmapIsReportedAndTheWindowStaysUsable) {
+    std::string path = dir.File("huge.htf");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "Huge\r\n";
+        for (int i = 0; i < 1000000; ++i)
+            out << "x\r\n13\r\n1\r\n";
+    }
+    EXPECT_TRUE(wnd->LoadPage(path));
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, "Unable to create bitmap.\nOut Of Memory!");
+    EXPECT_EQ(boxes.last().caption, "Error");
+    EXPECT_EQ(boxes.last().style, platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    EXPECT_TRUE(wnd->PageBitmap().isNull());
+    EXPECT_EQ(wnd->View().model.rows.size(), 1000000u);
+    wnd->OnVScroll(scrollPageDown);
+    EXPECT_EQ(wnd->ScrollPos(), 15);
+    Click(10, 10);
+    EXPECT_EQ(CountNonWhite(GrabClient()), 0);
+    // A normal page afterwards draws again.
+    EXPECT_TRUE(wnd->LoadPage(SamplePage()));
+    EXPECT_FALSE(wnd->PageBitmap().isNull());
+    EXPECT_EQ(boxes.count(), 1u);
+}
+
+TEST_F(MuWndTest, EmptyWindowPaintsWhite) {
+    EXPECT_EQ(CountNonWhite(GrabClient()), 0);
+    Click(10, 10);
+    EXPECT_EQ(boxes.count(), 0u);
+}
+
+TEST_F(MuWndTest, PrintsThePageToPdf) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    QPrinter printer(QPrinter::HighResolution);
+    std::string pdf = dir.File("page.pdf");
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    wnd->SetPrinterForTesting(&printer);
+    testing_support::ModalDriver driver;
+    QString dialogClass;
+    driver.Then([&](QDialog* dialog) {
+        dialogClass = dialog->metaObject()->className();
+        dialog->accept();
+    });
+    QPoint buttonBefore = wnd->Buttons()[0]->pos();
+    wnd->PrintPage();
+    EXPECT_EQ(driver.seen(), 1);
+    EXPECT_TRUE(dialogClass.contains("PrintDialog")) << dialogClass.toStdString();
+    EXPECT_EQ(boxes.count(), 0u);
+    ASSERT_FALSE(testing_support::ReadBytes(pdf).empty());
+
+    QProcess text;
+    text.start("pdftotext", {QString::fromStdString(pdf), "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    QString words = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(words.contains("Who lives in the blue house?")) << words.toStdString();
+
+    QProcess raster;
+    raster.start("pdftoppm", {"-r", "50", "-png", "-singlefile", QString::fromStdString(pdf),
+                              QString::fromStdString(dir.File("sheet"))});
+    ASSERT_TRUE(raster.waitForFinished(30000));
+    QImage sheet(QString::fromStdString(dir.File("sheet.png")));
+    ASSERT_FALSE(sheet.isNull());
+    SaveShot(sheet, "printed_sheet.png");
+    // Centred: ink on both sides of the middle and nothing at the far edges.
+    const int ink = CountNonWhite(sheet);
+    EXPECT_GT(ink, 500);
+    EXPECT_EQ(CountNonWhite(sheet.copy(0, 0, sheet.width() / 6, sheet.height())), 0);
+    // The screen page is rebuilt with its buttons in place.
+    EXPECT_FALSE(wnd->PageBitmap().isNull());
+    EXPECT_EQ(wnd->Buttons()[0]->pos(), buttonBefore);
+    EXPECT_TRUE(wnd->Buttons()[0]->isVisible());
+}
+
+TEST_F(MuWndTest, CancelledPrintDialogPrintsNothing) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    QPrinter printer(QPrinter::HighResolution);
+    std::string pdf = dir.File("none.pdf");
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    wnd->SetPrinterForTesting(&printer);
+    testing_support::ModalDriver driver;
+    driver.Then([](QDialog* dialog) { dialog->reject(); });
+    wnd->PrintPage();
+    EXPECT_EQ(driver.seen(), 1);
+    EXPECT_TRUE(testing_support::ReadBytes(pdf).empty());
+    EXPECT_EQ(boxes.count(), 0u);
+}
+
+TEST_F(MuWndTest, PrintToAFolderThatDoesNotExistReportsStartDoc) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir.File("no/such/folder/x.pdf")));
+    wnd->SetPrinterForTesting(&printer);
+    testing_support::ModalDriver driver;
+    driver.Then([](QDialog* dialog) { dialog->accept(); });
+    wnd->PrintPage();
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, "StartDoc error");
+}
+
+TEST_F(MuWndTest, LoadingShowsTheBusyCursor) {
+    bool busy = false;
+    boxes.OnEveryBox([&](const testing_support::RecordedBox&) {
+        busy = QGuiApplication::overrideCursor() &&
+               QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    });
+    EXPECT_FALSE(wnd->LoadPage(dir.File("missing.htf")));
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MuWndTest, ActivationIsSignalled) {
+    auto* other = new QMdiSubWindow;
+    other->setWidget(new QWidget);
+    area.addSubWindow(other);
+    other->show();
+    area.setActiveSubWindow(other);
+    QSignalSpy spy(wnd.data(), &CMuWnd::PageFocused);
+    area.setActiveSubWindow(wnd);
+    testing_support::Pump();
+    EXPECT_GE(spy.count(), 1);
+}
+
+TEST_F(MuWndTest, PrintIsOfferedInTheWindowsOwnMenus) {
+    EXPECT_EQ(wnd->PrintAction()->data().toInt(), 57607);
+    EXPECT_TRUE(wnd->systemMenu()->actions().contains(wnd->PrintAction()));
+}
