@@ -1,7 +1,9 @@
 #include "board/qt/SettingsDlg.h"
 
 #include "board/Texts.h"
+#include "board/qt/GridView.h"
 #include "platform/Help.h"
+#include "platform/Sound.h"
 #include "resources/dialogs/Dlg141.h"
 
 #include <QCheckBox>
@@ -88,4 +90,16 @@ void CSettingsDlg::ChangeColor(board::RgbColor& color) {
         return;
     color = FromQColor(chooser.selectedColor());
     update();
+}
+
+bool RunSettingsCommand(CGridView& view, QWidget* parent) {
+    CSettingsDlg dlg(parent);
+    dlg.sound = platform::SoundOn();
+    dlg.SetColors(view.Colors());
+    if (dlg.exec() != platform::kIdOk)
+        return false;
+    platform::SetSoundOn(dlg.sound);
+    board::WriteSettings(dlg.sound, dlg.Colors());
+    view.SetColors(dlg.hintColor, dlg.trueColor, dlg.falseColor);
+    return true;
 }

@@ -54,5 +54,14 @@ private:
     void ChangeColor(board::RgbColor& color);
 };
 
+class CGridView;
+
+// Steps 2 to 6 of the Settings command, for the main frame (which leaves
+// hint mode first): fills the dialog from the sound setting and the board's
+// colours, runs it, and on OK sets the sound setting, rewrites the settings
+// file in place (only when it exists; silently otherwise) and gives the
+// colours to the board. Returns true when the dialog ended with OK.
+bool RunSettingsCommand(CGridView& view, QWidget* parent = nullptr);
+
 QColor ToQColor(const board::RgbColor& color);
 board::RgbColor FromQColor(const QColor& color);

@@ -5,7 +5,9 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -49,11 +51,23 @@ CHelpWindow::CHelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName("CHelpWindow");
     setWindowTitle(kHelpWindowTitle);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    m_contents = new QPushButton(kHelpContentsLink, this);
+    m_back = new QPushButton(kHelpBackButton, this);
+    m_back->setEnabled(false);
+    connect(m_contents, &QPushButton::clicked, this, [this] { ShowTopic(0); });
+    connect(m_back, &QPushButton::clicked, this, &CHelpWindow::GoBack);
     m_browser = new QTextBrowser(this);
     m_browser->setOpenLinks(false);
+    m_browser->document()->setDocumentMargin(10);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &CHelpWindow::OnLink);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 6, 6, 0);
+    buttons->addWidget(m_contents);
+    buttons->addWidget(m_back);
+    buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(buttons);
     layout->addWidget(m_browser);
     resize(560, 480);
 }
@@ -69,6 +83,22 @@ void CHelpWindow::ShowMessage(const QString& text) {
 }
 
 void CHelpWindow::ShowTopic(int contextNumber) {
+    if (m_state != State::None && m_topic != contextNumber)
+        m_history.push_back(m_topic);
+    m_back->setEnabled(!m_history.empty());
+    Show(contextNumber);
+}
+
+void CHelpWindow::GoBack() {
+    if (m_history.empty())
+        return;
+    const int topic = m_history.back();
+    m_history.pop_back();
+    m_back->setEnabled(!m_history.empty());
+    Show(topic);
+}
+
+void CHelpWindow::Show(int contextNumber) {
     m_topic = contextNumber;
     m_path = QString::fromStdString(RealPath(kHelpFileName));
     QFile file(m_path);

@@ -12,7 +12,9 @@
 
 #include <QString>
 #include <QWidget>
+#include <vector>
 
+class QPushButton;
 class QTextBrowser;
 class QUrl;
 
@@ -24,6 +26,7 @@ inline constexpr const char* kHelpWindowTitle = "Deduxa Help";
 inline constexpr const char* kHelpFileMissing = "The help file %1 could not be found.";
 inline constexpr const char* kHelpTopicMissing = "Help topic %2 is not in the help file %1.";
 inline constexpr const char* kHelpContentsLink = "Contents";
+inline constexpr const char* kHelpBackButton = "Back";
 
 class CHelpWindow : public QWidget {
     Q_OBJECT
@@ -36,7 +39,12 @@ public:
     // Reads the help document afresh and shows topic contextNumber.
     void ShowTopic(int contextNumber);
 
+    // Goes back to the topic shown before the current one, if any.
+    void GoBack();
+
     QTextBrowser* Browser() const { return m_browser; }
+    QPushButton* ContentsButton() const { return m_contents; }
+    QPushButton* BackButton() const { return m_back; }
     int Topic() const { return m_topic; }
     State state() const { return m_state; }
     // The path the document was looked for at.
@@ -46,8 +54,12 @@ private:
     void ShowMessage(const QString& text);
     void OnLink(const QUrl& url);
     void ScrollToTopic();
+    void Show(int contextNumber);
 
     QTextBrowser* m_browser;
+    QPushButton* m_contents;
+    QPushButton* m_back;
+    std::vector<int> m_history; // topics shown before the current one
     QString m_path;
     QString m_anchor; // anchor the view is at; empty for the top
     int m_topic = -1;

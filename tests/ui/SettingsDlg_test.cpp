@@ -1,7 +1,9 @@
 // The settings dialog: the sound check box, the three swatches, the colour
 // chooser, the defaults and help.
 #include "board/Texts.h"
+#include "board/qt/GridView.h"
 #include "board/qt/SettingsDlg.h"
+#include "platform/Sound.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/qt/UiHelpers.h"
 
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -174,4 +177,73 @@ TEST(SettingsDlg, HelpAsksForTopicEightAndLeavesTheDialogAsItWas) {
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(dlg.sound);
     EXPECT_EQ(dlg.Colors(), (board::BoardColors{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}));
+}
+
+namespace {
+
+struct CommandFixture : ::testing::Test {
+    TempDir dir;
+    ScopedDataFolder folder{dir.Path()};
+    MessageRecorder boxes;
+    SoundRecorder sounds{false};
+    ModalDriver driver;
+    // Turns sound on, picks a new true colour, then ends with button id.
+    void Script(CSettingsDlg*& seen, int endWith) {
+        driver.Then([&seen, endWith](QDialog* d) {
+            seen = qobject_cast<CSettingsDlg*>(d);
+            ASSERT_NE(seen, nullptr);
+            QTest::mouseClick(seen->CheckBox(1041), Qt::LeftButton);
+            QTest::mouseClick(seen->Button(1042), Qt::LeftButton);
+            QTest::mouseClick(seen->Button(endWith), Qt::LeftButton);
+        });
+        driver.Then([](QDialog* d) {
+            static_cast<QColorDialog*>(d)->setCurrentColor(QColor(1, 2, 3));
+            d->accept();
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(CommandFixture, OkAppliesAndRewritesAnExistingFile) {
+    WriteBytes(dir.File("data/Sound.dat"), "FALSE\r\n0\r\n0\r\n255\r\n0\r\n255\r\n0\r\n255\r\n0\r\n"
+                                           "0\r\nold tail\r\n");
+    CGridView view;
+    CSettingsDlg* seen = nullptr;
+    Script(seen, 1);
+    EXPECT_TRUE(RunSettingsCommand(view));
+    EXPECT_TRUE(platform::SoundOn());
+    EXPECT_EQ(view.GetTrueColor(), (RgbColor{1, 2, 3}));
+    EXPECT_EQ(ReadBytes(dir.File("data/Sound.dat")),
+              // Three bytes shorter than before: the old line 10's last bytes
+              // stay in front of the old tail, never read.
+              "TRUE\r\n0\r\n0\r\n255\r\n1\r\n2\r\n3\r\n255\r\n0\r\n0\r\n0\r\nold tail\r\n");
+    EXPECT_TRUE(board::ReadSoundSetting());
+    EXPECT_EQ(board::ReadColorSettings(), view.Colors());
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(CommandFixture, WithoutSettingsFileChangesLastOnlyForThisRun) {
+    CGridView view;
+    CSettingsDlg* seen = nullptr;
+    Script(seen, 1);
+    EXPECT_TRUE(RunSettingsCommand(view));
+    EXPECT_TRUE(platform::SoundOn());
+    EXPECT_EQ(view.GetTrueColor(), (RgbColor{1, 2, 3}));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("data/Sound.dat")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Data/Sound.dat")));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(CommandFixture, CancelAfterChoosingAColourChangesNothing) {
+    const std::string file = "FALSE\r\n0\r\n0\r\n255\r\n0\r\n255\r\n0\r\n255\r\n0\r\n0\r\n";
+    WriteBytes(dir.File("data/Sound.dat"), file);
+    CGridView view;
+    CSettingsDlg* seen = nullptr;
+    Script(seen, 2);
+    EXPECT_FALSE(RunSettingsCommand(view));
+    ASSERT_NE(seen, nullptr);
+    EXPECT_FALSE(platform::SoundOn());
+    EXPECT_EQ(view.Colors(), board::kDefaultColors);
+    EXPECT_EQ(ReadBytes(dir.File("data/Sound.dat")), file);
 }

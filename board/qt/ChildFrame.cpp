@@ -1,0 +1,46 @@
+#include "board/qt/ChildFrame.h"
+
+#include "board/qt/GridView.h"
+
+#include <QCloseEvent>
+#include <QMoveEvent>
+
+CChildFrame::CChildFrame(QWidget* parent) : QMdiSubWindow(parent) {
+    setObjectName("CChildFrame");
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void CChildFrame::SetView(CGridView* view) {
+    setWidget(view);
+}
+
+CGridView* CChildFrame::View() const {
+    return qobject_cast<CGridView*>(widget());
+}
+
+QSize CChildFrame::FrameSizeForPicture(const PictureSize& picture) const {
+    CGridView* view = View();
+    if (!view)
+        return ClassicFrameSize(picture);
+    // Frame decorations around the view, plus the view's own border.
+    const QSize outer = size() - view->viewport()->size();
+    return QSize(picture.width, picture.height) + outer;
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (!mayClose) {
+        // The player cannot close the board: it is minimised instead.
+        event->ignore();
+        showMinimized();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+void CChildFrame::moveEvent(QMoveEvent* event) {
+    if (event->pos().y() < minimumTop && !isMinimized() && !isMaximized()) {
+        move(event->pos().x(), minimumTop);
+        return;
+    }
+    QMdiSubWindow::moveEvent(event);
+}

@@ -1,0 +1,291 @@
+#include "board/qt/GridView.h"
+
+#include "board/Texts.h"
+#include "board/qt/CellHintDlg.h"
+#include "board/qt/DibImage.h"
+#include "board/qt/SettingsDlg.h"
+#include "platform/Sound.h"
+#include "puzzle/GridDoc.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// The key's font: a small bold sans-serif, as the board's key has always used
+// the display's plain system font.
+QFont KeyFont() {
+    QFont font("Liberation Sans");
+    font.setPixelSize(13);
+    font.setBold(true);
+    return font;
+}
+
+// Fills the rectangle with edges left, top, right, bottom (right and bottom
+// excluded) when it is not empty and lies within reach of the board image.
+void FillEdges(QPainter& painter, long long left, long long top, long long right, long long bottom,
+               const QColor& color) {
+    if (right <= left || bottom <= top)
+        return;
+    const long long limit = 1LL << 24;
+    if (right <= 0 || bottom <= 0 || left >= limit || top >= limit)
+        return;
+    left = std::max(left, -1LL);
+    top = std::max(top, -1LL);
+    right = std::min(right, limit);
+    bottom = std::min(bottom, limit);
+    painter.fillRect(QRect(static_cast<int>(left), static_cast<int>(top),
+                           static_cast<int>(right - left), static_cast<int>(bottom - top)),
+                     color);
+}
+
+} // namespace
+
+CGridView::CGridView(QWidget* parent) : CDibView(parent) {
+    setObjectName("CGridView");
+    setFocusPolicy(Qt::StrongFocus);
+    // The board image already holds everything; the viewport need not be
+    // cleared first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAutoFillBackground(false);
+    m_colors = board::ReadColorSettings();
+}
+
+CGridView::~CGridView() {
+    // The dialog's window goes first, then the view's.
+    delete m_hintDialog.data();
+}
+
+void CGridView::SetGridDocument(CGridDoc* document) {
+    m_gridDoc = document;
+    SetDocument(document);
+}
+
+CCellHintDlg* CGridView::CreateHintDialog(CHintHost* host) {
+    SetHintDialog(new CCellHintDlg(this, host));
+    return HintDialog();
+}
+
+void CGridView::SetHintDialog(CCellHintDlg* dialog) {
+    if (m_hintDialog && m_hintDialog != dialog)
+        delete m_hintDialog.data();
+    m_hintDialog = dialog;
+    if (dialog && !dialog->parent())
+        dialog->setParent(this, dialog->windowFlags());
+}
+
+void CGridView::SetColors(board::RgbColor hint, board::RgbColor trueColor,
+                          board::RgbColor falseColor) {
+    m_colors = {hint, trueColor, falseColor};
+    m_pictureDrawn = true;
+    viewport()->update();
+}
+
+void CGridView::SetColors(const board::BoardColors& colors) {
+    SetColors(colors.hint, colors.trueColor, colors.falseColor);
+}
+
+void CGridView::OnInitialUpdate() {
+    // Invalidated and erased: the next paint starts from a blank board.
+    m_eraseNext = true;
+    CDibView::OnInitialUpdate();
+}
+
+void CGridView::focusInEvent(QFocusEvent* event) {
+    CDibView::focusInEvent(event);
+    m_pictureDrawn = true;
+    m_fullRedraw = true;
+}
+
+bool CGridView::PointToCell(QPoint point, int& column, int& row) const {
+    column = row = 0;
+    if (!m_gridDoc)
+        return false;
+    const QPoint scroll = ScrollPosition();
+    long long x = static_cast<long long>(scroll.x()) - m_gridDoc->GetGridOffsetX() + point.x();
+    long long y = static_cast<long long>(scroll.y()) - m_gridDoc->GetGridOffsetY() + point.y();
+    const int cellSize = m_gridDoc->GetCellSize();
+    // A board without a positive cell size has no cell anyone can click.
+    if (cellSize <= 0)
+        return false;
+    if (x >= 0)
+        x /= cellSize;
+    if (y >= 0)
+        y /= cellSize;
+    if (x < INT_MIN || x > INT_MAX || y < INT_MIN || y > INT_MAX)
+        return false;
+    column = static_cast<int>(x);
+    row = static_cast<int>(y);
+    return true;
+}
+
+void CGridView::OnLButtonDown(QPoint point) {
+    int column = 0;
+    int row = 0;
+    const bool onBoard = PointToCell(point, column, row);
+
+    // Every click on the board clicks, whatever follows.
+    platform::PlaySound(board_texts::kClickSound);
+
+    if (hintMode && m_hintDialog) {
+        std::string text;
+        int number = 0;
+        if (onBoard && m_gridDoc)
+            number = m_gridDoc->GetHintsForCell(column, row, text);
+        m_hintDialog->ShowCellHint(text, number);
+        return;
+    }
+    if (solutionShown)
+        return;
+    if (onBoard && m_gridDoc && m_gridDoc->ToggleCell(column, row)) {
+        m_pictureDrawn = false;
+        emit cellToggled(column, row);
+    }
+    viewport()->update();
+}
+
+void CGridView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        OnLButtonDown(event->position().toPoint());
+        event->accept();
+        return;
+    }
+    CDibView::mousePressEvent(event);
+}
+
+void CGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
+
+void CGridView::RenderBoard() {
+    // The image covers the picture and whatever part of the view lies beyond.
+    const PictureSize picture = m_gridDoc ? m_gridDoc->GetPictureSize() : PictureSize{};
+    const QPoint scroll = ScrollPosition();
+    const QSize needed(std::max(picture.width, scroll.x() + viewport()->width()),
+                       std::max(picture.height, scroll.y() + viewport()->height()));
+    bool fresh = false;
+    if (m_canvas.size() != needed) {
+        m_canvas = QImage(needed, QImage::Format_RGB32);
+        fresh = true;
+    }
+    if (fresh || m_eraseNext) {
+        m_canvas.fill(Qt::white);
+        m_eraseNext = false;
+        fresh = true;
+    }
+    QPainter painter(&m_canvas);
+    // Step 1: the picture, unless a click just changed a cell.
+    bool drawPicture = true;
+    if (!m_pictureDrawn && !m_fullRedraw) {
+        m_pictureDrawn = true;
+        drawPicture = false;
+    } else {
+        m_fullRedraw = false;
+    }
+    // A blank image has nothing to draw over: it always gets the picture.
+    if (drawPicture || fresh) {
+        CDibView::OnDraw(painter);
+        ++m_pictureDraws;
+    }
+    DrawKey(painter);
+    DrawCells(painter);
+    DrawHint(painter);
+    DrawSolution(painter);
+}
+
+void CGridView::OnDraw(QPainter& painter) {
+    RenderBoard();
+    painter.drawImage(QPoint(0, 0), m_canvas);
+}
+
+void CGridView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.translate(-ScrollPosition());
+    OnDraw(painter);
+}
+
+void CGridView::DrawKey(QPainter& painter) {
+    const QRect box(QPoint(kKeyLeft, kKeyTop), QPoint(kKeyRight - 1, kKeyBottom - 1));
+    painter.fillRect(box, Qt::white);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+
+    const QFont font = KeyFont();
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    // Text on an opaque background of the given colour, its cell's top-left
+    // corner at (x, y).
+    auto text = [&](int x, int y, const char* s, const QColor& background) {
+        const QString str = QString::fromLatin1(s);
+        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(str), metrics.height()), background);
+        painter.drawText(QPoint(x, y + metrics.ascent()), str);
+    };
+    text(kKeyTrueX, kKeyTrueY, board_texts::kKeyTrue, ToQColor(m_colors.trueColor));
+    text(kKeyFalseX, kKeyFalseY, board_texts::kKeyFalse, ToQColor(m_colors.falseColor));
+    text(kKeyTitleX, kKeyTitleY, board_texts::kKeyTitle, Qt::white);
+}
+
+void CGridView::DrawCells(QPainter& painter) {
+    if (!m_gridDoc)
+        return;
+    const long long size = m_gridDoc->GetCellSize();
+    const long long offsetX = m_gridDoc->GetGridOffsetX();
+    const long long offsetY = m_gridDoc->GetGridOffsetY();
+    const QColor falseColor = ToQColor(m_colors.falseColor);
+    const QColor trueColor = ToQColor(m_colors.trueColor);
+    for (const auto& cell : m_gridDoc->GetCells()) {
+        const long long x = offsetX + cell->column * size;
+        const long long y = offsetY + cell->row * size;
+        const QColor& fill = cell->state == 1   ? falseColor
+                             : cell->state == 2 ? trueColor
+                                                : QColor(Qt::white);
+        FillEdges(painter, x + 1, y + 1, x + size, y + size, fill);
+    }
+}
+
+void CGridView::DrawHint(QPainter& painter) {
+    if (!m_gridDoc)
+        return;
+    const int hint = m_gridDoc->GetHighlightedHint();
+    const auto& hints = m_gridDoc->GetHints();
+    if (hint < 1 || hint > static_cast<int>(hints.size()))
+        return;
+    const long long size = m_gridDoc->GetCellSize();
+    const long long inset = size / 4;
+    const QColor color = ToQColor(m_colors.hint);
+    for (const std::string& key : hints[hint - 1]) {
+        int column = 0;
+        int row = 0;
+        SplitCellKey(key, column, row);
+        const long long x = m_gridDoc->GetGridOffsetX() + column * size;
+        const long long y = m_gridDoc->GetGridOffsetY() + row * size;
+        // One pixel lower than the cell's fill, shrunk by a quarter cell.
+        FillEdges(painter, x + 1 + inset, y + 2 + inset, x + size - inset, y + size + 1 - inset,
+                  color);
+    }
+}
+
+void CGridView::DrawSolution(QPainter& painter) {
+    if (!solutionShown || !m_gridDoc)
+        return;
+    const long long size = m_gridDoc->GetCellSize();
+    const long long third = size / 3;
+    const long long eighth = size / 8;
+    for (const std::string& key : m_gridDoc->GetAnswerList()) {
+        int column = 0;
+        int row = 0;
+        SplitCellKey(key, column, row);
+        const long long x = m_gridDoc->GetGridOffsetX() + column * size;
+        const long long y = m_gridDoc->GetGridOffsetY() + row * size;
+        const long long left = x + 1, top = y + 1, right = x + size, bottom = y + size;
+        // Vertical bar, then horizontal bar: a plus-shaped cross.
+        FillEdges(painter, left + third + eighth, top + eighth, right - third - eighth,
+                  bottom - eighth, Qt::black);
+        FillEdges(painter, left + eighth, top + third + eighth, right - eighth,
+                  bottom - third - eighth, Qt::black);
+    }
+}

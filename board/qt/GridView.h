@@ -1,0 +1,117 @@
+// CGridView: the board. Draws the puzzle picture, the colour key, the cell
+// marks, the highlighted hint's cells and, once the solution is shown, a cross
+// in every answer cell; turns a left click into a cell and marks it, or in
+// hint mode asks which hints name it and passes that to the cell-hint dialog.
+//
+// The main frame creates the view (and its frame, CChildFrame), attaches the
+// CGridDoc with SetGridDocument, gives it its cell-hint dialog
+// (CreateHintDialog or SetHintDialog), switches hintMode and solutionShown,
+// and calls OnInitialUpdate after opening a puzzle and after changing the
+// highlighted hint, hint mode or solution shown. The colours come from the
+// settings file on construction and from SetColors afterwards.
+//
+// Drawing goes to a board image in picture pixels that stands for the screen
+// contents: a paint that leaves the picture out (right after a click changed a
+// cell) draws the key and the marks over what the image already shows, just
+// as the board has always been drawn on the screen.
+#pragma once
+
+#include "board/Settings.h"
+#include "board/qt/CellHintDlg.h"
+#include "board/qt/DibView.h"
+
+#include <QImage>
+#include <QPointer>
+#include <string>
+
+class CGridDoc;
+class CHintHost;
+
+class CGridView : public CDibView {
+    Q_OBJECT
+public:
+    // Key box and texts, in picture pixels.
+    static constexpr int kKeyLeft = 14, kKeyTop = 9, kKeyRight = 56, kKeyBottom = 64;
+    static constexpr int kKeyTrueX = 27, kKeyTrueY = 27;
+    static constexpr int kKeyFalseX = 27, kKeyFalseY = 44;
+    static constexpr int kKeyTitleX = 23, kKeyTitleY = 10;
+
+    // Reads the three colours from the settings file (defaults when missing).
+    explicit CGridView(QWidget* parent = nullptr);
+    ~CGridView() override;
+
+    void SetGridDocument(CGridDoc* document);
+    CGridDoc* GetGridDocument() const { return m_gridDoc; }
+
+    // The cell-hint dialog, owned by the view (it is deleted with the view).
+    // CreateHintDialog makes it from template 135, hidden, as a child of the
+    // view calling back into host.
+    CCellHintDlg* CreateHintDialog(CHintHost* host);
+    void SetHintDialog(CCellHintDlg* dialog);
+    CCellHintDlg* HintDialog() const { return m_hintDialog.data(); }
+
+    // Clicks look up hints instead of marking.
+    bool hintMode = false;
+    // Crosses are drawn in the answer cells and marking is off.
+    bool solutionShown = false;
+
+    // Stores the colours, makes the next paint draw the picture, and
+    // repaints the whole board without erasing.
+    void SetColors(board::RgbColor hint, board::RgbColor trueColor, board::RgbColor falseColor);
+    void SetColors(const board::BoardColors& colors);
+    board::RgbColor GetHintColor() const { return m_colors.hint; }
+    board::RgbColor GetTrueColor() const { return m_colors.trueColor; }
+    board::RgbColor GetFalseColor() const { return m_colors.falseColor; }
+    board::BoardColors Colors() const { return m_colors; }
+
+    // The two drawing flags: the next paint must draw the picture (cleared by
+    // every paint that draws it); and false right after a click changed a
+    // cell, so that the next paint leaves the picture out.
+    bool FullRedraw() const { return m_fullRedraw; }
+    bool PictureDrawn() const { return m_pictureDrawn; }
+    // How many paints drew the picture (for tests and measurements).
+    int PictureDraws() const { return m_pictureDraws; }
+
+    void OnInitialUpdate() override;
+
+    // The left-click handler, point in client (viewport) coordinates.
+    void OnLButtonDown(QPoint point);
+    // The cell coordinates of a client point: scroll position and grid
+    // offsets applied, then divided by the cell size where not negative (a
+    // negative value is left undivided and so names no cell). False when the
+    // board has no usable cell size or the point is out of any cell's range.
+    bool PointToCell(QPoint point, int& column, int& row) const;
+
+    // Runs the paint steps into the board image now (what a paint does before
+    // it copies the image to the screen).
+    void RenderBoard();
+    // The board image in picture pixels (its top-left is the picture's).
+    const QImage& BoardImage() const { return m_canvas; }
+
+signals:
+    // A click changed the mark of cell (column, row).
+    void cellToggled(int column, int row);
+
+protected:
+    void OnDraw(QPainter& painter) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    // The second press of a quick double click is a click like any other.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void DrawKey(QPainter& painter);
+    void DrawCells(QPainter& painter);
+    void DrawHint(QPainter& painter);
+    void DrawSolution(QPainter& painter);
+
+    CGridDoc* m_gridDoc = nullptr;
+    QPointer<CCellHintDlg> m_hintDialog;
+    board::BoardColors m_colors = board::kDefaultColors;
+    bool m_fullRedraw = true;
+    bool m_pictureDrawn = true;
+    bool m_eraseNext = true;
+    int m_pictureDraws = 0;
+    QImage m_canvas;
+};

@@ -1,0 +1,450 @@
+// The board view on a small test puzzle: turning clicks into cells, the
+// marks, the highlighted hint, the solution crosses, the key, the colours,
+// the two drawing flags, and the board frame.
+#include "board/HintHost.h"
+#include "board/qt/CellHintDlg.h"
+#include "board/qt/ChildFrame.h"
+#include "board/qt/DibImage.h"
+#include "board/qt/GridView.h"
+#include "puzzle/GridDoc.h"
+#include "tests/support/BoardFixtures.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/qt/UiHelpers.h"
+
+#include <QMdiArea>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+using board::RgbColor;
+
+namespace {
+
+struct HostRecorder : CHintHost {
+    std::vector<int> hints;
+    std::vector<bool> modes;
+    void ShowHint(int n) override { hints.push_back(n); }
+    void SetHintMode(bool on) override { modes.push_back(on); }
+};
+
+const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kBlue(0, 0, 255), kWhite(255, 255, 255),
+    kBlack(0, 0, 0), kPaper(230, 230, 230);
+
+struct BoardFixture : ::testing::Test {
+    TempDir dir;
+    ScopedDataFolder folder{dir.Path()};
+    MessageRecorder boxes;
+    CGridDoc doc;
+    CGridView* view = nullptr;
+    QImage shot;
+
+    BoardFixture() {
+        InstallDibDecoder();
+        const std::string path = TestPuzzle::WriteTo(dir.Path());
+        EXPECT_TRUE(doc.OnOpenDocument(path));
+        view = new CGridView;
+        view->SetGridDocument(&doc);
+        view->resize(TestPuzzle::kWidth + 2 * view->frameWidth(),
+                     TestPuzzle::kHeight + 2 * view->frameWidth());
+        view->show();
+        view->OnInitialUpdate();
+        Pump();
+    }
+    ~BoardFixture() override { delete view; }
+
+    // The board as the player sees it (viewport pixels).
+    QImage Grab() {
+        shot = view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return shot;
+    }
+    QColor At(int x, int y) const { return shot.pixelColor(x, y); }
+    // Every pixel of the rectangle (x, y, w, h) of the last grab has colour c.
+    bool Filled(int x, int y, int w, int h, const QColor& c) const {
+        for (int j = y; j < y + h; ++j)
+            for (int i = x; i < x + w; ++i)
+                if (shot.pixelColor(i, j) != c)
+                    return false;
+        return true;
+    }
+    void Click(int x, int y) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(x, y));
+    }
+    int State(int column, int row) const { return doc.FindCell(column, row)->state; }
+    // Grid corner of a cell.
+    static int CellX(int column) { return TestPuzzle::kOffsetX + column * TestPuzzle::kCellSize; }
+    static int CellY(int row) { return TestPuzzle::kOffsetY + row * TestPuzzle::kCellSize; }
+};
+
+} // namespace
+
+TEST_F(BoardFixture, ClicksTurnIntoCellsWithCellSizeAndOffsets) {
+    int column = -9, row = -9;
+    ASSERT_TRUE(view->PointToCell(QPoint(115, 50), column, row));
+    EXPECT_EQ(column, 1);
+    EXPECT_EQ(row, 0);
+    ASSERT_TRUE(view->PointToCell(QPoint(114, 64), column, row));
+    EXPECT_EQ(column, 0);
+    EXPECT_EQ(row, 0);
+    // Left of or above the origin: negative and undivided.
+    view->PointToCell(QPoint(99, 60), column, row);
+    EXPECT_EQ(column, -1);
+    view->PointToCell(QPoint(80, 60), column, row);
+    EXPECT_EQ(column, -20);
+    view->PointToCell(QPoint(110, 49), column, row);
+    EXPECT_EQ(row, -1);
+
+    Click(115, 50);
+    EXPECT_EQ(State(1, 0), 1);
+    Click(114, 64);
+    EXPECT_EQ(State(0, 0), 1);
+    for (const auto& cell : doc.GetCells()) {
+        if (!(cell->row == 0 && cell->column <= 1)) {
+            EXPECT_EQ(cell->state, 0);
+        }
+    }
+}
+
+TEST_F(BoardFixture, ClickLeftOfOrAboveTheOriginHitsNothing) {
+    SoundRecorder sounds;
+    Click(99, 60);
+    Click(110, 49);
+    Click(5, 5);
+    for (const auto& cell : doc.GetCells())
+        EXPECT_EQ(cell->state, 0);
+    EXPECT_TRUE(doc.GetMarkedTrueList().empty());
+    // Still a click each time, and the whole board repaints with the picture.
+    EXPECT_EQ(sounds.names(), std::vector<std::string>(3, "data\\dxup.wav"));
+    EXPECT_TRUE(view->PictureDrawn());
+}
+
+TEST_F(BoardFixture, ThreeClicksShowFalseTrueThenWhite) {
+    const int x = CellX(1), y = CellY(0);
+    Grab();
+    EXPECT_TRUE(Filled(x + 1, y + 1, 14, 14, kWhite));
+
+    Click(x + 5, y + 5);
+    Grab();
+    EXPECT_TRUE(Filled(x + 1, y + 1, 14, 14, kRed));
+    // The picture's grid lines around the fill stay.
+    EXPECT_EQ(At(x, y + 5), kBlack);
+    EXPECT_EQ(At(x + 5, y), kBlack);
+    EXPECT_EQ(At(x + 15, y + 5), kBlack);
+    EXPECT_TRUE(doc.GetMarkedTrueList().empty());
+
+    Click(x + 5, y + 5);
+    Grab();
+    EXPECT_TRUE(Filled(x + 1, y + 1, 14, 14, kGreen));
+    EXPECT_EQ(doc.GetMarkedTrueList(), std::vector<std::string>{"1,0"});
+
+    Click(x + 5, y + 5);
+    Grab();
+    EXPECT_TRUE(Filled(x + 1, y + 1, 14, 14, kWhite));
+    EXPECT_TRUE(doc.GetMarkedTrueList().empty());
+}
+
+TEST_F(BoardFixture, QuickDoubleClickCountsAsTwoClicks) {
+    const QPoint point(CellX(3) + 5, CellY(2) + 5);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
+    // The second press of a double click arrives as a double-click event.
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, point);
+    EXPECT_EQ(State(3, 2), 2);
+    EXPECT_EQ(doc.GetMarkedTrueList(), std::vector<std::string>{"3,2"});
+}
+
+TEST_F(BoardFixture, EveryClickClicksWhileSoundIsOn) {
+    {
+        SoundRecorder sounds(true);
+        Click(CellX(2) + 3, CellY(2) + 3);
+        view->hintMode = true;
+        Click(CellX(2) + 3, CellY(2) + 3);
+        EXPECT_EQ(sounds.names(), std::vector<std::string>(2, "data\\dxup.wav"));
+    }
+    {
+        SoundRecorder sounds(false);
+        Click(CellX(2) + 3, CellY(2) + 3);
+        EXPECT_TRUE(sounds.names().empty());
+    }
+}
+
+TEST_F(BoardFixture, HighlightedHintMarksAnEightPixelSquare) {
+    doc.SetHighlightedHint(1); // 0,0 and 1,0
+    view->OnInitialUpdate();
+    Grab();
+    for (int column : {0, 1}) {
+        const int fillX = CellX(column) + 1, fillY = CellY(0) + 1;
+        EXPECT_TRUE(Filled(fillX + 3, fillY + 4, 8, 8, kBlue)) << column;
+        EXPECT_EQ(At(fillX + 2, fillY + 4), kWhite);
+        EXPECT_EQ(At(fillX + 11, fillY + 4), kWhite);
+        EXPECT_EQ(At(fillX + 3, fillY + 3), kWhite);
+        EXPECT_EQ(At(fillX + 3, fillY + 12), kWhite);
+    }
+    // Not hint 2's cell.
+    EXPECT_TRUE(Filled(CellX(2) + 1, CellY(1) + 1, 14, 14, kWhite));
+
+    // Over a marked cell the mark stays around the hint square.
+    Click(CellX(0) + 2, CellY(0) + 2);
+    Grab();
+    EXPECT_EQ(At(CellX(0) + 2, CellY(0) + 2), kRed);
+    EXPECT_TRUE(Filled(CellX(0) + 4, CellY(0) + 5, 8, 8, kBlue));
+
+    // Numbers outside 1..hint count highlight nothing.
+    for (int h : {0, 4, -1}) {
+        doc.SetHighlightedHint(h);
+        view->OnInitialUpdate();
+        Grab();
+        EXPECT_EQ(At(CellX(1) + 5, CellY(0) + 6), kWhite) << h;
+    }
+}
+
+TEST_F(BoardFixture, SolutionShowsPlusShapedCrossesInTheAnswerCells) {
+    view->solutionShown = true;
+    view->OnInitialUpdate();
+    Grab();
+    for (auto [column, row] : {std::pair{0, 0}, {2, 1}, {4, 3}}) {
+        const int fillX = CellX(column) + 1, fillY = CellY(row) + 1;
+        // Vertical bar 2 x 12, horizontal bar 12 x 2, crossing in the middle.
+        EXPECT_TRUE(Filled(fillX + 6, fillY + 1, 2, 12, kBlack)) << column;
+        EXPECT_TRUE(Filled(fillX + 1, fillY + 6, 12, 2, kBlack)) << column;
+        EXPECT_EQ(At(fillX + 5, fillY + 1), kWhite);
+        EXPECT_EQ(At(fillX + 8, fillY + 1), kWhite);
+        EXPECT_EQ(At(fillX + 6, fillY), kWhite);
+        EXPECT_EQ(At(fillX + 6, fillY + 13), kWhite);
+        EXPECT_EQ(At(fillX, fillY + 6), kWhite);
+        EXPECT_EQ(At(fillX + 13, fillY + 6), kWhite);
+        EXPECT_EQ(At(fillX + 1, fillY + 1), kWhite);
+    }
+    EXPECT_TRUE(Filled(CellX(1) + 1, CellY(0) + 1, 14, 14, kWhite));
+}
+
+TEST_F(BoardFixture, WithSolutionShownClicksMarkNothing) {
+    view->solutionShown = true;
+    view->OnInitialUpdate();
+    Click(CellX(3) + 4, CellY(2) + 4);
+    Click(CellX(3) + 4, CellY(2) + 4);
+    EXPECT_EQ(State(3, 2), 0);
+    EXPECT_TRUE(doc.GetMarkedTrueList().empty());
+}
+
+TEST_F(BoardFixture, InHintModeClicksLookUpHintsEvenWithSolutionShown) {
+    HostRecorder host;
+    CCellHintDlg* dlg = view->CreateHintDialog(&host);
+    ASSERT_EQ(view->HintDialog(), dlg);
+    EXPECT_EQ(dlg->parent(), view);
+    dlg->show();
+    view->hintMode = true;
+
+    Click(CellX(2) + 4, CellY(1) + 4); // hint 2 alone
+    EXPECT_EQ(host.hints, std::vector<int>{2});
+    EXPECT_EQ(dlg->HintText(), "Hint 2");
+    EXPECT_EQ(State(2, 1), 0);
+
+    Click(CellX(5) + 4, CellY(0) + 4); // no hint: keeps "Hint 2"
+    EXPECT_EQ(host.hints, std::vector<int>{2});
+    EXPECT_EQ(dlg->HintText(), "Hint 2");
+
+    Click(CellX(1) + 4, CellY(0) + 4); // hints 1 and 3: listed, no page
+    EXPECT_EQ(host.hints, std::vector<int>{2});
+    EXPECT_EQ(dlg->HintText(), "Hint 1, Hint 3");
+
+    view->solutionShown = true;
+    Click(CellX(3) + 4, CellY(3) + 4); // hint 3 alone
+    EXPECT_EQ(host.hints, (std::vector<int>{2, 3}));
+    EXPECT_EQ(dlg->HintText(), "Hint 3");
+    for (const auto& cell : doc.GetCells())
+        EXPECT_EQ(cell->state, 0);
+}
+
+TEST_F(BoardFixture, HintModeWithoutDialogStillMarks) {
+    view->hintMode = true;
+    Click(CellX(0) + 4, CellY(0) + 4);
+    EXPECT_EQ(State(0, 0), 1);
+}
+
+TEST_F(BoardFixture, KeyShowsTrueAndFalseInTheirColours) {
+    Grab();
+    // The white, black-framed box.
+    EXPECT_EQ(At(14, 9), kBlack);
+    EXPECT_EQ(At(55, 63), kBlack);
+    EXPECT_EQ(At(55, 9), kBlack);
+    EXPECT_EQ(At(14, 63), kBlack);
+    EXPECT_EQ(At(13, 9), kPaper);
+    EXPECT_EQ(At(56, 63), kPaper);
+    EXPECT_EQ(At(16, 62), kWhite);
+    // " T " on the true colour, " F " on the false colour (the leading blank).
+    EXPECT_EQ(At(27, 30), kGreen);
+    EXPECT_EQ(At(27, 47), kRed);
+}
+
+TEST_F(BoardFixture, NewColoursRepaintTheKeyAndTheMarks) {
+    Click(CellX(0) + 4, CellY(0) + 4); // false
+    Click(CellX(1) + 4, CellY(0) + 4);
+    Click(CellX(1) + 4, CellY(0) + 4); // true
+    doc.SetHighlightedHint(2);
+    view->OnInitialUpdate();
+    Grab();
+    const int drawsBefore = view->PictureDraws();
+
+    const QColor hint(10, 20, 30), truth(200, 100, 0), lie(90, 0, 160);
+    view->SetColors(RgbColor{10, 20, 30}, RgbColor{200, 100, 0}, RgbColor{90, 0, 160});
+    EXPECT_TRUE(view->PictureDrawn());
+    EXPECT_EQ(view->GetHintColor(), (RgbColor{10, 20, 30}));
+    Grab();
+    EXPECT_GT(view->PictureDraws(), drawsBefore);
+    EXPECT_EQ(At(27, 30), truth);
+    EXPECT_EQ(At(27, 47), lie);
+    EXPECT_TRUE(Filled(CellX(0) + 1, CellY(0) + 1, 14, 14, lie));
+    EXPECT_TRUE(Filled(CellX(1) + 1, CellY(0) + 1, 14, 14, truth));
+    EXPECT_TRUE(Filled(CellX(2) + 4, CellY(1) + 5, 8, 8, hint));
+}
+
+TEST_F(BoardFixture, ColoursComeFromTheSettingsFile) {
+    WriteBytes(dir.File("data/Sound.dat"),
+               "TRUE\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n300\r\n8\r\n9\r\n");
+    CGridView other;
+    EXPECT_EQ(other.GetHintColor(), (RgbColor{1, 2, 3}));
+    EXPECT_EQ(other.GetTrueColor(), (RgbColor{4, 5, 6}));
+    EXPECT_EQ(other.GetFalseColor(), (RgbColor{44, 8, 9}));
+    EXPECT_EQ(view->Colors(), board::kDefaultColors); // made before the file existed
+}
+
+TEST_F(BoardFixture, ClickThatChangesACellRepaintsWithoutThePicture) {
+    Grab();
+    EXPECT_FALSE(view->FullRedraw());
+    EXPECT_TRUE(view->PictureDrawn());
+    const int draws = view->PictureDraws();
+
+    view->OnLButtonDown(QPoint(CellX(4) + 3, CellY(3) + 3));
+    EXPECT_FALSE(view->PictureDrawn());
+    Grab();
+    EXPECT_TRUE(view->PictureDrawn());
+    EXPECT_EQ(view->PictureDraws(), draws);
+    // What shows is still the whole board: picture, grid lines and the mark.
+    EXPECT_TRUE(Filled(CellX(4) + 1, CellY(3) + 1, 14, 14, kRed));
+    EXPECT_EQ(At(CellX(4), CellY(3) + 3), kBlack);
+    EXPECT_EQ(At(200, 20), kPaper);
+
+    // A click beside the cells changes nothing and draws the picture again.
+    view->OnLButtonDown(QPoint(5, 120));
+    EXPECT_TRUE(view->PictureDrawn());
+    Grab();
+    EXPECT_EQ(view->PictureDraws(), draws + 1);
+
+    // Regaining the focus asks for a full redraw, without a repaint of its own.
+    view->OnLButtonDown(QPoint(CellX(4) + 3, CellY(3) + 3));
+    EXPECT_FALSE(view->PictureDrawn());
+    QFocusEvent focus(QEvent::FocusIn);
+    QCoreApplication::sendEvent(view, &focus);
+    EXPECT_TRUE(view->PictureDrawn());
+    EXPECT_TRUE(view->FullRedraw());
+    Grab();
+    EXPECT_FALSE(view->FullRedraw());
+    EXPECT_TRUE(Filled(CellX(4) + 1, CellY(3) + 1, 14, 14, kGreen));
+}
+
+TEST_F(BoardFixture, ScrollPositionCountsInTheClick) {
+    view->resize(140, 90);
+    view->OnInitialUpdate();
+    Pump();
+    ASSERT_GT(view->horizontalScrollBar()->maximum(), 0);
+    view->horizontalScrollBar()->setValue(60);
+    view->verticalScrollBar()->setValue(20);
+    int column = 0, row = 0;
+    ASSERT_TRUE(view->PointToCell(QPoint(55, 30), column, row));
+    EXPECT_EQ(column, 1); // 60 - 100 + 55 = 15
+    EXPECT_EQ(row, 0);    // 20 - 50 + 30 = 0
+    Click(55, 30);
+    EXPECT_EQ(State(1, 0), 1);
+    // The cell shows at its place moved by the scroll position.
+    Grab();
+    EXPECT_TRUE(Filled(CellX(1) + 1 - 60, CellY(0) + 1 - 20, 14, 14, kRed));
+}
+
+TEST_F(BoardFixture, BoardWithoutUsableCellSizeHitsNothing) {
+    doc.SetCellSize(0);
+    view->OnInitialUpdate();
+    Click(CellX(1), CellY(1));
+    Grab();
+    for (const auto& cell : doc.GetCells())
+        EXPECT_EQ(cell->state, 0);
+    doc.SetCellSize(-15);
+    Click(CellX(1), CellY(1));
+    Grab();
+    for (const auto& cell : doc.GetCells())
+        EXPECT_EQ(cell->state, 0);
+}
+
+TEST_F(BoardFixture, KeysFarOffTheBoardAreDrawnWhereTheyPoint) {
+    // Keys need not name cells; huge ones are simply off the board.
+    doc.GetAnswerList() = {"7,0", "2147483647,2147483647", "-5,-9", "junk"};
+    doc.AddHint({"2147483647,1", "6,0"});
+    doc.SetHighlightedHint(4);
+    view->solutionShown = true;
+    view->OnInitialUpdate();
+    Grab();
+    // 7,0 lies beyond the last column: its cross is still drawn.
+    EXPECT_TRUE(Filled(CellX(7) + 7, CellY(0) + 2, 2, 12, kBlack));
+    EXPECT_TRUE(Filled(CellX(6) + 4, CellY(0) + 5, 8, 8, kBlue));
+}
+
+TEST(ChildFrame, ClosingMinimisesUntilMayCloseIsSet) {
+    QMdiArea area;
+    area.resize(700, 500);
+    auto* frame = new CChildFrame;
+    auto* view = new CGridView;
+    frame->SetView(view);
+    area.addSubWindow(frame);
+    area.show();
+    frame->show();
+    Pump();
+    EXPECT_EQ(frame->View(), view);
+    EXPECT_FALSE(frame->close());
+    Pump();
+    EXPECT_TRUE(frame->isMinimized());
+    EXPECT_TRUE(frame->isVisible());
+
+    frame->mayClose = true;
+    frame->showNormal();
+    EXPECT_TRUE(frame->close());
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST(ChildFrame, TopSnapsBackBelowTheBar) {
+    QMdiArea area;
+    area.resize(700, 500);
+    auto* frame = new CChildFrame;
+    frame->SetView(new CGridView);
+    area.addSubWindow(frame);
+    area.show();
+    frame->show();
+    frame->minimumTop = 40;
+    frame->move(321, 100);
+    Pump();
+    EXPECT_EQ(frame->pos(), QPoint(321, 100));
+    frame->move(300, 10);
+    Pump();
+    EXPECT_EQ(frame->pos(), QPoint(300, 40));
+    frame->move(250, -30);
+    Pump();
+    EXPECT_EQ(frame->pos(), QPoint(250, 40));
+    // Its size is kept.
+    const QSize size = frame->size();
+    frame->move(200, 0);
+    EXPECT_EQ(frame->size(), size);
+}
+
+TEST(ChildFrame, FrameSizeForPictureShowsItWhole) {
+    QMdiArea area;
+    area.resize(800, 600);
+    auto* frame = new CChildFrame;
+    auto* view = new CGridView;
+    frame->SetView(view);
+    area.addSubWindow(frame);
+    area.show();
+    frame->show();
+    Pump();
+    frame->resize(frame->FrameSizeForPicture({240, 140}));
+    Pump();
+    EXPECT_EQ(view->viewport()->size(), QSize(240, 140));
+    EXPECT_EQ(CChildFrame::ClassicFrameSize({240, 140}), QSize(256, 176));
+}
