@@ -12,7 +12,12 @@ namespace reward {
 std::string FormatEntry(int antsCaught, const std::string& name) {
     char count[16];
     std::snprintf(count, sizeof count, "%.2d", antsCaught);
-    return std::string(count) + "\t" + name;
+    // One entry is one line of the score file, whatever the name holds.
+    std::string safeName = name;
+    for (char& c : safeName)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return std::string(count) + "\t" + safeName;
 }
 
 int CompareEntries(const std::string& a, const std::string& b) {

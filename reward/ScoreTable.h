@@ -12,7 +12,8 @@ namespace reward {
 
 inline constexpr int kDefaultCapacity = 10;
 
-// "%.2d\t%s": the count with at least two digits, a tab and the name.
+// "%.2d\t%s": the count with at least two digits, a tab and the name (a
+// line break in the name becomes a blank).
 std::string FormatEntry(int antsCaught, const std::string& name);
 
 // Compares two entries byte by byte as unsigned numbers: < 0, 0 or > 0.

@@ -36,6 +36,8 @@ TEST(ScoreEntry, FormatsTheCountWithTwoDigitsATabAndTheName) {
     EXPECT_EQ(FormatEntry(12, "Kim"), "12\tKim");
     EXPECT_EQ(FormatEntry(100, "Kim"), "100\tKim");
     EXPECT_EQ(FormatEntry(3, ""), "03\t");
+    // A line break in a name would split the entry over two lines of the file.
+    EXPECT_EQ(FormatEntry(3, "Kim\r\nLee"), "03\tKim  Lee");
 }
 
 TEST(ScoreEntry, ComparesBytesAsUnsignedNumbers) {

@@ -50,6 +50,8 @@ TEST(HighScoresDlg, ShowsTheTableWithTheNewEntryAndWritesItOnOk) {
         EXPECT_EQ(dlg->ListBox(1052)->selectionMode(), QAbstractItemView::NoSelection);
         // Nothing is written while the table is open.
         EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n20\tAnna\r\n12\tBen\r\n03\tCleo\r\n");
+        if (const char* shots = std::getenv("DEDUXA_SHOT_DIR"))
+            dlg->grab().save(QString::fromLocal8Bit(shots) + "/scores_test.png");
         QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
     });
     CHighScoresDlg dlg;

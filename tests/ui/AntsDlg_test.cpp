@@ -1,0 +1,512 @@
+#include "board/qt/DibStatic.h"
+#include "board/qt/PaletteStatic.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+#include "reward/Texts.h"
+#include "reward/qt/AntsDlg.h"
+#include "reward/qt/HighScoresDlg.h"
+#include "reward/qt/RewardGame.h"
+#include "tests/support/AntsFixtures.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/qt/UiHelpers.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using testing_support::MessageRecorder;
+using testing_support::ModalDriver;
+using testing_support::Pump;
+using testing_support::ReadBytes;
+using testing_support::ScopedDataFolder;
+using testing_support::SoundRecorder;
+using testing_support::TempDir;
+
+namespace {
+
+struct Fixture {
+    TempDir dir;
+    ScopedDataFolder data{dir.Path()};
+    explicit Fixture(bool withAnts = true) {
+        platform::SeedRandom(12345);
+        if (withAnts)
+            testing_support::MakeAntsFolder(dir.Path());
+    }
+    std::string Scores() const { return dir.File("ants/scores.dat"); }
+};
+
+int AntFrame(CAntsDlg* dlg, int i) {
+    return dlg->Ant(i)->Frame();
+}
+
+QString Text(CAntsDlg* dlg, int id) {
+    return dlg->ItemText(id);
+}
+
+// The first tick, and the introduction it opens (answered by the recorder).
+void PlayIntro(CAntsDlg* dlg) {
+    dlg->OnTimer();
+    QCoreApplication::sendPostedEvents(dlg, QEvent::MetaCall);
+    ASSERT_FALSE(dlg->Game().IntroPending());
+}
+
+// Ticks until ant i shows a frame that can be caught (the real timer is not
+// given a chance to run meanwhile).
+bool TickUntilRisen(CAntsDlg* dlg, int i) {
+    for (int n = 0; n < 40; ++n) {
+        if (reward::CanCatch(AntFrame(dlg, i)))
+            return true;
+        dlg->OnTimer();
+    }
+    return false;
+}
+
+QStringList TableLines(QDialog* d) {
+    QStringList lines;
+    QListWidget* list = static_cast<CHighScoresDlg*>(d)->ListBox(1052);
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+} // namespace
+
+TEST(AntsDlg, MissingDataFileSaysSoAndCancels) {
+    Fixture f(false);
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    ModalDriver driver;
+    EXPECT_EQ(PlayRewardGame(nullptr, 100, "Kim"), platform::IDCANCEL);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, "Unable to load data file!");
+    EXPECT_EQ(boxes.last().caption, "File Error");
+    EXPECT_EQ(boxes.last().style, platform::MB_OK);
+    EXPECT_EQ(driver.seen(), 0);
+    EXPECT_TRUE(sounds.names().empty());
+    EXPECT_FALSE(std::filesystem::exists(f.Scores()));
+}
+
+TEST(AntsDlg, OpensAt640By520WithTheFieldAndTheAntsInTheirPlaces) {
+    Fixture f;
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    ModalDriver driver;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CAntsDlg*>(d);
+        EXPECT_EQ(dlg->windowTitle(), "Viruz ezi Zadi!");
+        EXPECT_EQ(dlg->size(), QSize(640, 520));
+        EXPECT_EQ(dlg->Field()->size(), QSize(640, 480));
+        EXPECT_EQ(dlg->Field()->pos(), dlg->PixelRect(3, 12, 176, 76).topLeft());
+        const QPoint origin = dlg->Field()->pos();
+        const auto spots = testing_support::DefaultAntSpots();
+        for (int i = 0; i < 10; ++i) {
+            QRect expected(origin.x() + spots[i].x, origin.y() + spots[i].y, 36, 40);
+            EXPECT_EQ(dlg->AntBox(i), expected) << i;
+            EXPECT_EQ(dlg->Ant(i)->geometry(), expected) << i;
+            EXPECT_EQ(AntFrame(dlg, i), 0);
+        }
+        EXPECT_EQ(Text(dlg, 1048), "30");
+        EXPECT_EQ(Text(dlg, 1049), "0");
+        EXPECT_TRUE(dlg->TimerRunning());
+        EXPECT_EQ(boxes.count(), 0u); // every picture was read
+        QTest::keyClick(dlg, Qt::Key_Escape);
+    });
+    CAntsDlg dlg;
+    EXPECT_EQ(dlg.Run(100, "Kim"), platform::IDCANCEL);
+    EXPECT_EQ(sounds.names(), std::vector<std::string>{"data\\startant.wav"});
+    EXPECT_EQ(driver.seen(), 1); // no table
+    EXPECT_FALSE(std::filesystem::exists(f.Scores()));
+    EXPECT_FALSE(dlg.TimerRunning());
+}
+
+TEST(AntsDlg, TheIntroductionIsShownOnceAndHoldsTheGameWhileTicksArrive) {
+    Fixture f;
+    MessageRecorder boxes;
+    ModalDriver driver;
+    int ticksWhileOpen = 0;
+    QString timeWhileOpen;
+    bool pendingWhileOpen = false;
+    bool antsStill = true;
+    CAntsDlg dlg;
+    boxes.Answer(platform::IDOK, [&] {
+        QSignalSpy spy(&dlg.Timer(), &QTimer::timeout);
+        Pump(1100); // four or more ticks while the box is open
+        ticksWhileOpen = static_cast<int>(spy.count());
+        timeWhileOpen = Text(&dlg, 1048);
+        pendingWhileOpen = dlg.Game().IntroPending();
+        for (int i = 0; i < 10; ++i)
+            antsStill = antsStill && AntFrame(&dlg, i) == 0;
+    });
+    driver.Then([&](QDialog* d) {
+        Pump(1600);
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    dlg.Run(50, "Kim");
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, "You have 15 seconds to catch (click on) as many ants as you can "
+                                 "before the time runs out!");
+    EXPECT_EQ(boxes.last().caption, "Ants!");
+    EXPECT_EQ(boxes.last().style, platform::MB_OK);
+    EXPECT_GE(ticksWhileOpen, 2);
+    EXPECT_EQ(timeWhileOpen, "15");
+    EXPECT_TRUE(pendingWhileOpen);
+    EXPECT_TRUE(antsStill);
+    EXPECT_FALSE(dlg.Game().IntroPending());
+}
+
+TEST(AntsDlg, TheTimeShowsTwoDigitsOnceTheCountdownRuns) {
+    Fixture f;
+    MessageRecorder boxes;
+    ModalDriver driver;
+    QStringList shown;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CAntsDlg*>(d);
+        shown << Text(dlg, 1048);
+        PlayIntro(dlg);
+        for (int i = 0; i < 8; ++i) {
+            dlg->OnTimer();
+            if (shown.back() != Text(dlg, 1048))
+                shown << Text(dlg, 1048);
+        }
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    CAntsDlg dlg;
+    dlg.Run(33, "Kim");
+    EXPECT_EQ(shown, (QStringList{"9", "08", "07"}));
+}
+
+TEST(AntsDlg, AClickOnARisenAntCatchesItAndAClickOnAHoleDoesNot) {
+    Fixture f;
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    ModalDriver driver;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CAntsDlg*>(d);
+        PlayIntro(dlg);
+        ASSERT_TRUE(TickUntilRisen(dlg, 0));
+        sounds.clear();
+        QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(0).center());
+        EXPECT_EQ(dlg->Game().AntsCaught(), 1);
+        EXPECT_EQ(Text(dlg, 1049), "1");
+        EXPECT_EQ(AntFrame(dlg, 0), 0); // back in its hole
+        EXPECT_EQ(sounds.names(), std::vector<std::string>{"data\\gotcha.wav"});
+
+        // Clicking the same ant again: it is in its hole now.
+        sounds.clear();
+        QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(0).center());
+        EXPECT_EQ(dlg->Game().AntsCaught(), 1);
+        EXPECT_EQ(sounds.names(), std::vector<std::string>{"data\\shoop.wav"});
+
+        // The bare field.
+        sounds.clear();
+        QTest::mouseClick(dlg, Qt::LeftButton, {},
+                          dlg->Field()->geometry().bottomRight() - QPoint(5, 5));
+        EXPECT_EQ(dlg->Game().AntsCaught(), 1);
+        EXPECT_EQ(sounds.names(), std::vector<std::string>{"data\\shoop.wav"});
+
+        // The right and bottom edges of a box are outside it.
+        ASSERT_TRUE(TickUntilRisen(dlg, 1));
+        const QRect box = dlg->AntBox(1);
+        QTest::mouseClick(dlg, Qt::LeftButton, {}, QPoint(box.left() + box.width(), box.top()));
+        EXPECT_EQ(dlg->Game().AntsCaught(), 1);
+        QTest::mouseClick(dlg, Qt::LeftButton, {}, box.topLeft());
+        EXPECT_EQ(dlg->Game().AntsCaught(), 2);
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    CAntsDlg dlg;
+    dlg.Run(100, "Kim");
+    EXPECT_EQ(dlg.Game().AntsCaught(), 2);
+}
+
+TEST(AntsDlg, OverlappingRisenAntsAreAllCaughtByOneClick) {
+    TempDir dir;
+    ScopedDataFolder data(dir.Path());
+    testing_support::MakeAntsFolder(dir.Path(), {{100, 100, 36, 40}, {110, 110, 36, 40}});
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    ModalDriver driver;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CAntsDlg*>(d);
+        PlayIntro(dlg);
+        // Tick until both are out of their holes at once.
+        int n = 0;
+        while (!(reward::CanCatch(AntFrame(dlg, 0)) && reward::CanCatch(AntFrame(dlg, 1))) &&
+               n++ < 2000) {
+            dlg->OnTimer();
+            if (dlg->Game().Ended())
+                break;
+        }
+        ASSERT_FALSE(dlg->Game().Ended());
+        sounds.clear();
+        QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(1).topLeft() + QPoint(2, 2));
+        EXPECT_EQ(dlg->Game().AntsCaught(), 2);
+        EXPECT_EQ(sounds.names(),
+                  (std::vector<std::string>{"data\\gotcha.wav", "data\\gotcha.wav"}));
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    CAntsDlg dlg;
+    platform::SeedRandom(7);
+    dlg.Run(100000, "Kim"); // a long game, so the ants have time to meet
+}
+
+TEST(AntsDlg, WithSoundsOffNothingPlaysAndCatchingCountsTheSame) {
+    Fixture f;
+    MessageRecorder boxes;
+    SoundRecorder sounds(false);
+    ModalDriver driver;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CAntsDlg*>(d);
+        PlayIntro(dlg);
+        ASSERT_TRUE(TickUntilRisen(dlg, 3));
+        QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(3).center());
+        QTest::mouseClick(dlg, Qt::LeftButton, {}, QPoint(2, 2));
+        EXPECT_EQ(dlg->Game().AntsCaught(), 1);
+        dlg->close();
+    });
+    driver.Then([](QDialog* d) { d->accept(); });
+    CAntsDlg dlg;
+    dlg.Run(100, "Kim");
+    EXPECT_TRUE(sounds.names().empty());
+    EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n01\tKim\r\n");
+}
+
+TEST(AntsDlg, TimeOutStopsTheTimerAndShowsTheTableWithTheNewEntryOnce) {
+    Fixture f;
+    testing_support::WriteBytes(f.Scores(), "10\r\n09\tAnna\r\n00\tBen\r\n");
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    ModalDriver driver;
+    int ticks = 0;
+    bool timerRunningAtTable = true;
+    QStringList table;
+    QString message;
+    std::vector<std::string> soundsAtTable;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CAntsDlg*>(d);
+        PlayIntro(dlg);
+        ASSERT_TRUE(TickUntilRisen(dlg, 2));
+        QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(2).center());
+        while (!dlg->Game().Ended() && ticks < 1000) {
+            dlg->OnTimer();
+            ++ticks;
+        }
+        // Ticks after the end change nothing and open no second table.
+        dlg->OnTimer();
+        dlg->OnTimer();
+    });
+    driver.Then([&](QDialog* d) {
+        auto* table144 = static_cast<CHighScoresDlg*>(d);
+        auto* ants = qobject_cast<CAntsDlg*>(d->parentWidget());
+        timerRunningAtTable = ants && ants->TimerRunning();
+        table = TableLines(d);
+        message = table144->ItemText(1053);
+        soundsAtTable = sounds.names();
+        d->accept();
+    });
+    CAntsDlg dlg;
+    EXPECT_EQ(dlg.Run(0, "Kim"), platform::IDCANCEL);
+    EXPECT_EQ(driver.seen(), 2);
+    EXPECT_FALSE(timerRunningAtTable);
+    EXPECT_EQ(table, (QStringList{"09\tAnna", "01\tKim", "00\tBen"}));
+    EXPECT_EQ(message, "You caught an ant!");
+    ASSERT_FALSE(soundsAtTable.empty());
+    EXPECT_EQ(soundsAtTable.back(), "data\\endant.wav");
+    EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n09\tAnna\r\n01\tKim\r\n00\tBen\r\n");
+    // Only the introduction was a message box.
+    EXPECT_EQ(boxes.count(), 1u);
+    // The catch happened within the first 24 ticks; 5 s is 24 ticks in all.
+    EXPECT_LT(ticks, 24);
+}
+
+TEST(AntsDlg, TheRealTimerEndsAFiveSecondGameAndWritesTheTable) {
+    Fixture f;
+    MessageRecorder boxes;
+    ModalDriver driver;
+    driver.Then([](QDialog*) {}); // let it run
+    QStringList table;
+    driver.Then([&](QDialog* d) {
+        table = TableLines(d);
+        d->accept();
+    });
+    EXPECT_EQ(PlayRewardGame(nullptr, 10, "Kim"), platform::IDCANCEL);
+    EXPECT_EQ(driver.seen(), 2);
+    EXPECT_EQ(table, QStringList{"00\tKim"});
+    EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n00\tKim\r\n");
+    EXPECT_EQ(boxes.texts().front().rfind("You have 5 seconds", 0), 0u);
+}
+
+TEST(AntsDlg, TheCloseBoxEndsTheGameWithATableEntry) {
+    Fixture f;
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    ModalDriver driver;
+    QString message;
+    driver.Then([](QDialog* d) { d->close(); }); // before the first tick
+    driver.Then([&](QDialog* d) {
+        message = static_cast<CHighScoresDlg*>(d)->ItemText(1053);
+        d->accept();
+    });
+    CAntsDlg dlg;
+    EXPECT_EQ(dlg.Run(100, "Kim"), platform::IDCANCEL);
+    EXPECT_EQ(driver.seen(), 2);
+    EXPECT_EQ(message, "You did not catch any ants.");
+    EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n00\tKim\r\n");
+    EXPECT_EQ(sounds.names().back(), "data\\endant.wav");
+    EXPECT_EQ(boxes.count(), 0u); // closed before the introduction
+}
+
+TEST(AntsDlg, EnterAndEscapeEndWithoutTheEndOfTheGame) {
+    Fixture f;
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    ModalDriver driver;
+    driver.Then([](QDialog* d) {
+        PlayIntro(static_cast<CAntsDlg*>(d));
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    driver.Then([](QDialog* d) {
+        PlayIntro(static_cast<CAntsDlg*>(d));
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    {
+        CAntsDlg dlg;
+        EXPECT_EQ(dlg.Run(100, "Kim"), platform::IDOK);
+        EXPECT_FALSE(dlg.TimerRunning());
+    }
+    {
+        CAntsDlg dlg;
+        EXPECT_EQ(dlg.Run(100, "Kim"), platform::IDCANCEL);
+    }
+    EXPECT_EQ(driver.seen(), 2);
+    EXPECT_FALSE(std::filesystem::exists(f.Scores()));
+    for (const auto& s : sounds.names())
+        EXPECT_NE(s, "data\\endant.wav");
+}
+
+TEST(AntsDlg, DamagedLayoutKeepsEveryAntInsideTheField) {
+    TempDir dir;
+    ScopedDataFolder data(dir.Path());
+    testing_support::MakeAntsFolder(dir.Path());
+    testing_support::WriteBytes(dir.File("ants/ants.dat"),
+                                "field\r\nant\r\n-99999999999\r\n600\r\n99999999999\r\n77\r\n"
+                                "ant\r\n620\r\n470\r\n2147483647\r\n2147483647\r\n"
+                                "ant\r\n10\r\n10\r\n-36\r\n40\r\n");
+    MessageRecorder boxes;
+    ModalDriver driver;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CAntsDlg*>(d);
+        const QRect field = dlg->Field()->geometry();
+        for (int i = 0; i < 10; ++i) {
+            const QRect g = dlg->Ant(i)->geometry();
+            EXPECT_TRUE(g.isEmpty() || field.contains(g)) << i;
+            EXPECT_LE(g.width(), 640);
+            EXPECT_LE(g.height(), 480);
+        }
+        EXPECT_EQ(dlg->AntBox(1), QRect(field.left() + 620, field.top() + 470, 20, 10));
+        EXPECT_TRUE(dlg->AntBox(0).isEmpty());
+        EXPECT_TRUE(dlg->AntBox(2).isEmpty());
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    CAntsDlg dlg;
+    EXPECT_EQ(dlg.Run(100, "Kim"), platform::IDCANCEL);
+    EXPECT_EQ(driver.seen(), 1);
+}
+
+TEST(AntsDlg, AMissingFrameIsReportedAndTheGameGoesOn) {
+    Fixture f;
+    std::filesystem::remove(f.dir.File("ants/ant2.bmp"));
+    MessageRecorder boxes;
+    ModalDriver driver;
+    driver.Then([&](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    CAntsDlg dlg;
+    dlg.Run(100, "Kim");
+    EXPECT_EQ(driver.seen(), 1);
+    // Once for each ant, whose third frame it is.
+    ASSERT_EQ(boxes.count(), 10u);
+    for (const auto& b : boxes.boxes())
+        EXPECT_EQ(b.text, "Error reading DIB file.");
+}
+
+TEST(AntsDlg, PicturesAreDrawnOnTheField) {
+    Fixture f;
+    MessageRecorder boxes;
+    ModalDriver driver;
+    QImage before, during;
+    QRect box;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CAntsDlg*>(d);
+        before = dlg->grab().toImage();
+        PlayIntro(dlg);
+        ASSERT_TRUE(TickUntilRisen(dlg, 4));
+        dlg->OnTimer(); // one step further: frame 2 or 3
+        Pump(20);
+        box = dlg->AntBox(4);
+        during = dlg->grab().toImage();
+        if (const char* shots = std::getenv("DEDUXA_SHOT_DIR"))
+            during.save(QString::fromLocal8Bit(shots) + "/ants_test.png");
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    CAntsDlg dlg;
+    dlg.Run(100, "Kim");
+    ASSERT_FALSE(during.isNull());
+    // Grass around the ants, soil in the ant's box, and the ant's middle in
+    // its body colour once it is out.
+    const QPoint grass = box.topLeft() - QPoint(10, 10);
+    EXPECT_EQ(QColor(during.pixel(grass)), QColor(0x30, 0xA0, 0x30));
+    EXPECT_EQ(QColor(before.pixel(box.topLeft() + QPoint(1, 1))), QColor(0x80, 0x60, 0x40));
+    EXPECT_EQ(QColor(before.pixel(box.center())), QColor(0x20, 0x10, 0x08)); // the hole
+    const QColor body(during.pixel(box.center()));
+    EXPECT_TRUE(body == QColor(0xD0, 0x40, 0x40) || body == QColor(0xE0, 0x60, 0x60) ||
+                body == QColor(0xC0, 0x20, 0x20))
+        << body.name().toStdString();
+}
+
+// The ants that come with the game (gamedata/ants, or DEDUXA_ANTS_FOLDER):
+// every picture loads without a message, every ant lies inside the field
+// and shows its frames once it is out.
+TEST(AntsDlg, TheBundledAntsLoadAndPlay) {
+    const char* override = std::getenv("DEDUXA_ANTS_FOLDER");
+    const std::filesystem::path source =
+        override ? std::filesystem::path(override)
+                 : std::filesystem::path(testing_support::SourcePath("gamedata/ants"));
+    if (!std::filesystem::exists(source / "ants.dat"))
+        GTEST_SKIP() << "no ants.dat in " << source;
+    TempDir dir;
+    ScopedDataFolder data(dir.Path());
+    std::filesystem::copy(source, dir.File("ants"), std::filesystem::copy_options::recursive);
+    platform::SeedRandom(2026);
+    MessageRecorder boxes;
+    ModalDriver driver;
+    QImage shot;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CAntsDlg*>(d);
+        EXPECT_EQ(boxes.count(), 0u) << (boxes.count() ? boxes.last().text : "");
+        const QRect field = dlg->Field()->geometry();
+        EXPECT_FALSE(dlg->Field()->GetPicture() == nullptr);
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_FALSE(dlg->AntBox(i).isEmpty()) << i;
+            EXPECT_TRUE(field.contains(dlg->AntBox(i))) << i;
+            for (int frame = 0; frame < 4; ++frame)
+                EXPECT_FALSE(dlg->Ant(i)->GetFrameDib(frame) == nullptr) << i << " " << frame;
+        }
+        PlayIntro(dlg);
+        for (int n = 0; n < 12; ++n)
+            dlg->OnTimer();
+        ASSERT_TRUE(TickUntilRisen(dlg, 0));
+        QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(0).center());
+        EXPECT_EQ(dlg->Game().AntsCaught(), 1);
+        for (int n = 0; n < 3; ++n)
+            dlg->OnTimer();
+        Pump(20);
+        shot = dlg->grab().toImage();
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    CAntsDlg dlg;
+    dlg.Run(100, "Kim");
+    ASSERT_FALSE(shot.isNull());
+    if (const char* shots = std::getenv("DEDUXA_SHOT_DIR"))
+        shot.save(QString::fromLocal8Bit(shots) + "/ants_bundled.png");
+}
