@@ -1,0 +1,444 @@
+// The puzzle generator, its two solvers, the board layout, the page builder
+// and the media writers.
+#include "tools/puzzlegen/Board.h"
+#include "tools/puzzlegen/ExactSolver.h"
+#include "tools/puzzlegen/Generator.h"
+#include "tools/puzzlegen/HumanSolver.h"
+#include "tools/puzzlegen/Media.h"
+#include "tools/puzzlegen/Pages.h"
+#include "tools/puzzlegen/Shelf.h"
+#include "tools/puzzlegen/Story.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace puzzlegen;
+
+namespace {
+
+Solution Identity(const Shape& shape) {
+    Solution s;
+    s.cats = shape.cats;
+    s.items = shape.items;
+    for (int c = 0; c < shape.cats; ++c)
+        for (int e = 0; e < shape.items; ++e)
+            s.value[c][e] = e;
+    return s;
+}
+
+bool MarkIsTrue(const Solution& s, const Mark& m) {
+    return (s.EntityOf(m.x) == s.EntityOf(m.y)) == m.yes;
+}
+
+} // namespace
+
+// ---- Clues ----------------------------------------------------------------
+
+TEST(Clues, EachKindHoldsExactlyWhenItsStatementIsTrue) {
+    const Shape shape{3, 4, 2};
+    Solution s = Identity(shape); // entity e has item e everywhere; order = item
+    const Attr a0{0, 0}, b0{1, 0}, b1{1, 1}, b2{1, 2};
+    EXPECT_TRUE(Holds(shape, {ClueKind::Is, a0, b0, {}, 0}, s));
+    EXPECT_FALSE(Holds(shape, {ClueKind::Is, a0, b1, {}, 0}, s));
+    EXPECT_TRUE(Holds(shape, {ClueKind::IsNot, a0, b1, {}, 0}, s));
+    EXPECT_TRUE(Holds(shape, {ClueKind::EitherOr, a0, b1, b0, 0}, s));
+    EXPECT_FALSE(Holds(shape, {ClueKind::EitherOr, a0, b1, b2, 0}, s));
+    EXPECT_TRUE(Holds(shape, {ClueKind::NeitherNor, a0, b1, b2, 0}, s));
+    EXPECT_FALSE(Holds(shape, {ClueKind::NeitherNor, a0, b0, b2, 0}, s));
+    EXPECT_TRUE(Holds(shape, {ClueKind::Before, a0, b2, {}, 0}, s));
+    EXPECT_FALSE(Holds(shape, {ClueKind::Before, b2, a0, {}, 0}, s));
+    EXPECT_TRUE(Holds(shape, {ClueKind::Apart, a0, b2, {}, 2}, s));
+    EXPECT_FALSE(Holds(shape, {ClueKind::Apart, a0, b2, {}, 1}, s));
+    // Swap two entities' ordered items: the order follows the entity.
+    std::swap(s.value[2][0], s.value[2][3]);
+    EXPECT_FALSE(Holds(shape, {ClueKind::Before, a0, b2, {}, 0}, s));
+    EXPECT_TRUE(Holds(shape, {ClueKind::Apart, b2, a0, {}, 1}, s));
+}
+
+TEST(Clues, MalformedCluesAreRefused) {
+    const Shape shape{3, 4, 2};
+    EXPECT_FALSE(IsWellFormed(shape, {ClueKind::Is, {0, 0}, {0, 1}, {}, 0}));
+    EXPECT_FALSE(IsWellFormed(shape, {ClueKind::Is, {0, 0}, {1, 4}, {}, 0}));
+    EXPECT_FALSE(IsWellFormed(shape, {ClueKind::EitherOr, {0, 0}, {1, 1}, {2, 1}, 0}));
+    EXPECT_FALSE(IsWellFormed(shape, {ClueKind::Before, {2, 0}, {1, 1}, {}, 0}));
+    EXPECT_FALSE(IsWellFormed(shape, {ClueKind::Apart, {0, 0}, {1, 1}, {}, 0}));
+    EXPECT_FALSE(IsWellFormed({3, 4, -1}, {ClueKind::Before, {0, 0}, {1, 1}, {}, 0}));
+    EXPECT_TRUE(IsWellFormed(shape, {ClueKind::Apart, {0, 0}, {1, 1}, {}, 3}));
+}
+
+// ---- Exact solver -----------------------------------------------------------
+
+TEST(ExactSolver, CountsEverySolutionOfAnOpenGrid) {
+    // No clues: every pair of permutations of the two other categories.
+    EXPECT_EQ(CExactSolver({3, 4, -1}, {}).Count(10000), 24 * 24);
+    EXPECT_EQ(CExactSolver({4, 4, 1}, {}).Count(100000), 24 * 24 * 24);
+}
+
+TEST(ExactSolver, AgreesWithBruteForceOnRandomClueSets) {
+    // 3 categories of 4 items: 576 candidate solutions, checked one by one.
+    const Shape shape{3, 4, 2};
+    std::vector<Solution> all;
+    int p1[4] = {0, 1, 2, 3};
+    do {
+        int p2[4] = {0, 1, 2, 3};
+        do {
+            Solution s = Identity(shape);
+            for (int e = 0; e < 4; ++e) {
+                s.value[1][e] = p1[e];
+                s.value[2][e] = p2[e];
+            }
+            all.push_back(s);
+        } while (std::next_permutation(p2, p2 + 4));
+    } while (std::next_permutation(p1, p1 + 4));
+    CRandom random(42);
+    for (int round = 0; round < 150; ++round) {
+        const Solution truth = all[random.Below(static_cast<int>(all.size()))];
+        std::vector<Clue> clues;
+        const int count = 1 + random.Below(6);
+        while (static_cast<int>(clues.size()) < count) {
+            const Clue c = RandomTrueClue(shape, truth, GenOptions{}, random);
+            if (IsWellFormed(shape, c))
+                clues.push_back(c);
+        }
+        int expected = 0;
+        for (const Solution& s : all) {
+            bool ok = true;
+            for (const Clue& c : clues)
+                ok = ok && Holds(shape, c, s);
+            expected += ok;
+        }
+        EXPECT_EQ(CExactSolver(shape, clues).Count(1000), expected) << "round " << round;
+    }
+}
+
+TEST(ExactSolver, ContradictoryCluesHaveNoSolution) {
+    const Shape shape{3, 4, 2};
+    const std::vector<Clue> clues = {{ClueKind::Is, {0, 0}, {1, 0}, {}, 0},
+                                     {ClueKind::IsNot, {0, 0}, {1, 0}, {}, 0}};
+    EXPECT_EQ(CExactSolver(shape, clues).Count(2), 0);
+    const std::vector<Clue> order = {{ClueKind::Before, {0, 0}, {0, 1}, {}, 0},
+                                     {ClueKind::Before, {0, 1}, {0, 0}, {}, 0}};
+    EXPECT_EQ(CExactSolver(shape, order).Count(2), 0);
+}
+
+// ---- Human-style solver ------------------------------------------------------
+
+TEST(HumanSolver, DirectMarksOfEachKind) {
+    const Shape shape{3, 4, 2};
+    const auto is = DirectMarks(shape, {ClueKind::Is, {0, 1}, {1, 2}, {}, 0});
+    ASSERT_EQ(is.size(), 1u);
+    EXPECT_TRUE(is[0].yes);
+    const auto either = DirectMarks(shape, {ClueKind::EitherOr, {0, 1}, {1, 2}, {1, 3}, 0});
+    ASSERT_EQ(either.size(), 2u); // items 0 and 1 of category 1 are ruled out
+    EXPECT_EQ(either[0].y, (Attr{1, 0}));
+    EXPECT_EQ(either[1].y, (Attr{1, 1}));
+    const auto apart = DirectMarks(shape, {ClueKind::Apart, {0, 1}, {1, 2}, {}, 2});
+    // a is not b; a not in the last two places; b not in the first two.
+    ASSERT_EQ(apart.size(), 5u);
+    EXPECT_EQ(apart[1].y, (Attr{2, 2}));
+    EXPECT_EQ(apart[4].y, (Attr{2, 1}));
+}
+
+TEST(HumanSolver, OrderingNeedsTierThree) {
+    const Shape shape{3, 4, 2};
+    Solution s = Identity(shape);
+    // Name 3 is second once "not third, not fourth" and "not first" are in;
+    // only the ordering then shows that name 0, earlier than name 3, is first.
+    const std::vector<Clue> clues = {
+        {ClueKind::Before, {0, 0}, {0, 3}, {}, 0}, {ClueKind::IsNot, {0, 3}, {2, 2}, {}, 0},
+        {ClueKind::IsNot, {0, 3}, {2, 3}, {}, 0},  {ClueKind::Is, {1, 1}, {2, 3}, {}, 0},
+        {ClueKind::Is, {0, 0}, {1, 0}, {}, 0},     {ClueKind::Is, {0, 1}, {1, 1}, {}, 0},
+        {ClueKind::Is, {0, 2}, {1, 2}, {}, 0},
+    };
+    s.value[2][0] = 0;
+    s.value[2][1] = 3;
+    s.value[2][2] = 2;
+    s.value[2][3] = 1;
+    ASSERT_EQ(CExactSolver(shape, clues).Count(5), 1);
+    CHumanSolver low(shape, clues);
+    EXPECT_FALSE(low.Solve(2).solved);
+    CHumanSolver full(shape, clues);
+    const SolveResult r = full.Solve(3);
+    EXPECT_TRUE(r.solved);
+    EXPECT_EQ(r.hardestTier, 3);
+    EXPECT_TRUE(full.Grid().AgreesWith(s));
+    EXPECT_EQ(Grade(r), 2);
+}
+
+TEST(HumanSolver, ContradictionIsReportedNotSolved) {
+    const Shape shape{3, 4, -1};
+    const std::vector<Clue> clues = {{ClueKind::Is, {0, 0}, {1, 0}, {}, 0},
+                                     {ClueKind::Is, {0, 1}, {1, 0}, {}, 0}};
+    const SolveResult r = CHumanSolver(shape, clues).Solve(4);
+    EXPECT_TRUE(r.contradiction);
+    EXPECT_FALSE(r.solved);
+}
+
+// ---- Generator ----------------------------------------------------------------
+
+TEST(Generator, HundredsOfSeedsGiveUniqueMinimalPuzzlesWithSoundDeductions) {
+    const Shape shapes[] = {{3, 4, -1}, {3, 4, 2}, {3, 5, 1}, {4, 4, 3},
+                            {4, 5, 1},  {5, 4, 2}, {5, 5, 4}, {5, 6, 2}};
+    int made = 0;
+    int grades[5] = {};
+    for (const Shape& shape : shapes) {
+        const int seeds = shape.cats * shape.items >= 25 ? 20 : 50;
+        for (int seed = 1; seed <= seeds; ++seed) {
+            GeneratedPuzzle p;
+            ASSERT_TRUE(Generate(shape, seed, GenOptions{}, p)) << shape.cats << "x" << shape.items;
+            ++made;
+            ASSERT_LE(p.clues.size(), size_t(kMaxClues));
+            for (const Clue& c : p.clues) {
+                EXPECT_TRUE(IsWellFormed(shape, c));
+                EXPECT_TRUE(Holds(shape, c, p.solution));
+            }
+            Solution only;
+            ASSERT_EQ(CExactSolver(shape, p.clues).Count(5, &only), 1);
+            EXPECT_EQ(only, p.solution);
+            for (size_t drop = 0; drop < p.clues.size(); ++drop) {
+                std::vector<Clue> rest = p.clues;
+                rest.erase(rest.begin() + static_cast<long>(drop));
+                EXPECT_GE(CExactSolver(shape, rest).Count(2), 2)
+                    << "clue " << drop << " is not needed, seed " << seed;
+            }
+            EXPECT_TRUE(p.grading.solved);
+            // Every deduction the grader recorded is true of the solution.
+            for (const Step& s : p.grading.steps)
+                ASSERT_TRUE(MarkIsTrue(p.solution, s.mark)) << "seed " << seed;
+            // And so is every direct mark of every clue.
+            for (const Clue& c : p.clues)
+                for (const Mark& m : DirectMarks(shape, c))
+                    EXPECT_TRUE(MarkIsTrue(p.solution, m));
+            ++grades[Grade(p.grading)];
+        }
+    }
+    EXPECT_GE(made, 300);
+    // The grader tells puzzles apart: several grades occur.
+    EXPECT_GT(grades[1], 0);
+    EXPECT_GT(grades[2], 0);
+    EXPECT_GT(grades[3] + grades[4], 0);
+}
+
+TEST(Generator, SameSeedSamePuzzleOtherSeedOtherPuzzle) {
+    const Shape shape{4, 5, 2};
+    GeneratedPuzzle a, b, c;
+    ASSERT_TRUE(Generate(shape, 77, GenOptions{}, a));
+    ASSERT_TRUE(Generate(shape, 77, GenOptions{}, b));
+    ASSERT_TRUE(Generate(shape, 78, GenOptions{}, c));
+    EXPECT_EQ(a.solution, b.solution);
+    EXPECT_EQ(a.clues, b.clues);
+    EXPECT_FALSE(a.clues == c.clues && a.solution == c.solution);
+}
+
+TEST(Generator, OnlyEnabledClueKindsAreUsed) {
+    GenOptions options;
+    for (int& w : options.weight)
+        w = 0;
+    options.weight[int(ClueKind::Is)] = 1;
+    options.weight[int(ClueKind::IsNot)] = 1;
+    GeneratedPuzzle p;
+    ASSERT_TRUE(Generate({4, 4, 1}, 5, options, p));
+    for (const Clue& c : p.clues)
+        EXPECT_TRUE(c.kind == ClueKind::Is || c.kind == ClueKind::IsNot);
+}
+
+// ---- Board layout and puzzle file ---------------------------------------------
+
+TEST(Board, EveryPairOfItemsHasItsOwnCellInTheStaircase) {
+    for (const Shape shape : {Shape{3, 4, -1}, Shape{4, 5, 1}, Shape{5, 6, 2}}) {
+        const CBoardLayout layout(shape, 20, 90, 95);
+        const auto cells = layout.Cells();
+        const int pairs = shape.cats * (shape.cats - 1) / 2;
+        ASSERT_EQ(static_cast<int>(cells.size()), pairs * shape.items * shape.items);
+        std::set<std::pair<int, int>> cellSet(cells.begin(), cells.end());
+        ASSERT_EQ(cellSet.size(), cells.size());
+        std::set<std::pair<int, int>> used;
+        for (int c1 = 0; c1 < shape.cats; ++c1)
+            for (int c2 = c1 + 1; c2 < shape.cats; ++c2)
+                for (int a = 0; a < shape.items; ++a)
+                    for (int b = 0; b < shape.items; ++b) {
+                        int col = 0, row = 0, col2 = 0, row2 = 0;
+                        ASSERT_TRUE(layout.CellOf({c1, a}, {c2, b}, col, row));
+                        ASSERT_TRUE(layout.CellOf({c2, b}, {c1, a}, col2, row2));
+                        EXPECT_EQ(col, col2);
+                        EXPECT_EQ(row, row2);
+                        EXPECT_TRUE(cellSet.count({col, row}));
+                        EXPECT_TRUE(used.insert({col, row}).second);
+                        Attr rowItem, colItem;
+                        layout.ItemsOf(col, row, rowItem, colItem);
+                        const std::set<std::pair<int, int>> got = {{rowItem.cat, rowItem.item},
+                                                                   {colItem.cat, colItem.item}};
+                        const std::set<std::pair<int, int>> want = {{c1, a}, {c2, b}};
+                        EXPECT_EQ(got, want);
+                    }
+        // Category 0 runs down the left against every other category.
+        EXPECT_EQ(layout.RowCat(0), 0);
+        for (int j = 0; j < layout.Blocks(); ++j)
+            EXPECT_EQ(layout.ColumnCat(j), j + 1);
+    }
+}
+
+TEST(Board, PuzzleFileHasTheAnswerAndOneNonEmptyHintPerClue) {
+    GeneratedPuzzle p;
+    ASSERT_TRUE(Generate({4, 5, 2}, 9, GenOptions{}, p));
+    const CBoardLayout layout(p.shape, 22, 100, 100);
+    const PuzzleFile f = MakePuzzleFile(layout, p.solution, p.clues, "x.bmp");
+    EXPECT_EQ(f.answer.size(), size_t(6 * 5));
+    std::set<std::string> keys;
+    for (const auto& [c, r] : f.cells)
+        keys.insert(CellKey(c, r));
+    for (const std::string& k : f.answer)
+        EXPECT_TRUE(keys.count(k)) << k;
+    ASSERT_EQ(f.hints.size(), p.clues.size());
+    for (const auto& hint : f.hints) {
+        EXPECT_FALSE(hint.empty());
+        for (const std::string& k : hint)
+            EXPECT_TRUE(keys.count(k)) << k;
+    }
+}
+
+// ---- Stories and pages ----------------------------------------------------------
+
+TEST(Pages, WrappedRowsFitAndEveryGamePageIsThere) {
+    const CFixedMeasure measure(9);
+    ShelfSlot slot;
+    slot.shape = {5, 5, 3};
+    slot.theme = 4;
+    slot.grade = 3;
+    slot.seed = 31;
+    const ShelfGame game = MakeShelfGame(slot, 5);
+    const CStory story(Themes()[slot.theme], game.puzzle.shape, game.seedUsed);
+    const auto pages = MakeGamePages(game, story, measure);
+    const size_t clues = game.puzzle.clues.size();
+    ASSERT_EQ(pages.size(), 2 * (clues + 1));
+    EXPECT_EQ(pages[0].suffix, "_00");
+    EXPECT_EQ(pages[clues].suffix,
+              "_" + std::string(clues < 10 ? "0" : "") + std::to_string(clues));
+    EXPECT_EQ(pages[clues + 1].suffix, "-00");
+    for (const NamedPage& page : pages) {
+        EXPECT_LE(page.widest, 296) << page.suffix;
+        for (const PageRecord& r : page.page.records) {
+            EXPECT_LT(r.text.size(), 2046u);
+            EXPECT_EQ(r.text.find('\n'), std::string::npos);
+            if (r.style == kReveal) {
+                EXPECT_NE(r.blockTitle, "2.");
+                EXPECT_NE(r.blockTitle, "0");
+                EXPECT_FALSE(r.blockTitle.empty());
+                EXPECT_FALSE(r.text.empty()); // an empty one is drawn in the style before it
+                EXPECT_FALSE(r.entries.empty());
+            }
+            if (r.endRow && r.style != kIndent) {
+                EXPECT_FALSE(r.text.empty()) << page.suffix;
+            }
+        }
+    }
+    // Hint pages hold a reveal block whose title is the short answer.
+    bool sawBlock = false;
+    for (const PageRecord& r : pages[1].page.records)
+        if (r.style == kReveal) {
+            sawBlock = true;
+            EXPECT_NE(r.blockTitle.find(" - "), std::string::npos) << r.blockTitle;
+        }
+    EXPECT_TRUE(sawBlock);
+}
+
+TEST(Pages, ParagraphWrapsAtWordsAcrossStyles) {
+    const CFixedMeasure measure(10);
+    CPageBuilder b(measure, "T", 100);
+    b.Paragraph({{"Label: ", kBold}, {"one two three four five six", kPlain}});
+    const auto& r = b.Page().records;
+    // "Label: one" (10 chars) fits; the rest wraps in rows of at most 10.
+    ASSERT_GE(r.size(), 3u);
+    EXPECT_EQ(r[0].text, "Label: ");
+    EXPECT_FALSE(r[0].endRow);
+    EXPECT_EQ(r[1].text, "one");
+    EXPECT_TRUE(r[1].endRow);
+    EXPECT_LE(b.WidestRow(), 100);
+    std::string all;
+    for (const PageRecord& rec : r)
+        all += rec.text + (rec.endRow ? " " : "");
+    EXPECT_EQ(all, "Label: one two three four five six ");
+}
+
+TEST(Pages, TableRefusesWhatDoesNotFit) {
+    const CFixedMeasure measure(10);
+    CPageBuilder b(measure, "T", 100);
+    EXPECT_FALSE(b.Table({{"aaaaaa", "bbbbbb"}, {"c", "d"}}, kBold, kPlain));
+    EXPECT_TRUE(b.Page().records.empty());
+    EXPECT_TRUE(b.Table({{"aa", "bb"}, {"c", "d"}}, kBold, kPlain));
+    EXPECT_EQ(b.Page().records.size(), 2u);
+    EXPECT_EQ(b.Page().records[1].text, "c  d"); // column 2 starts at 30 pixels
+}
+
+TEST(Story, ClueTextsAreSentencesWithoutPlaceholders) {
+    for (size_t t = 0; t < Themes().size(); ++t) {
+        GeneratedPuzzle p;
+        const Shape shape{5, 6, 2};
+        ASSERT_TRUE(Generate(shape, t + 3, GenOptions{}, p));
+        const CStory story(Themes()[t], shape, t);
+        for (const Clue& c : p.clues) {
+            const std::string text = story.ClueText(c);
+            EXPECT_EQ(text.find('{'), std::string::npos) << text;
+            EXPECT_TRUE(std::isupper(static_cast<unsigned char>(text[0]))) << text;
+            EXPECT_EQ(text.back(), '.') << text;
+        }
+        std::set<std::string> labels;
+        for (int c = 0; c < shape.cats; ++c)
+            for (int i = 0; i < shape.items; ++i)
+                labels.insert(story.CategoryName(c) + "/" + story.Label({c, i}));
+        EXPECT_EQ(labels.size(), size_t(30)) << Themes()[t].title;
+    }
+}
+
+// ---- Media ------------------------------------------------------------------------
+
+TEST(Media, BitmapIsEightBitWithItsColourTableAndPaddedRows) {
+    IndexedImage img;
+    img.width = 3;
+    img.height = 2;
+    img.palette = {0xff0000, 0x00ff00, 0x0000ff};
+    img.pixels = {0, 1, 2, 2, 1, 0};
+    const auto b = EncodeBmp8(img);
+    auto u32 = [&](size_t at) {
+        return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
+               uint32_t(b[at + 3]) << 24;
+    };
+    ASSERT_EQ(b.size(), 14 + 40 + 3 * 4 + 2 * 4u);
+    EXPECT_EQ(b[0], 'B');
+    EXPECT_EQ(b[1], 'M');
+    EXPECT_EQ(u32(2), b.size());
+    EXPECT_EQ(u32(10), 14 + 40 + 12u);
+    EXPECT_EQ(u32(14), 40u);
+    EXPECT_EQ(u32(18), 3u);
+    EXPECT_EQ(u32(22), 2u); // positive height: bottom-up
+    EXPECT_EQ(b[28], 8);
+    EXPECT_EQ(u32(46), 3u); // colours used
+    EXPECT_EQ(b[54], 0x00); // first entry blue, green, red
+    EXPECT_EQ(b[56], 0xff);
+    // Bottom row first: 2 1 0 and one byte of padding.
+    EXPECT_EQ(b[66], 2);
+    EXPECT_EQ(b[68], 0);
+    EXPECT_EQ(b[70], 0);
+}
+
+TEST(Media, EverySoundTheGamePlaysIsMadeAsShortPcm) {
+    const std::set<std::string> wanted = {
+        "start.wav",   "clue.wav",     "corcheck.wav", "inccheck.wav", "incshow.wav",
+        "correct.wav", "wrong.wav",    "whoosh.wav",   "dxup.wav",     "new.wav",
+        "About.wav",   "startant.wav", "gotcha.wav",   "shoop.wav",    "endant.wav"};
+    std::set<std::string> made;
+    for (const SoundDef& s : GameSounds()) {
+        made.insert(s.file);
+        const auto samples = Synthesize(s.notes);
+        EXPECT_GT(samples.size(), size_t(kSoundRate / 50)) << s.file;
+        EXPECT_LT(samples.size(), size_t(kSoundRate * 2)) << s.file;
+        int peak = 0;
+        for (int16_t v : samples)
+            peak = std::max(peak, std::abs(int(v)));
+        EXPECT_GT(peak, 3000) << s.file << " is silent";
+        const auto bytes = EncodeWav16(samples, kSoundRate);
+        EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "RIFF");
+        EXPECT_EQ(bytes.size(), 44 + samples.size() * 2);
+    }
+    EXPECT_EQ(made, wanted);
+}

@@ -1,0 +1,197 @@
+#include "tools/puzzlegen/Generator.h"
+
+#include "tools/puzzlegen/ExactSolver.h"
+
+#include <algorithm>
+
+namespace puzzlegen {
+
+int KnownCells(const CGrid& grid) {
+    const Shape& shape = grid.GetShape();
+    int known = 0;
+    for (int c1 = 0; c1 < shape.cats; ++c1)
+        for (int c2 = c1 + 1; c2 < shape.cats; ++c2)
+            for (int a = 0; a < shape.items; ++a)
+                for (int b = 0; b < shape.items; ++b)
+                    known += grid.Get({c1, a}, {c2, b}) != kOpen;
+    return known;
+}
+
+namespace {
+
+int OtherCat(const Shape& shape, CRandom& random, int notThis, int norThis = -1) {
+    for (;;) {
+        const int c = random.Below(shape.cats);
+        if (c != notThis && c != norThis)
+            return c;
+    }
+}
+
+int OtherEntity(const Shape& shape, CRandom& random, int notThis) {
+    for (;;) {
+        const int e = random.Below(shape.items);
+        if (e != notThis)
+            return e;
+    }
+}
+
+int UnorderedCat(const Shape& shape, CRandom& random) {
+    for (;;) {
+        const int c = random.Below(shape.cats);
+        if (c != shape.ordered)
+            return c;
+    }
+}
+
+ClueKind PickKind(const Shape& shape, const GenOptions& options, CRandom& random) {
+    int total = 0;
+    int w[6];
+    for (int k = 0; k < 6; ++k) {
+        w[k] = options.weight[k];
+        if (shape.ordered < 0 && (k == int(ClueKind::Before) || k == int(ClueKind::Apart)))
+            w[k] = 0;
+        total += w[k];
+    }
+    if (total <= 0)
+        return ClueKind::Is;
+    int r = random.Below(total);
+    for (int k = 0; k < 6; ++k) {
+        if (r < w[k])
+            return static_cast<ClueKind>(k);
+        r -= w[k];
+    }
+    return ClueKind::Is;
+}
+
+} // namespace
+
+Clue RandomTrueClue(const Shape& shape, const Solution& s, const GenOptions& options,
+                    CRandom& random) {
+    const int n = shape.items;
+    Clue clue;
+    clue.kind = PickKind(shape, options, random);
+    const int e = random.Below(n);
+    switch (clue.kind) {
+    case ClueKind::Is: {
+        const int c1 = random.Below(shape.cats);
+        const int c2 = OtherCat(shape, random, c1);
+        clue.a = {c1, s.value[c1][e]};
+        clue.b = {c2, s.value[c2][e]};
+        break;
+    }
+    case ClueKind::IsNot: {
+        const int c1 = random.Below(shape.cats);
+        const int c2 = OtherCat(shape, random, c1);
+        const int f = OtherEntity(shape, random, e);
+        clue.a = {c1, s.value[c1][e]};
+        clue.b = {c2, s.value[c2][f]};
+        break;
+    }
+    case ClueKind::EitherOr: {
+        const int c1 = random.Below(shape.cats);
+        const int c2 = OtherCat(shape, random, c1);
+        const int f = OtherEntity(shape, random, e);
+        clue.a = {c1, s.value[c1][e]};
+        clue.b = {c2, s.value[c2][e]};
+        clue.c = {c2, s.value[c2][f]};
+        if (random.Below(2))
+            std::swap(clue.b, clue.c);
+        break;
+    }
+    case ClueKind::NeitherNor: {
+        const int c1 = random.Below(shape.cats);
+        const int c2 = OtherCat(shape, random, c1);
+        const int c3 = random.Below(2) ? c2 : OtherCat(shape, random, c1);
+        const int f = OtherEntity(shape, random, e);
+        int g = OtherEntity(shape, random, e);
+        if (c3 == c2)
+            while (g == f)
+                g = OtherEntity(shape, random, e);
+        clue.a = {c1, s.value[c1][e]};
+        clue.b = {c2, s.value[c2][f]};
+        clue.c = {c3, s.value[c3][g]};
+        break;
+    }
+    case ClueKind::Before:
+    case ClueKind::Apart: {
+        const int f = OtherEntity(shape, random, e);
+        int lo = e, hi = f;
+        const int o = shape.ordered;
+        if (s.value[o][lo] > s.value[o][hi])
+            std::swap(lo, hi);
+        const int c1 = UnorderedCat(shape, random);
+        const int c2 = UnorderedCat(shape, random);
+        clue.a = {c1, s.value[c1][lo]};
+        clue.b = {c2, s.value[c2][hi]};
+        clue.steps = clue.kind == ClueKind::Apart ? s.value[o][hi] - s.value[o][lo] : 0;
+        break;
+    }
+    }
+    return clue;
+}
+
+bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, GeneratedPuzzle& out) {
+    for (int attempt = 0; attempt < options.maxAttempts; ++attempt) {
+        CRandom random(seed * 1000003ULL + static_cast<uint64_t>(attempt) * 7919ULL + 17);
+        const Solution solution = RandomSolution(shape, random);
+        std::vector<Clue> clues;
+        int known = 0;
+        bool solved = false;
+        for (int tries = 0; tries < 400 && !solved && clues.size() < 40; ++tries) {
+            const Clue clue = RandomTrueClue(shape, solution, options, random);
+            if (!IsWellFormed(shape, clue) ||
+                std::find(clues.begin(), clues.end(), clue) != clues.end())
+                continue;
+            clues.push_back(clue);
+            CHumanSolver solver(shape, clues);
+            const SolveResult r = solver.Solve(3);
+            const int nowKnown = KnownCells(solver.Grid());
+            if (r.contradiction || nowKnown <= known) {
+                clues.pop_back(); // teaches nothing new
+                continue;
+            }
+            known = nowKnown;
+            solved = r.solved;
+        }
+        if (!solved)
+            continue;
+        // Prune: drop every clue the others make unnecessary.
+        std::vector<size_t> order(clues.size());
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        for (size_t i = order.size(); i > 1; --i)
+            std::swap(order[i - 1], order[random.Below(static_cast<int>(i))]);
+        std::vector<bool> keep(clues.size(), true);
+        for (size_t idx : order) {
+            keep[idx] = false;
+            std::vector<Clue> rest;
+            for (size_t j = 0; j < clues.size(); ++j)
+                if (keep[j])
+                    rest.push_back(clues[j]);
+            if (!CExactSolver(shape, rest).IsUnique())
+                keep[idx] = true;
+        }
+        std::vector<Clue> kept;
+        for (size_t j = 0; j < clues.size(); ++j)
+            if (keep[j])
+                kept.push_back(clues[j]);
+        if (static_cast<int>(kept.size()) > options.maxClues)
+            continue;
+        Solution only;
+        if (!CExactSolver(shape, kept).IsUnique(&only) || !(only == solution))
+            continue;
+        CHumanSolver grader(shape, kept);
+        SolveResult graded = grader.Solve(4);
+        if (!graded.solved || !grader.Grid().AgreesWith(solution))
+            continue;
+        out.shape = shape;
+        out.solution = solution;
+        out.clues = kept;
+        out.grading = std::move(graded);
+        out.attempt = attempt;
+        return true;
+    }
+    return false;
+}
+
+} // namespace puzzlegen

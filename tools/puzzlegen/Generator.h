@@ -1,0 +1,42 @@
+// Makes a puzzle from a seed: a random solution, clues added while they teach
+// the solver something new, then pruned until every clue is needed; proven
+// unique by the exact solver and graded by the human-style solver.
+#pragma once
+
+#include "tools/puzzlegen/HumanSolver.h"
+#include "tools/puzzlegen/Puzzle.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace puzzlegen {
+
+inline constexpr int kMaxClues = 21; // hint buttons 1 to 21
+
+struct GenOptions {
+    // Relative weights of the clue kinds, indexed by ClueKind.
+    int weight[6] = {3, 4, 2, 2, 2, 2};
+    int maxClues = kMaxClues;
+    int maxAttempts = 200;
+};
+
+struct GeneratedPuzzle {
+    Shape shape;
+    Solution solution;
+    std::vector<Clue> clues;
+    SolveResult grading; // the human-style solve that grades it
+    int attempt = 0;     // which attempt of the seed gave it
+};
+
+// A random clue that is true of the solution.
+Clue RandomTrueClue(const Shape& shape, const Solution& s, const GenOptions& options,
+                    CRandom& random);
+
+// Deterministic for (shape, seed, options). Returns false when no attempt
+// succeeded.
+bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, GeneratedPuzzle& out);
+
+// Number of marked cells of a grid.
+int KnownCells(const CGrid& grid);
+
+} // namespace puzzlegen

@@ -1,0 +1,370 @@
+#include "tools/puzzlegen/HumanSolver.h"
+
+#include <bit>
+
+namespace puzzlegen {
+
+namespace {
+uint8_t Bit(int i) {
+    return static_cast<uint8_t>(1u << i);
+}
+int Low(uint8_t m) {
+    return std::countr_zero(static_cast<unsigned>(m));
+}
+int High(uint8_t m) {
+    return 31 - std::countl_zero(static_cast<unsigned>(m));
+}
+} // namespace
+
+CGrid::CGrid(const Shape& shape) : m_shape(shape) {}
+
+bool CGrid::Set(Attr x, Attr y, uint8_t value) {
+    uint8_t& a = m_cell[x.cat][x.item][y.cat][y.item];
+    if (a == value)
+        return true;
+    if (a != kOpen)
+        return false;
+    a = value;
+    m_cell[y.cat][y.item][x.cat][x.item] = value;
+    return true;
+}
+
+bool CGrid::IsComplete() const {
+    for (int c1 = 0; c1 < m_shape.cats; ++c1)
+        for (int c2 = c1 + 1; c2 < m_shape.cats; ++c2)
+            for (int a = 0; a < m_shape.items; ++a)
+                for (int b = 0; b < m_shape.items; ++b)
+                    if (m_cell[c1][a][c2][b] == kOpen)
+                        return false;
+    return true;
+}
+
+bool CGrid::AgreesWith(const Solution& s) const {
+    for (int c1 = 0; c1 < m_shape.cats; ++c1)
+        for (int c2 = c1 + 1; c2 < m_shape.cats; ++c2)
+            for (int a = 0; a < m_shape.items; ++a)
+                for (int b = 0; b < m_shape.items; ++b) {
+                    const uint8_t v = m_cell[c1][a][c2][b];
+                    if (v == kOpen)
+                        continue;
+                    const bool together = s.EntityOf({c1, a}) == s.EntityOf({c2, b});
+                    if (together != (v == kTrue))
+                        return false;
+                }
+    return true;
+}
+
+std::vector<Mark> DirectMarks(const Shape& shape, const Clue& clue) {
+    std::vector<Mark> marks;
+    const int n = shape.items;
+    const int o = shape.ordered;
+    switch (clue.kind) {
+    case ClueKind::Is:
+        marks.push_back({clue.a, clue.b, true});
+        break;
+    case ClueKind::IsNot:
+        marks.push_back({clue.a, clue.b, false});
+        break;
+    case ClueKind::NeitherNor:
+        marks.push_back({clue.a, clue.b, false});
+        marks.push_back({clue.a, clue.c, false});
+        break;
+    case ClueKind::EitherOr:
+        for (int v = 0; v < n; ++v)
+            if (v != clue.b.item && v != clue.c.item)
+                marks.push_back({clue.a, {clue.b.cat, v}, false});
+        break;
+    case ClueKind::Before:
+    case ClueKind::Apart: {
+        const int d = clue.kind == ClueKind::Before ? 1 : clue.steps;
+        if (clue.a.cat != clue.b.cat)
+            marks.push_back({clue.a, clue.b, false});
+        for (int v = n - d; v < n; ++v)
+            marks.push_back({clue.a, {o, v}, false});
+        for (int v = 0; v < d; ++v)
+            marks.push_back({clue.b, {o, v}, false});
+        break;
+    }
+    }
+    return marks;
+}
+
+CHumanSolver::CHumanSolver(const Shape& shape, const std::vector<Clue>& clues)
+    : m_shape(shape), m_clues(clues), m_grid(shape) {}
+
+bool CHumanSolver::Apply(const Step& step, std::vector<Step>* log) {
+    const uint8_t want = step.mark.yes ? kTrue : kFalse;
+    const uint8_t had = m_grid.Get(step.mark.x, step.mark.y);
+    if (had == want)
+        return false;
+    if (!m_grid.Set(step.mark.x, step.mark.y, want)) {
+        m_bad = true;
+        return false;
+    }
+    if (log)
+        log->push_back(step);
+    return true;
+}
+
+bool CHumanSolver::TierOne(std::vector<Step>* log) {
+    bool changed = false;
+    const int n = m_shape.items;
+    // Either/or: once one of the two is ruled out, the other is true.
+    for (size_t i = 0; i < m_clues.size(); ++i) {
+        const Clue& c = m_clues[i];
+        if (c.kind != ClueKind::EitherOr)
+            continue;
+        Step s{1, StepRule::Clue, static_cast<int>(i), {}, {}};
+        if (m_grid.Get(c.a, c.b) == kFalse) {
+            s.mark = {c.a, c.c, true};
+            changed |= Apply(s, log);
+        } else if (m_grid.Get(c.a, c.c) == kFalse) {
+            s.mark = {c.a, c.b, true};
+            changed |= Apply(s, log);
+        }
+        if (m_bad)
+            return changed;
+    }
+    // Elimination inside each sub-grid, rows of c1 against c2 (both ways).
+    for (int c1 = 0; c1 < m_shape.cats; ++c1)
+        for (int c2 = 0; c2 < m_shape.cats; ++c2) {
+            if (c1 == c2)
+                continue;
+            for (int x = 0; x < n; ++x) {
+                int yes = -1, open = 0, lastOpen = -1;
+                for (int y = 0; y < n; ++y) {
+                    const uint8_t v = m_grid.Get({c1, x}, {c2, y});
+                    if (v == kTrue) {
+                        if (yes >= 0) {
+                            m_bad = true;
+                            return changed;
+                        }
+                        yes = y;
+                    } else if (v == kOpen) {
+                        ++open;
+                        lastOpen = y;
+                    }
+                }
+                Step s{1, StepRule::Elimination, -1, {}, {}};
+                if (yes >= 0) {
+                    for (int y = 0; y < n; ++y)
+                        if (y != yes && m_grid.Get({c1, x}, {c2, y}) == kOpen) {
+                            s.mark = {{c1, x}, {c2, y}, false};
+                            changed |= Apply(s, log);
+                        }
+                } else if (open == 0) {
+                    m_bad = true;
+                    return changed;
+                } else if (open == 1) {
+                    s.mark = {{c1, x}, {c2, lastOpen}, true};
+                    changed |= Apply(s, log);
+                }
+                if (m_bad)
+                    return changed;
+            }
+        }
+    return changed;
+}
+
+bool CHumanSolver::Links(std::vector<Step>* log) {
+    bool changed = false;
+    const int n = m_shape.items;
+    for (int c1 = 0; c1 < m_shape.cats; ++c1)
+        for (int c3 = c1 + 1; c3 < m_shape.cats; ++c3)
+            for (int x = 0; x < n; ++x)
+                for (int z = 0; z < n; ++z) {
+                    if (m_grid.Get({c1, x}, {c3, z}) != kOpen)
+                        continue;
+                    for (int c2 = 0; c2 < m_shape.cats; ++c2) {
+                        if (c2 == c1 || c2 == c3)
+                            continue;
+                        bool shared = false, possible = false;
+                        int via = -1;
+                        for (int y = 0; y < n; ++y) {
+                            const uint8_t xy = m_grid.Get({c1, x}, {c2, y});
+                            const uint8_t yz = m_grid.Get({c2, y}, {c3, z});
+                            if (xy == kTrue && yz == kTrue) {
+                                shared = true;
+                                via = y;
+                                break;
+                            }
+                            if (xy != kFalse && yz != kFalse) {
+                                possible = true;
+                                if (xy == kTrue || yz == kTrue)
+                                    via = y;
+                            }
+                        }
+                        Step s{2, StepRule::Link, -1, {c2, via}, {}};
+                        if (shared)
+                            s.mark = {{c1, x}, {c3, z}, true};
+                        else if (!possible)
+                            s.mark = {{c1, x}, {c3, z}, false};
+                        else
+                            continue;
+                        changed |= Apply(s, log);
+                        if (m_bad)
+                            return changed;
+                        break;
+                    }
+                }
+    return changed;
+}
+
+uint8_t CHumanSolver::OrderSet(Attr a) const {
+    const int o = m_shape.ordered;
+    if (a.cat == o)
+        return Bit(a.item);
+    uint8_t m = 0;
+    for (int v = 0; v < m_shape.items; ++v) {
+        const uint8_t g = m_grid.Get(a, {o, v});
+        if (g == kTrue)
+            return Bit(v);
+        if (g == kOpen)
+            m |= Bit(v);
+    }
+    return m;
+}
+
+bool CHumanSolver::Ordering(std::vector<Step>* log) {
+    bool changed = false;
+    const int o = m_shape.ordered;
+    if (o < 0)
+        return false;
+    for (size_t i = 0; i < m_clues.size(); ++i) {
+        const Clue& c = m_clues[i];
+        if (c.kind != ClueKind::Before && c.kind != ClueKind::Apart)
+            continue;
+        const uint8_t pa = OrderSet(c.a);
+        const uint8_t pb = OrderSet(c.b);
+        if (!pa || !pb) {
+            m_bad = true;
+            return changed;
+        }
+        uint8_t allowA, allowB;
+        if (c.kind == ClueKind::Before) {
+            allowA = static_cast<uint8_t>(Bit(High(pb)) - 1);
+            allowB = static_cast<uint8_t>(~(Bit(Low(pa) + 1) - 1));
+        } else {
+            allowA = static_cast<uint8_t>(pb >> c.steps);
+            allowB = static_cast<uint8_t>(pa << c.steps);
+        }
+        for (int side = 0; side < 2; ++side) {
+            const Attr self = side == 0 ? c.a : c.b;
+            const uint8_t have = side == 0 ? pa : pb;
+            const uint8_t allow = side == 0 ? allowA : allowB;
+            for (int v = 0; v < m_shape.items; ++v)
+                if ((have & Bit(v)) && !(allow & Bit(v))) {
+                    Step s{3, StepRule::Clue, static_cast<int>(i), {}, {self, {o, v}, false}};
+                    changed |= Apply(s, log);
+                    if (m_bad)
+                        return changed;
+                }
+        }
+    }
+    return changed;
+}
+
+bool CHumanSolver::WhatIf(std::vector<Step>* log) {
+    const int n = m_shape.items;
+    // Rows with the fewest open cells first: that is where a player looks.
+    for (int want = 2; want <= n; ++want)
+        for (int c1 = 0; c1 < m_shape.cats; ++c1)
+            for (int c2 = c1 + 1; c2 < m_shape.cats; ++c2)
+                for (int x = 0; x < n; ++x) {
+                    int open = 0;
+                    for (int y = 0; y < n; ++y)
+                        open += m_grid.Get({c1, x}, {c2, y}) == kOpen;
+                    if (open != want)
+                        continue;
+                    for (int y = 0; y < n; ++y) {
+                        const Attr ax{c1, x}, ay{c2, y};
+                        if (m_grid.Get(ax, ay) != kOpen)
+                            continue;
+                        const CGrid saved = m_grid;
+                        m_grid.Set(ax, ay, kTrue);
+                        int ignored = 0;
+                        const bool fine = Settle(3, nullptr, &ignored);
+                        m_grid = saved;
+                        m_bad = false;
+                        if (!fine) {
+                            Step s{4, StepRule::WhatIf, -1, {}, {ax, ay, false}};
+                            return Apply(s, log);
+                        }
+                    }
+                }
+    return false;
+}
+
+bool CHumanSolver::Settle(int maxTier, std::vector<Step>* log, int* hardest) {
+    for (;;) {
+        if (m_bad)
+            return false;
+        if (TierOne(log)) {
+            *hardest = std::max(*hardest, 1);
+            continue;
+        }
+        if (m_bad)
+            return false;
+        if (maxTier >= 2 && Links(log)) {
+            *hardest = std::max(*hardest, 2);
+            continue;
+        }
+        if (m_bad)
+            return false;
+        if (maxTier >= 3 && Ordering(log)) {
+            *hardest = std::max(*hardest, 3);
+            continue;
+        }
+        if (m_bad)
+            return false;
+        if (maxTier >= 4 && WhatIf(log)) {
+            *hardest = std::max(*hardest, 4);
+            continue;
+        }
+        return !m_bad;
+    }
+}
+
+SolveResult CHumanSolver::Solve(int maxTier) {
+    SolveResult r;
+    m_grid = CGrid(m_shape);
+    m_bad = false;
+    for (size_t i = 0; i < m_clues.size(); ++i)
+        for (const Mark& m : DirectMarks(m_shape, m_clues[i])) {
+            Apply(Step{1, StepRule::Clue, static_cast<int>(i), {}, m}, &r.steps);
+            if (m_bad)
+                break;
+        }
+    int hardest = r.steps.empty() ? 0 : 1;
+    const bool fine = !m_bad && Settle(maxTier, &r.steps, &hardest);
+    r.contradiction = !fine;
+    r.solved = fine && m_grid.IsComplete();
+    r.hardestTier = hardest;
+    return r;
+}
+
+int Grade(const SolveResult& result) {
+    if (result.hardestTier <= 2)
+        return 1;
+    if (result.hardestTier == 3)
+        return 2;
+    int whatIfs = 0;
+    for (const Step& s : result.steps)
+        whatIfs += s.rule == StepRule::WhatIf;
+    return whatIfs >= 2 ? 4 : 3;
+}
+
+const char* GradeName(int grade) {
+    switch (grade) {
+    case 1:
+        return "Easy";
+    case 2:
+        return "Medium";
+    case 3:
+        return "Hard";
+    default:
+        return "Expert";
+    }
+}
+
+} // namespace puzzlegen

@@ -1,0 +1,102 @@
+// A solver that works the way a player works on the grid, in tiers:
+//   1  the clues' direct marks, and elimination inside one sub-grid
+//      (a true cell rules out its row and column; a last open cell is true);
+//   2  links across sub-grids (two items that cannot share any item of a third
+//      category are not together; two items tied to one item are together);
+//   3  ordering (before/after and exactly-apart clues against the open places);
+//   4  one-step what-if (assume a cell true, follow tiers 1-3, meet a
+//      contradiction, so the cell is false).
+// It always uses the lowest tier that still makes progress, records every
+// step, and grades a puzzle by the highest tier it needed.
+#pragma once
+
+#include "tools/puzzlegen/Puzzle.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace puzzlegen {
+
+enum : uint8_t { kOpen = 0, kFalse = 1, kTrue = 2 };
+
+struct Mark {
+    Attr x, y;
+    bool yes = false;
+    bool operator==(const Mark&) const = default;
+};
+
+enum class StepRule {
+    Clue,        // a clue's own marks (tiers 1 and 3)
+    Elimination, // one sub-grid (tier 1)
+    Link,        // across sub-grids (tier 2)
+    WhatIf,      // one-step what-if (tier 4)
+};
+
+struct Step {
+    int tier = 1;
+    StepRule rule = StepRule::Clue;
+    int clue = -1; // 0-based clue index for StepRule::Clue, else -1
+    Attr via{};    // the third item of a link
+    Mark mark;     // what was marked
+};
+
+// The grid of marks between every two items of different categories.
+class CGrid {
+public:
+    explicit CGrid(const Shape& shape);
+    uint8_t Get(Attr x, Attr y) const { return m_cell[x.cat][x.item][y.cat][y.item]; }
+    // Marks a cell; false when it contradicts the mark already there.
+    bool Set(Attr x, Attr y, uint8_t value);
+    bool IsComplete() const;
+    // The marks agree with the solution everywhere they are made.
+    bool AgreesWith(const Solution& s) const;
+    const Shape& GetShape() const { return m_shape; }
+
+private:
+    Shape m_shape;
+    uint8_t m_cell[kMaxCats][kMaxItems][kMaxCats][kMaxItems] = {};
+};
+
+// The marks a clue gives on an empty grid: what it lets the player mark at once.
+std::vector<Mark> DirectMarks(const Shape& shape, const Clue& clue);
+
+struct SolveResult {
+    bool solved = false; // every cell marked, without contradiction
+    bool contradiction = false;
+    int hardestTier = 0; // 0 when nothing was needed
+    std::vector<Step> steps;
+};
+
+class CHumanSolver {
+public:
+    CHumanSolver(const Shape& shape, const std::vector<Clue>& clues);
+    // Solves from an empty grid using tiers up to maxTier.
+    SolveResult Solve(int maxTier = 4);
+    const CGrid& Grid() const { return m_grid; }
+
+private:
+    bool Apply(const Step& step, std::vector<Step>* log);
+    // Each returns true when it marked something; a contradiction sets m_bad.
+    bool TierOne(std::vector<Step>* log);
+    bool Links(std::vector<Step>* log);
+    bool Ordering(std::vector<Step>* log);
+    bool WhatIf(std::vector<Step>* log);
+    // Runs tiers 1 to maxTier until nothing changes; false on contradiction.
+    bool Settle(int maxTier, std::vector<Step>* log, int* hardest);
+    uint8_t OrderSet(Attr a) const;
+
+    Shape m_shape;
+    std::vector<Clue> m_clues;
+    CGrid m_grid;
+    bool m_bad = false;
+};
+
+// The shelf's four grades, from the hardest tier a solve needed:
+//   1 Easy    tiers 1-2 only (clue marks, elimination, links)
+//   2 Medium  ordering (tier 3) needed
+//   3 Hard    one what-if step needed
+//   4 Expert  two or more what-if steps needed
+int Grade(const SolveResult& result);
+const char* GradeName(int grade);
+
+} // namespace puzzlegen

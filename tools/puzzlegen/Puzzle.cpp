@@ -1,0 +1,104 @@
+#include "tools/puzzlegen/Puzzle.h"
+
+namespace puzzlegen {
+
+int Solution::EntityOf(Attr a) const {
+    for (int e = 0; e < items; ++e)
+        if (value[a.cat][e] == a.item)
+            return e;
+    return -1;
+}
+
+bool Solution::operator==(const Solution& other) const {
+    if (cats != other.cats || items != other.items)
+        return false;
+    for (int c = 0; c < cats; ++c)
+        for (int e = 0; e < items; ++e)
+            if (value[c][e] != other.value[c][e])
+                return false;
+    return true;
+}
+
+int OrderOf(const Shape& shape, const Solution& s, Attr a) {
+    if (a.cat == shape.ordered)
+        return a.item;
+    return s.value[shape.ordered][s.EntityOf(a)];
+}
+
+bool Holds(const Shape& shape, const Clue& clue, const Solution& s) {
+    const int ea = s.EntityOf(clue.a);
+    const int eb = s.EntityOf(clue.b);
+    switch (clue.kind) {
+    case ClueKind::Is:
+        return ea == eb;
+    case ClueKind::IsNot:
+        return ea != eb;
+    case ClueKind::EitherOr:
+        return ea == eb || ea == s.EntityOf(clue.c);
+    case ClueKind::NeitherNor:
+        return ea != eb && ea != s.EntityOf(clue.c);
+    case ClueKind::Before:
+        return OrderOf(shape, s, clue.a) < OrderOf(shape, s, clue.b);
+    case ClueKind::Apart:
+        return OrderOf(shape, s, clue.b) - OrderOf(shape, s, clue.a) == clue.steps;
+    }
+    return false;
+}
+
+static bool InRange(const Shape& shape, Attr a) {
+    return a.cat >= 0 && a.cat < shape.cats && a.item >= 0 && a.item < shape.items;
+}
+
+bool IsWellFormed(const Shape& shape, const Clue& clue) {
+    if (!InRange(shape, clue.a) || !InRange(shape, clue.b))
+        return false;
+    switch (clue.kind) {
+    case ClueKind::Is:
+    case ClueKind::IsNot:
+        return clue.a.cat != clue.b.cat;
+    case ClueKind::EitherOr:
+        return InRange(shape, clue.c) && clue.a.cat != clue.b.cat && clue.b.cat == clue.c.cat &&
+               clue.b.item != clue.c.item;
+    case ClueKind::NeitherNor:
+        return InRange(shape, clue.c) && clue.a.cat != clue.b.cat && clue.a.cat != clue.c.cat &&
+               !(clue.b == clue.c);
+    case ClueKind::Before:
+        return shape.ordered >= 0 && clue.a.cat != shape.ordered && clue.b.cat != shape.ordered &&
+               !(clue.a == clue.b);
+    case ClueKind::Apart:
+        return shape.ordered >= 0 && clue.a.cat != shape.ordered && clue.b.cat != shape.ordered &&
+               !(clue.a == clue.b) && clue.steps > 0 && clue.steps < shape.items;
+    }
+    return false;
+}
+
+uint64_t CRandom::Next() {
+    // splitmix64
+    uint64_t z = (m_state += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+int CRandom::Below(int bound) {
+    return static_cast<int>(Next() % static_cast<uint64_t>(bound));
+}
+
+Solution RandomSolution(const Shape& shape, CRandom& random) {
+    Solution s;
+    s.cats = shape.cats;
+    s.items = shape.items;
+    for (int c = 0; c < shape.cats; ++c) {
+        for (int e = 0; e < shape.items; ++e)
+            s.value[c][e] = e;
+        if (c == 0)
+            continue;
+        for (int e = shape.items - 1; e > 0; --e) {
+            const int j = random.Below(e + 1);
+            std::swap(s.value[c][e], s.value[c][j]);
+        }
+    }
+    return s;
+}
+
+} // namespace puzzlegen

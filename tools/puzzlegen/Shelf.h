@@ -1,0 +1,57 @@
+// The shelf of games the data folder ships with, and the pages of each game.
+#pragma once
+
+#include "tools/puzzlegen/Board.h"
+#include "tools/puzzlegen/Generator.h"
+#include "tools/puzzlegen/Pages.h"
+#include "tools/puzzlegen/Story.h"
+
+#include <string>
+#include <vector>
+
+namespace puzzlegen {
+
+struct ShelfSlot {
+    int number = 1; // "Game 1"
+    int theme = 0;  // index into Themes()
+    Shape shape;
+    int grade = 1; // wanted grade (1 Easy .. 4 Expert)
+    uint64_t seed = 1;
+};
+
+// The shelf plan: `count` games in rising difficulty.
+std::vector<ShelfSlot> ShelfPlan(int count);
+
+struct ShelfGame {
+    ShelfSlot slot;
+    GeneratedPuzzle puzzle;
+    int grade = 1; // the grade it got
+    uint64_t seedUsed = 0;
+    std::string title;    // "Game 12: The Farm"
+    std::string fileName; // "game12"
+};
+
+// Generates the slot's puzzle: the first seed from the slot's seed on whose
+// puzzle has the wanted grade (or the nearest grade seen in `tries` seeds).
+ShelfGame MakeShelfGame(const ShelfSlot& slot, int tries = 120);
+
+// Numbers a game: "Game 12: The Farm" in "game12".
+void Name(ShelfGame& game, int number);
+
+// The whole shelf: every slot's game, sorted by grade (stable) and numbered.
+std::vector<ShelfGame> MakeShelf(int count);
+
+// Cell size for a number of categories: 24, 22 or 20 pixels.
+int CellSizeFor(const Shape& shape);
+
+// Every page of a game: "_00" to "_NN" and "-00" to "-NN", in that order,
+// with their names.
+struct NamedPage {
+    std::string suffix; // "_00", "-03" ...
+    PageFile page;
+    int widest = 0; // widest row in pixels, by the measure
+};
+std::vector<NamedPage> MakeGamePages(const ShelfGame& game, const CStory& story,
+                                     const ITextMeasure& measure);
+
+} // namespace puzzlegen

@@ -1,0 +1,148 @@
+#include "tools/puzzlegen/Story.h"
+
+#include <algorithm>
+
+namespace puzzlegen {
+
+CStory::CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed)
+    : m_theme(&theme), m_shape(shape) {
+    CRandom random(seed ^ 0x5eedf00dULL);
+    // Theme categories 1..4: the ordered one goes where the shape wants it,
+    // the others fill the remaining places in a random choice.
+    std::vector<int> plain;
+    int orderedTheme = -1;
+    for (int c = 1; c < static_cast<int>(theme.cats.size()); ++c) {
+        if (theme.cats[c].ordered)
+            orderedTheme = c;
+        else
+            plain.push_back(c);
+    }
+    if (shape.ordered < 0)
+        plain.push_back(orderedTheme); // told as a plain category
+    for (size_t i = plain.size(); i > 1; --i)
+        std::swap(plain[i - 1], plain[random.Below(static_cast<int>(i))]);
+    m_themeCat[0] = 0;
+    size_t next = 0;
+    for (int c = 1; c < shape.cats; ++c)
+        m_themeCat[c] = c == shape.ordered ? orderedTheme : plain[next++];
+    for (int c = 0; c < shape.cats; ++c) {
+        const int available = static_cast<int>(theme.cats[m_themeCat[c]].words.size());
+        std::vector<int> pick(available);
+        for (int i = 0; i < available; ++i)
+            pick[i] = i;
+        if (c != shape.ordered) {
+            for (int i = available; i > 1; --i)
+                std::swap(pick[i - 1], pick[random.Below(i)]);
+            pick.resize(shape.items);
+            std::sort(pick.begin(), pick.end());
+        }
+        for (int i = 0; i < shape.items; ++i)
+            m_themeItem[c][i] = pick[i];
+    }
+}
+
+std::string CStory::CategoryName(int cat) const {
+    return m_theme->cats[m_themeCat[cat]].name;
+}
+
+std::string CStory::Label(Attr a) const {
+    const CategoryDef& def = m_theme->cats[m_themeCat[a.cat]];
+    const int i = m_themeItem[a.cat][a.item];
+    if (!def.labels.empty())
+        return def.labels[i];
+    return Capitalised(def.words[i]);
+}
+
+std::string CStory::Ref(Attr a) const {
+    const CategoryDef& def = m_theme->cats[m_themeCat[a.cat]];
+    return Fill(def.ref, "", def.words[m_themeItem[a.cat][a.item]]);
+}
+
+std::string CStory::Intro() const {
+    return Fill(m_theme->intro, "n", NumberWord(m_shape.items));
+}
+
+std::string CStory::Amount(int steps) const {
+    const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
+    const int amount = steps * def.step;
+    return Fill(amount == 1 ? def.unitOne : def.unitMany, "", std::to_string(amount));
+}
+
+std::string CStory::ClueText(const Clue& clue) const {
+    const std::string a = Ref(clue.a), b = Ref(clue.b);
+    switch (clue.kind) {
+    case ClueKind::Is:
+        return Capitalised(a + " is " + b + ".");
+    case ClueKind::IsNot:
+        return Capitalised(a + " is not " + b + ".");
+    case ClueKind::EitherOr:
+        return Capitalised(a + " is either " + b + " or " + Ref(clue.c) + ".");
+    case ClueKind::NeitherNor:
+        return Capitalised(a + " is neither " + b + " nor " + Ref(clue.c) + ".");
+    case ClueKind::Before: {
+        const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
+        return Capitalised(Fill(Fill(def.before, "a", a), "b", b));
+    }
+    case ClueKind::Apart: {
+        const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
+        return Capitalised(Fill(Fill(Fill(def.apart, "a", a), "b", b), "d", Amount(clue.steps)));
+    }
+    }
+    return {};
+}
+
+std::string CStory::MarkText(const Mark& mark) const {
+    return Label(mark.x) + " - " + Label(mark.y) + (mark.yes ? ": true" : ": false");
+}
+
+std::string CStory::Explain(const Clue& clue) const {
+    const std::string a = Label(clue.a), b = Label(clue.b);
+    switch (clue.kind) {
+    case ClueKind::Is:
+        return "Mark the square of " + a + " and " + b +
+               " true. Then every other square in its row and column of that block is false.";
+    case ClueKind::IsNot:
+        return "Mark the square of " + a + " and " + b + " false.";
+    case ClueKind::EitherOr:
+        return a + " goes with " + b + " or with " + Label(clue.c) + ", so every other " +
+               CategoryName(clue.b.cat) + " square of " + a +
+               " is false. Once one of the two is ruled out, the other is true.";
+    case ClueKind::NeitherNor:
+        return "Mark both squares false: " + a + " with " + b + ", and " + a + " with " +
+               Label(clue.c) + ".";
+    case ClueKind::Before:
+        return a + " cannot have the last " + CategoryName(m_shape.ordered) + " and " + b +
+               " cannot have the first" +
+               (clue.a.cat != clue.b.cat ? "; and they are not the same person." : ".") +
+               " Later, whatever is left for one limits the other.";
+    case ClueKind::Apart:
+        return a + " cannot be among the last " + std::to_string(clue.steps) + " and " + b +
+               " cannot be among the first " + std::to_string(clue.steps) + " in " +
+               CategoryName(m_shape.ordered) +
+               (clue.a.cat != clue.b.cat ? "; and they are not the same person." : ".") +
+               " Once one of them is placed, so is the other.";
+    }
+    return {};
+}
+
+std::string CStory::StepText(const Step& step) const {
+    const std::string cell = Label(step.mark.x) + " - " + Label(step.mark.y);
+    const std::string verdict = step.mark.yes ? " is true" : " is false";
+    switch (step.rule) {
+    case StepRule::Clue:
+        return cell + verdict + " (clue " + std::to_string(step.clue + 1) + ").";
+    case StepRule::Elimination:
+        return cell + verdict +
+               (step.mark.yes ? ": the only open square left."
+                              : ": its row or column already has a true square.");
+    case StepRule::Link:
+        if (step.mark.yes)
+            return cell + verdict + ": both go with " + Label(step.via) + ".";
+        return cell + verdict + ": no " + CategoryName(step.via.cat) + " fits both.";
+    case StepRule::WhatIf:
+        return cell + verdict + ": if it were true, the clues would clash.";
+    }
+    return {};
+}
+
+} // namespace puzzlegen

@@ -1,0 +1,41 @@
+// A generated puzzle told in one theme: which categories and items it uses,
+// and the words of its clues and marks.
+#pragma once
+
+#include "tools/puzzlegen/Generator.h"
+#include "tools/puzzlegen/Themes.h"
+
+#include <string>
+#include <vector>
+
+namespace puzzlegen {
+
+class CStory {
+public:
+    // Picks the theme's categories and items for the shape from the seed. The
+    // ordered category of the shape (if any) becomes the theme's ordered one.
+    CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed);
+
+    const ThemeDef& Theme() const { return *m_theme; }
+    std::string CategoryName(int cat) const;
+    std::string Label(Attr a) const; // on the picture and in marks
+    std::string Ref(Attr a) const;   // noun phrase in a sentence
+    std::string Intro() const;
+    std::string ClueText(const Clue& clue) const;
+    // "Anna - Cows: true"
+    std::string MarkText(const Mark& mark) const;
+    // What a clue lets the player mark, explained in a sentence or two.
+    std::string Explain(const Clue& clue) const;
+    // One solving step in words ("Anna - Cows is true: the only open square").
+    std::string StepText(const Step& step) const;
+    // The amount of an ordering distance ("20 acres").
+    std::string Amount(int steps) const;
+
+private:
+    const ThemeDef* m_theme;
+    Shape m_shape;
+    int m_themeCat[kMaxCats] = {};             // theme category of each puzzle category
+    int m_themeItem[kMaxCats][kMaxItems] = {}; // theme item of each puzzle item
+};
+
+} // namespace puzzlegen

@@ -1,0 +1,253 @@
+#include "tools/puzzlegen/Themes.h"
+
+#include <cctype>
+
+namespace puzzlegen {
+
+namespace {
+
+CategoryDef People(std::vector<std::string> names) {
+    CategoryDef c;
+    c.name = "Names";
+    c.ref = "{}";
+    c.words = std::move(names);
+    return c;
+}
+
+CategoryDef Plain(std::string name, std::string ref, std::vector<std::string> words,
+                  std::vector<std::string> labels = {}) {
+    CategoryDef c;
+    c.name = std::move(name);
+    c.ref = std::move(ref);
+    c.words = std::move(words);
+    c.labels = std::move(labels);
+    return c;
+}
+
+CategoryDef Ordered(std::string name, std::string ref, std::vector<std::string> words,
+                    std::vector<std::string> labels, int step, std::string unitOne,
+                    std::string unitMany, std::string before, std::string apart) {
+    CategoryDef c;
+    c.name = std::move(name);
+    c.ref = std::move(ref);
+    c.words = std::move(words);
+    c.labels = std::move(labels);
+    c.ordered = true;
+    c.step = step;
+    c.unitOne = std::move(unitOne);
+    c.unitMany = std::move(unitMany);
+    c.before = std::move(before);
+    c.apart = std::move(apart);
+    return c;
+}
+
+std::vector<ThemeDef> MakeThemes() {
+    std::vector<ThemeDef> t;
+    t.push_back({"The Farm",
+                 "{n} farmers meet at the county fair. Each keeps one kind of animal, grows one "
+                 "crop, drives a tractor of one colour and works a farm of a different size.",
+                 {People({"Anna", "Ben", "Carl", "Dora", "Emil", "Fay"}),
+                  Plain("Animals", "the farmer who keeps {}",
+                        {"cows", "goats", "pigs", "sheep", "hens", "ducks"}),
+                  Plain("Crops", "the farmer who grows {}",
+                        {"corn", "wheat", "beans", "oats", "potatoes", "barley"}),
+                  Plain("Tractors", "the farmer with the {} tractor",
+                        {"red", "blue", "green", "yellow", "orange", "grey"}),
+                  Ordered("Acres", "the farmer with {} acres", {"10", "20", "30", "40", "50", "60"},
+                          {}, 10, "{} acre", "{} acres", "{a} has fewer acres than {b}.",
+                          "{b} has exactly {d} more than {a}.")}});
+    t.push_back(
+        {"The Bake Sale",
+         "{n} bakers run the school bake sale. Each bakes one treat, works at a stall "
+         "of one colour, drinks one thing all day and sells at a different price.",
+         {People({"Beth", "Dan", "Greta", "Hugo", "Ivy", "Joel"}),
+          Plain("Treats", "the baker of the {}",
+                {"lemon cake", "brownies", "muffins", "cookies", "apple pie", "scones"},
+                {"Lemon cake", "Brownies", "Muffins", "Cookies", "Apple pie", "Scones"}),
+          Plain("Stalls", "the baker at the {} stall",
+                {"pink", "white", "blue", "green", "yellow", "purple"}),
+          Plain("Drinks", "the baker who drinks {}",
+                {"tea", "coffee", "cocoa", "juice", "milk", "water"}),
+          Ordered("Prices", "the baker who charges ${}", {"2", "3", "4", "5", "6", "7"},
+                  {"$2", "$3", "$4", "$5", "$6", "$7"}, 1, "${}", "${}",
+                  "{a} charges less than {b}.", "{b} charges exactly {d} more than {a}.")}});
+    t.push_back(
+        {"The Marathon",
+         "{n} runners finish the city marathon. Each comes from one country, wears "
+         "shoes of one colour, eats one snack on the way and finishes in a different "
+         "place.",
+         {People({"Alex", "Bea", "Chris", "Dina", "Eli", "Flora"}),
+          Plain("Countries", "the runner from {}",
+                {"Kenya", "Japan", "Brazil", "Norway", "Canada", "Spain"}),
+          Plain("Shoes", "the runner in {} shoes",
+                {"red", "black", "white", "blue", "green", "orange"}),
+          Plain("Snacks", "the runner who eats {}",
+                {"bananas", "dates", "gel", "nuts", "raisins", "figs"}),
+          Ordered("Places", "the runner who finishes {}",
+                  {"first", "second", "third", "fourth", "fifth", "sixth"},
+                  {"1st", "2nd", "3rd", "4th", "5th", "6th"}, 1, "{} place", "{} places",
+                  "{a} finishes ahead of {b}.", "{a} finishes exactly {d} ahead of {b}.")}});
+    t.push_back(
+        {"The Pet Show",
+         "{n} children bring their pets to the pet show. Each brings one kind of pet, "
+         "wins a ribbon of one colour, has a pet with its own name and is a different "
+         "age.",
+         {People({"Amy", "Bob", "Cleo", "Dev", "Erin", "Finn"}),
+          Plain("Pets", "the owner of the {}",
+                {"dog", "cat", "rabbit", "parrot", "hamster", "turtle"}),
+          Plain("Ribbons", "the child who wins the {} ribbon",
+                {"gold", "silver", "bronze", "blue", "green", "white"}),
+          Plain("Pet names", "the owner of the pet called {}",
+                {"Rex", "Milo", "Bella", "Coco", "Luna", "Max"}),
+          Ordered("Ages", "the {}-year-old", {"8", "9", "10", "11", "12", "13"}, {}, 1, "{} year",
+                  "{} years", "{a} is younger than {b}.", "{b} is exactly {d} older than {a}.")}});
+    t.push_back(
+        {"The Road Trip",
+         "{n} friends set off on road trips on the same morning. Each drives one kind "
+         "of car to one city, takes one kind of music along and leaves at a different "
+         "time.",
+         {People({"Gina", "Hal", "Iris", "Jack", "Kira", "Liam"}),
+          Plain("Cities", "the driver going to {}",
+                {"Paris", "Rome", "Oslo", "Vienna", "Prague", "Madrid"}),
+          Plain("Cars", "the driver of the {}",
+                {"van", "jeep", "sedan", "pickup", "coupe", "camper"}),
+          Plain("Music", "the driver who plays {}",
+                {"jazz", "rock", "folk", "opera", "blues", "pop"}),
+          Ordered("Leaves at", "the driver who leaves at {}",
+                  {"7:00", "8:00", "9:00", "10:00", "11:00", "12:00"}, {}, 1, "{} hour", "{} hours",
+                  "{a} leaves earlier than {b}.", "{a} leaves exactly {d} before {b}.")}});
+    t.push_back(
+        {"The Book Club",
+         "{n} members of the book club each read a book this month. Each reads one "
+         "kind of book, brings one snack to the meeting, reads in one favourite spot "
+         "and reads a book of a different length.",
+         {People({"Ada", "Bruno", "Celia", "Dirk", "Edna", "Felix"}),
+          Plain("Genres", "the {} reader",
+                {"mystery", "romance", "fantasy", "history", "poetry", "travel"}),
+          Plain("Snacks", "the member who brings {}",
+                {"grapes", "cheese", "crackers", "olives", "cake", "popcorn"}),
+          Plain("Spots", "the member who reads {}",
+                {"in bed", "on a bench", "in the bath", "on the bus", "in a cafe", "in the garden"},
+                {"Bed", "Bench", "Bath", "Bus", "Cafe", "Garden"}),
+          Ordered("Pages", "the member whose book has {} pages",
+                  {"100", "200", "300", "400", "500", "600"}, {}, 100, "{} page", "{} pages",
+                  "{a} reads fewer pages than {b}.", "{b} reads exactly {d} more than {a}.")}});
+    t.push_back({"The Garden Club",
+                 "{n} gardeners show their plots at the garden club. Each grows one flower, "
+                 "swears by one tool, lives on one street and has a plot with a different "
+                 "number.",
+                 {People({"Gus", "Hana", "Ian", "Jill", "Kurt", "Lena"}),
+                  Plain("Flowers", "the gardener who grows {}",
+                        {"roses", "tulips", "lilies", "daisies", "orchids", "irises"}),
+                  Plain("Tools", "the gardener with the {}",
+                        {"rake", "hoe", "spade", "trowel", "shears", "hose"}),
+                  Plain("Streets", "the gardener on {} Street",
+                        {"Oak", "Elm", "Ash", "Pine", "Birch", "Maple"}),
+                  Ordered("Plots", "the gardener of plot {}", {"1", "2", "3", "4", "5", "6"}, {}, 1,
+                          "{}", "{}", "{a} has a lower plot number than {b}.",
+                          "{b} has a plot number exactly {d} higher than {a}.")}});
+    t.push_back({"The Music School",
+                 "{n} students take lessons at the music school. Each plays one instrument, "
+                 "has one teacher, carries a music case of one colour and has lessons on a "
+                 "different day.",
+                 {People({"Mia", "Ned", "Olga", "Paul", "Rosa", "Sam"}),
+                  Plain("Instruments", "the {} player",
+                        {"piano", "violin", "flute", "drum", "guitar", "cello"}),
+                  Plain("Teachers", "the student of {}",
+                        {"Mr Gray", "Ms Hill", "Mr Vance", "Ms Wood", "Mr Young", "Ms Zane"}),
+                  Plain("Cases", "the student with the {} case",
+                        {"black", "brown", "red", "blue", "silver", "tan"}),
+                  Ordered("Days", "the student who has lessons on {}",
+                          {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
+                          {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}, 1, "{} day", "{} days",
+                          "{a} has lessons earlier in the week than {b}.",
+                          "{b} has lessons exactly {d} after {a}.")}});
+    t.push_back({"The Space Station",
+                 "{n} astronauts live on the space station. Each works in one module, comes "
+                 "from one home town, runs one experiment and has been aboard for a different "
+                 "number of days.",
+                 {People({"Ava", "Boris", "Chen", "Dana", "Emre", "Freya"}),
+                  Plain("Modules", "the astronaut who works in the {}",
+                        {"lab", "gym", "galley", "dock", "greenhouse", "dome"}),
+                  Plain("Home towns", "the astronaut from {}",
+                        {"Houston", "Kazan", "Lyon", "Osaka", "Perth", "Quito"}),
+                  Plain("Experiments", "the astronaut who studies {}",
+                        {"plants", "crystals", "bones", "flames", "sleep", "fluids"}),
+                  Ordered("Days aboard", "the astronaut who has been aboard for {} days",
+                          {"10", "20", "30", "40", "50", "60"}, {}, 10, "{} day", "{} days",
+                          "{a} has been aboard for fewer days than {b}.",
+                          "{b} has been aboard exactly {d} longer than {a}.")}});
+    t.push_back({"The Chess Club",
+                 "{n} players meet on club night. Each favours one opening, likes one piece "
+                 "best, drinks one thing at the board and has a different rating.",
+                 {People({"Anya", "Bart", "Cora", "Drew", "Elsa", "Fritz"}),
+                  Plain("Openings", "the player who opens with the {}",
+                        {"Gambit", "Sicilian", "French", "Dutch", "English", "Italian"}),
+                  Plain("Pieces", "the player whose best-loved piece is the {}",
+                        {"king", "queen", "rook", "bishop", "knight", "pawn"}),
+                  Plain("Drinks", "the player who drinks {}",
+                        {"tea", "coffee", "cola", "lemonade", "water", "milk"}),
+                  Ordered("Ratings", "the player rated {}",
+                          {"1200", "1300", "1400", "1500", "1600", "1700"}, {}, 100, "{} point",
+                          "{} points", "{a} has a lower rating than {b}.",
+                          "{b} is rated exactly {d} higher than {a}.")}});
+    t.push_back(
+        {"The Camping Trip",
+         "{n} friends go camping by the lake. Each sleeps in a tent of one colour, "
+         "spends the day on one activity, cooks one supper and wakes at a different "
+         "time.",
+         {People({"Ann", "Carlos", "Dee", "Eric", "Gwen", "Hank"}),
+          Plain("Tents", "the camper in the {} tent",
+                {"red", "green", "blue", "yellow", "orange", "brown"}),
+          Plain("Activities", "the camper who goes {}",
+                {"fishing", "hiking", "canoeing", "climbing", "swimming", "birding"}),
+          Plain("Suppers", "the camper who cooks {}",
+                {"chili", "stew", "trout", "noodles", "pancakes", "soup"}),
+          Ordered("Wakes at", "the camper who wakes at {}",
+                  {"5:00", "6:00", "7:00", "8:00", "9:00", "10:00"}, {}, 1, "{} hour", "{} hours",
+                  "{a} wakes earlier than {b}.", "{a} wakes exactly {d} before {b}.")}});
+    t.push_back(
+        {"The Art Fair",
+         "{n} artists show their work at the art fair. Each works in one medium, "
+         "paints one subject, has a booth in one row and asks a different price.",
+         {People({"Bianca", "Cyril", "Daisy", "Ezra", "Gemma", "Hector"}),
+          Plain("Media", "the artist who works in {}",
+                {"oil", "watercolour", "charcoal", "pastel", "ink", "acrylic"}),
+          Plain("Subjects", "the artist who paints {}",
+                {"horses", "boats", "flowers", "cities", "faces", "mountains"}),
+          Plain("Rows", "the artist in row {}", {"A", "B", "C", "D", "E", "F"},
+                {"Row A", "Row B", "Row C", "Row D", "Row E", "Row F"}),
+          Ordered("Prices", "the artist who asks ${}", {"100", "200", "300", "400", "500", "600"},
+                  {"$100", "$200", "$300", "$400", "$500", "$600"}, 100, "${}", "${}",
+                  "{a} asks less than {b}.", "{b} asks exactly {d} more than {a}.")}});
+    return t;
+}
+
+} // namespace
+
+const std::vector<ThemeDef>& Themes() {
+    static const std::vector<ThemeDef> themes = MakeThemes();
+    return themes;
+}
+
+std::string NumberWord(int n) {
+    static const char* words[] = {"Zero", "One", "Two",   "Three", "Four",
+                                  "Five", "Six", "Seven", "Eight", "Nine"};
+    return n >= 0 && n <= 9 ? words[n] : std::to_string(n);
+}
+
+std::string Fill(std::string text, const std::string& key, const std::string& value) {
+    const std::string token = "{" + key + "}";
+    for (size_t at = text.find(token); at != std::string::npos;
+         at = text.find(token, at + value.size()))
+        text.replace(at, token.size(), value);
+    return text;
+}
+
+std::string Capitalised(std::string text) {
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+} // namespace puzzlegen

@@ -1,0 +1,396 @@
+#include "tools/puzzlegen/qt/Drawing.h"
+
+#include "pages/PageStyles.h"
+#include "pages/qt/QtPageCanvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <map>
+
+namespace puzzlegen {
+
+namespace {
+const char* kFace = "Liberation Sans";
+
+QFont Font(int pixels, bool bold, bool italic = false) {
+    QFont f(kFace);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    return f;
+}
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+} // namespace
+
+CQtMeasure::CQtMeasure() : m_fonts(std::make_unique<CPageFonts>()) {}
+CQtMeasure::~CQtMeasure() = default;
+
+int CQtMeasure::Width(const std::string& text, int style) const {
+    const ::PageStyle& s = StyleOf(style);
+    const PageFont font = s.keepFont ? fontB : s.font;
+    return m_fonts->Metrics(font).horizontalAdvance(PageText(text));
+}
+
+std::vector<IndexedImage> Quantize(const std::vector<QImage>& images) {
+    // Count colours in 15-bit bins, keeping the average colour of each bin.
+    struct Bin {
+        long count = 0;
+        long r = 0, g = 0, b = 0;
+    };
+    std::map<int, Bin> bins;
+    std::vector<QImage> rgb;
+    for (const QImage& in : images) {
+        QImage img = in.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < img.height(); ++y) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb c = line[x];
+                const int key = ((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3);
+                Bin& bin = bins[key];
+                ++bin.count;
+                bin.r += qRed(c);
+                bin.g += qGreen(c);
+                bin.b += qBlue(c);
+            }
+        }
+        rgb.push_back(img);
+    }
+    std::vector<std::pair<long, int>> order;
+    for (const auto& [key, bin] : bins)
+        order.emplace_back(-bin.count, key);
+    std::sort(order.begin(), order.end());
+    std::vector<uint32_t> palette;
+    // Popular colours first; skip one too close to a colour already taken
+    // while there are many more candidates than room.
+    auto close = [&](uint32_t c) {
+        for (uint32_t p : palette) {
+            const int dr = int((p >> 16) & 255) - int((c >> 16) & 255);
+            const int dg = int((p >> 8) & 255) - int((c >> 8) & 255);
+            const int db = int(p & 255) - int(c & 255);
+            if (dr * dr + dg * dg + db * db < 60)
+                return true;
+        }
+        return false;
+    };
+    const bool crowded = order.size() > 256;
+    for (const auto& [negCount, key] : order) {
+        if (palette.size() >= 256)
+            break;
+        const Bin& bin = bins[key];
+        const uint32_t c = (uint32_t(bin.r / bin.count) << 16) |
+                           (uint32_t(bin.g / bin.count) << 8) | uint32_t(bin.b / bin.count);
+        if (crowded && close(c))
+            continue;
+        palette.push_back(c);
+    }
+    std::map<int, uint8_t> nearest;
+    auto indexOf = [&](QRgb c) {
+        const int key = ((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3);
+        auto it = nearest.find(key);
+        if (it != nearest.end())
+            return it->second;
+        int best = 0;
+        long bestD = 1L << 40;
+        for (size_t i = 0; i < palette.size(); ++i) {
+            const long dr = long((palette[i] >> 16) & 255) - qRed(c);
+            const long dg = long((palette[i] >> 8) & 255) - qGreen(c);
+            const long db = long(palette[i] & 255) - qBlue(c);
+            const long d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+            if (d < bestD) {
+                bestD = d;
+                best = static_cast<int>(i);
+            }
+        }
+        nearest[key] = static_cast<uint8_t>(best);
+        return static_cast<uint8_t>(best);
+    };
+    std::vector<IndexedImage> out;
+    for (const QImage& img : rgb) {
+        IndexedImage ii;
+        ii.width = img.width();
+        ii.height = img.height();
+        ii.palette = palette;
+        ii.pixels.resize(static_cast<size_t>(ii.width) * ii.height);
+        for (int y = 0; y < img.height(); ++y) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+            for (int x = 0; x < img.width(); ++x)
+                ii.pixels[static_cast<size_t>(y) * ii.width + x] = indexOf(line[x]);
+        }
+        out.push_back(std::move(ii));
+    }
+    return out;
+}
+
+PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape) {
+    const int cs = CellSizeFor(shape);
+    const int n = shape.items;
+    const QFont catFont = Font(13, true);
+    const QFont itemFont = Font(12, false);
+    const QFontMetrics cm(catFont), im(itemFont);
+    int itemW = 0;
+    for (int c = 0; c < shape.cats; ++c)
+        for (int i = 0; i < n; ++i)
+            itemW = std::max(itemW, im.horizontalAdvance(Q(story.Label({c, i}))));
+    const int catH = cm.height();
+    const int T = std::max(74, 6 + catH + 4 + itemW + 6);
+    const int L = std::max(66, 6 + catH + 4 + itemW + 6);
+    CBoardLayout layout(shape, cs, L, T);
+    const int block = n * cs;
+    const int W = L + layout.GridSize() + 8;
+    const int H = T + layout.GridSize() + 8;
+    QImage img(W, H, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    const QColor tintA(226, 236, 250), tintB(250, 243, 222), ink(0, 0, 110);
+    // Label areas, one tint per category.
+    auto tintOf = [&](int cat) { return cat % 2 ? tintA : tintB; };
+    for (int j = 0; j < layout.Blocks(); ++j)
+        p.fillRect(L + j * block, 2, block, T - 2, tintOf(layout.ColumnCat(j)));
+    for (int r = 0; r < layout.Blocks(); ++r)
+        p.fillRect(2, T + r * block, L - 2, block, tintOf(layout.RowCat(r) + 1));
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    // Column headings: category name across the block, items upright.
+    for (int j = 0; j < layout.Blocks(); ++j) {
+        const int cat = layout.ColumnCat(j);
+        QFont f = catFont;
+        while (QFontMetrics(f).horizontalAdvance(Q(story.CategoryName(cat))) > block - 4 &&
+               f.pixelSize() > 9)
+            f.setPixelSize(f.pixelSize() - 1);
+        p.setFont(f);
+        p.setPen(ink);
+        p.drawText(QRect(L + j * block, 5, block, catH), Qt::AlignCenter,
+                   Q(story.CategoryName(cat)));
+        p.setFont(itemFont);
+        p.setPen(Qt::black);
+        for (int i = 0; i < n; ++i) {
+            const int cx = L + j * block + i * cs + cs / 2;
+            p.save();
+            p.translate(cx + (im.ascent() - im.descent()) / 2, T - 5);
+            p.rotate(-90);
+            p.drawText(0, 0, Q(story.Label({cat, i})));
+            p.restore();
+        }
+    }
+    // Row headings: category name upright, items to the left of the rows.
+    for (int r = 0; r < layout.Blocks(); ++r) {
+        const int cat = layout.RowCat(r);
+        QFont f = catFont;
+        while (QFontMetrics(f).horizontalAdvance(Q(story.CategoryName(cat))) > block - 4 &&
+               f.pixelSize() > 9)
+            f.setPixelSize(f.pixelSize() - 1);
+        p.save();
+        p.setFont(f);
+        p.setPen(ink);
+        p.translate(5, T + r * block + block);
+        p.rotate(-90);
+        p.drawText(QRect(0, 0, block, catH), Qt::AlignCenter, Q(story.CategoryName(cat)));
+        p.restore();
+        p.setFont(itemFont);
+        p.setPen(Qt::black);
+        for (int i = 0; i < n; ++i)
+            p.drawText(QRect(0, T + r * block + i * cs, L - 5, cs),
+                       Qt::AlignRight | Qt::AlignVCenter, Q(story.Label({cat, i})));
+    }
+    // The grid: light lines inside a block, dark borders round it.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (int r = 0; r < layout.Blocks(); ++r)
+        for (int j = 0; j < layout.BlocksInRow(r); ++j) {
+            const int x0 = L + j * block, y0 = T + r * block;
+            p.fillRect(x0, y0, block, block, Qt::white);
+            p.setPen(QColor(150, 150, 150));
+            for (int i = 1; i < n; ++i) {
+                p.drawLine(x0 + i * cs, y0, x0 + i * cs, y0 + block);
+                p.drawLine(x0, y0 + i * cs, x0 + block, y0 + i * cs);
+            }
+            p.setPen(Qt::black);
+            for (int d = 0; d < 2; ++d) {
+                p.drawLine(x0 - d, y0 - d, x0 + block + d, y0 - d);
+                p.drawLine(x0 - d, y0 + block + d, x0 + block + d, y0 + block + d);
+                p.drawLine(x0 - d, y0 - d, x0 - d, y0 + block + d);
+                p.drawLine(x0 + block + d, y0 - d, x0 + block + d, y0 + block + d);
+            }
+        }
+    p.end();
+    return {img, layout};
+}
+
+namespace {
+
+void DrawMiniGrid(QPainter& p, int x, int y, int cell) {
+    // A small logic grid with a few marks: the game's emblem.
+    static const char* marks[] = {"TFF", "FFT", "FTF"};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            const QRect box(x + c * cell, y + r * cell, cell, cell);
+            p.fillRect(box, Qt::white);
+            p.setPen(QColor(60, 60, 60));
+            p.drawRect(box);
+            const QRect in = box.adjusted(4, 4, -3, -3);
+            if (marks[r][c] == 'T')
+                p.fillRect(in, QColor(40, 170, 60));
+            else
+                p.fillRect(in, QColor(220, 60, 50));
+        }
+}
+
+} // namespace
+
+QImage DrawHead() {
+    QImage img(154, 134, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, 134);
+    g.setColorAt(0, QColor(34, 62, 120));
+    g.setColorAt(1, QColor(80, 130, 200));
+    p.fillRect(img.rect(), g);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    DrawMiniGrid(p, 50, 12, 18);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setPen(Qt::white);
+    p.setFont(Font(28, true));
+    p.drawText(QRect(0, 68, 154, 34), Qt::AlignCenter, "Deduxa");
+    p.setFont(Font(13, false));
+    p.setPen(QColor(230, 236, 250));
+    p.drawText(QRect(0, 102, 154, 22), Qt::AlignCenter, "Pick a puzzle below");
+    p.end();
+    return img;
+}
+
+QImage DrawAbout() {
+    // The About box shows its picture in a 64 x 64 unit control: 128 pixels.
+    QImage img(128, 128, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 128, 128);
+    g.setColorAt(0, QColor(250, 246, 230));
+    g.setColorAt(1, QColor(220, 232, 250));
+    p.fillRect(img.rect(), g);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    DrawMiniGrid(p, 37, 8, 18);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setPen(QColor(20, 40, 110));
+    p.setFont(Font(26, true));
+    p.drawText(QRect(0, 64, 128, 32), Qt::AlignCenter, "Deduxa");
+    p.setFont(Font(11, false));
+    p.setPen(QColor(40, 40, 40));
+    p.drawText(QRect(0, 96, 128, 26), Qt::AlignCenter, "Logic-grid puzzles");
+    p.end();
+    return img;
+}
+
+namespace {
+
+void DrawAnt(QPainter& p, QPointF at, double scale) {
+    // An ant facing the player, standing at `at` (the middle of its feet).
+    p.save();
+    p.translate(at);
+    p.scale(scale, scale);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QColor body(70, 25, 15), shine(150, 70, 40);
+    QPen leg(body, 1.6);
+    p.setPen(leg);
+    for (int s = -1; s <= 1; s += 2) {
+        p.drawLine(QPointF(0, -12), QPointF(s * 9, -16));
+        p.drawLine(QPointF(s * 9, -16), QPointF(s * 12, -9));
+        p.drawLine(QPointF(0, -10), QPointF(s * 10, -8));
+        p.drawLine(QPointF(s * 10, -8), QPointF(s * 12, -1));
+        p.drawLine(QPointF(0, -8), QPointF(s * 7, -3));
+        p.drawLine(QPointF(s * 7, -3), QPointF(s * 8, 2));
+        // antennae
+        p.drawLine(QPointF(s * 2, -27), QPointF(s * 6, -33));
+        p.drawLine(QPointF(s * 6, -33), QPointF(s * 9, -32));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(body);
+    p.drawEllipse(QPointF(0, -4), 6.5, 6.5);  // abdomen
+    p.drawEllipse(QPointF(0, -13), 4.0, 4.5); // thorax
+    p.drawEllipse(QPointF(0, -23), 6.0, 5.5); // head
+    p.setBrush(shine);
+    p.drawEllipse(QPointF(-2, -6), 2.0, 2.0);
+    p.drawEllipse(QPointF(-2, -25), 1.6, 1.4);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(-2.4, -23), 1.8, 2.0);
+    p.drawEllipse(QPointF(2.4, -23), 1.8, 2.0);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(-2.1, -22.6), 0.9, 1.0);
+    p.drawEllipse(QPointF(2.7, -22.6), 0.9, 1.0);
+    p.restore();
+}
+
+} // namespace
+
+AntArt DrawAnts() {
+    AntArt art;
+    art.field = QImage(640, 480, QImage::Format_RGB32);
+    QPainter p(&art.field);
+    QLinearGradient sky(0, 0, 0, 480);
+    sky.setColorAt(0, QColor(116, 170, 72));
+    sky.setColorAt(1, QColor(74, 132, 48));
+    p.fillRect(art.field.rect(), sky);
+    // Grass blades and a few flowers, from a fixed seed.
+    CRandom random(20261206);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (int i = 0; i < 1400; ++i) {
+        const double x = random.Below(640), y = random.Below(480);
+        const int shade = 90 + random.Below(80);
+        p.setPen(QPen(QColor(shade / 2, shade, shade / 3), 1.0));
+        p.drawLine(QPointF(x, y), QPointF(x + random.Below(5) - 2, y - 4 - random.Below(6)));
+    }
+    const QColor petals[] = {QColor(250, 240, 90), QColor(250, 250, 250), QColor(230, 120, 170)};
+    for (int i = 0; i < 40; ++i) {
+        const QPointF c(random.Below(640), random.Below(480));
+        p.setPen(Qt::NoPen);
+        p.setBrush(petals[random.Below(3)]);
+        for (int k = 0; k < 5; ++k)
+            p.drawEllipse(c + QPointF(3 * std::cos(k * 1.2566), 3 * std::sin(k * 1.2566)), 2.2,
+                          2.2);
+        p.setBrush(QColor(240, 170, 30));
+        p.drawEllipse(c, 1.6, 1.6);
+    }
+    // Ten ant hills, spread over the field.
+    const int w = 36, h = 40;
+    for (int i = 0; i < 10; ++i) {
+        const int col = i % 5, row = i / 5;
+        const int x = 40 + col * 120 + random.Below(40);
+        const int y = 60 + row * 220 + (col % 2) * 90 + random.Below(40);
+        art.boxes.emplace_back(x, y, w, h);
+    }
+    for (const QRect& b : art.boxes) {
+        const QPointF mid(b.x() + w / 2.0, b.y() + h - 8);
+        QRadialGradient mound(mid, 20);
+        mound.setColorAt(0, QColor(150, 105, 60));
+        mound.setColorAt(0.8, QColor(125, 90, 50));
+        mound.setColorAt(1, QColor(110, 120, 50));
+        p.setPen(Qt::NoPen);
+        p.setBrush(mound);
+        p.drawEllipse(mid, 18, 8);
+        p.setBrush(QColor(40, 25, 15));
+        p.drawEllipse(mid, 8, 3.5); // the hole
+    }
+    p.end();
+    // Frames: 0 the empty hole; 1 to 3 the ant rising out of it.
+    for (const QRect& b : art.boxes) {
+        std::vector<QImage> frames;
+        const QImage ground = art.field.copy(b);
+        for (int f = 0; f < 4; ++f) {
+            QImage frame = ground.copy();
+            if (f > 0) {
+                QPainter q(&frame);
+                // Only what is above the hole's middle shows.
+                q.setClipRect(QRect(0, 0, w, h - 8));
+                const double sink = f == 1 ? 20 : f == 2 ? 10 : 0;
+                DrawAnt(q, QPointF(w / 2.0, h - 7 + sink), 0.92);
+                q.end();
+            }
+            frames.push_back(frame);
+        }
+        art.frames.push_back(frames);
+    }
+    return art;
+}
+
+} // namespace puzzlegen

@@ -1,0 +1,59 @@
+// Pictures of the data folder, drawn with Qt and stored as 8-bit bitmaps.
+#pragma once
+
+#include "tools/puzzlegen/Board.h"
+#include "tools/puzzlegen/Media.h"
+#include "tools/puzzlegen/Pages.h"
+#include "tools/puzzlegen/Shelf.h"
+#include "tools/puzzlegen/Story.h"
+
+#include <QFont>
+#include <QImage>
+#include <memory>
+#include <vector>
+
+class CPageFonts;
+
+namespace puzzlegen {
+
+// Widths in the page window's fonts (Liberation Sans at the page pixel sizes).
+class CQtMeasure : public ITextMeasure {
+public:
+    CQtMeasure();
+    ~CQtMeasure() override;
+    int Width(const std::string& text, int style) const override;
+
+private:
+    std::unique_ptr<CPageFonts> m_fonts; // the page window's own fonts
+};
+
+// Lays a page file out as the page window does and checks that it fits:
+// every drawn run ends within 305 pixels, no line is too long for the
+// reader, no block starts revealed. Empty when it is fine, else the fault.
+// With image given, draws the page into it (blocks revealed when asked).
+std::string CheckPage(const std::string& path, QImage* image = nullptr, bool reveal = false);
+
+// Turns pictures into 8-bit ones sharing one colour table, chosen from the
+// colours the pictures use most.
+std::vector<IndexedImage> Quantize(const std::vector<QImage>& images);
+
+// The puzzle picture and the layout that goes with it (offsets from the
+// label areas).
+struct PuzzlePicture {
+    QImage image;
+    CBoardLayout layout;
+};
+PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape);
+
+QImage DrawHead();  // the game selection header, 154 x 134
+QImage DrawAbout(); // the About box picture, 128 x 128
+
+// The reward game's field and the ants' frames.
+struct AntArt {
+    QImage field;                            // 640 x 480
+    std::vector<QRect> boxes;                // ten ants, in field coordinates
+    std::vector<std::vector<QImage>> frames; // [ant][0..3]
+};
+AntArt DrawAnts();
+
+} // namespace puzzlegen
