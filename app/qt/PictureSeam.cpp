@@ -1,19 +1,16 @@
 #include "app/qt/PictureSeam.h"
 
-#include <QLabel>
-#include <QPixmap>
+#include "board/qt/PaletteStatic.h"
 
 namespace shell {
 
 QWidget* MakePictureControl(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
+    return new CPaletteStatic(parent);
 }
 
 void LoadPictureControl(QWidget* control, const std::string& path) {
-    if (auto* label = qobject_cast<QLabel*>(control))
-        label->setPixmap(QPixmap(QString::fromStdString(path)));
+    if (auto* picture = qobject_cast<CPaletteStatic*>(control))
+        picture->LoadPicture(path);
 }
 
 } // namespace shell

@@ -1,5 +1,7 @@
 #include "app/qt/RewardLink.h"
 
+#include "reward/qt/RewardGame.h"
+
 #include <utility>
 
 namespace shell {
@@ -20,10 +22,7 @@ void RunRewardGame(int score, const std::string& playerName, QWidget* parent) {
         Runner()(score, playerName, parent);
         return;
     }
-    // The ants game is linked in here once it is part of the program.
-    (void)score;
-    (void)playerName;
-    (void)parent;
+    PlayRewardGame(parent, score, playerName);
 }
 
 } // namespace shell
