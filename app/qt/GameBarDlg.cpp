@@ -8,6 +8,10 @@
 CGameBarDlg::CGameBarDlg(QWidget* parent) : CTemplateDialog(resources::kDlg134, parent) {
     // A plain child widget of the client area, not a top-level dialog.
     setWindowFlags(Qt::Widget);
+    // The frame gives it the client area's width; only the height is fixed.
+    m_height = height();
+    setMinimumSize(0, m_height);
+    setMaximumSize(QWIDGETSIZE_MAX, m_height);
     setAutoFillBackground(true);
     m_height = height();
 }

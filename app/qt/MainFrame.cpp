@@ -27,10 +27,13 @@
 #include "resources/Menu.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QStatusBar>
 
 using gameflow::Format;
@@ -44,6 +47,19 @@ constexpr int kPageHeight = 398;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// Lays out a window that has not been shown yet, so that its children have
+// their real sizes and its decorations can be measured.
+void LayOutNow(QWidget* w) {
+    w->ensurePolished();
+    QResizeEvent resize(w->size(), w->size());
+    QCoreApplication::sendEvent(w, &resize);
+    if (QLayout* layout = w->layout())
+        layout->activate();
+    for (QObject* child : w->children())
+        if (auto* c = qobject_cast<QWidget*>(child); c && !c->isWindow() && !c->isHidden())
+            LayOutNow(c);
 }
 } // namespace
 
@@ -264,10 +280,14 @@ bool CMainFrame::StartGame(const std::string& fileName) {
     m_pageWnd->topLimit = barHeight;
     m_boardFrame->minimumTop = barHeight;
 
+    // The page window's own decorations (frame and scroll bar) around a
+    // client area 305 pixels wide.
+    LayOutNow(m_pageWnd);
     const int pageWidth =
         (m_pageWnd->width() - m_pageWnd->ClientArea()->width()) + kPageClientWidth;
     m_pageWnd->setGeometry(0, barHeight, pageWidth, kPageHeight);
     const PictureSize picture = m_doc->GetPictureSize();
+    LayOutNow(m_boardFrame);
     // The picture's size plus this frame's own borders and caption, so that
     // the whole picture shows without scroll bars.
     m_boardFrame->setGeometry(

@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -55,10 +56,13 @@ void WriteTinyGame(const TempDir& dir) {
     WriteBytes(dir.File("data/Deduxa.bmp"), bmp);
     WriteBytes(dir.File("data/Head.bmp"), bmp);
     WriteBytes(dir.File("data/tiny.bgd"),
-               fixtures::Lines({"tiny.bmp", "15", "Offsets", "70", "70", "Start Grid", "0", "0",
-                                "1", "0", "0", "1", "1", "1", "End Grid", "Start Answer", "0,0",
-                                "1,1", "End Answer", "Start Hint", "0,0", "1,0", "End Hint",
-                                "Start Hint", "1,1", "End Hint"}));
+               fixtures::Lines({"tiny.bmp", "15",         "Offsets",    "70",
+                                "70",       "Start Grid", "0",          "0",
+                                "1",        "0",          "0",          "1",
+                                "1",        "1",          "End Grid",   "Start Answer",
+                                "0,0",      "1,1",        "End Answer", "Start Hint",
+                                "0,0",      "1,0",        "End Hint",   "Start Hint",
+                                "1,1",      "End Hint"}));
     for (const char* page : {"tiny_00", "tiny_01", "tiny_02", "tiny-00", "tiny-01", "tiny-02"})
         WriteBytes(dir.File(std::string("data/") + page + ".htf"),
                    fixtures::Lines({std::string("Page ") + page}));
@@ -137,8 +141,8 @@ TEST(WholeGame, StartPlaySolveAndClose) {
     // Start-up: the new player, the game, "Let's begin...".
     int points = 0, average = 0;
     scoring::GameData(2, 2, points, average);
-    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{
-                                 "Add new player?", gameflow::ScoringText(points, average)}));
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"Add new player?",
+                                                       gameflow::ScoringText(points, average)}));
     EXPECT_EQ(boxes.last().caption, "Let's begin...");
     EXPECT_EQ(app.Player().fileName, "John0.ply");
     EXPECT_EQ(ReadBytes(dir.File("players/data")), "John Smith\r\nJohn0.ply\r\n");
@@ -183,9 +187,21 @@ TEST(WholeGame, StartPlaySolveAndClose) {
     QTest::mouseClick(board, Qt::LeftButton, {}, CellPoint(1, 1));
     QTest::qWait(300);
     QTest::mouseClick(board, Qt::LeftButton, {}, CellPoint(1, 1));
-    EXPECT_EQ(frame->Document()->GetMarkedTrueList(),
-              (std::vector<std::string>{"0,0", "1,1"}));
+    EXPECT_EQ(frame->Document()->GetMarkedTrueList(), (std::vector<std::string>{"0,0", "1,1"}));
     SaveShot(frame, "mid_game");
+    if (std::getenv("DEDUXA_DEBUG")) {
+        auto dump = [](const char* n, QWidget* w) {
+            fprintf(stderr, "%s vis=%d hidden=%d min=%d geo=%d,%d %dx%d parent=%s\n", n,
+                    w->isVisible(), w->isHidden(), w->isMinimized(), w->geometry().x(),
+                    w->geometry().y(), w->width(), w->height(),
+                    w->parentWidget() ? w->parentWidget()->metaObject()->className() : "-");
+        };
+        dump("page", static_cast<QWidget*>(frame->PageWindow()));
+        dump("board", static_cast<QWidget*>(frame->BoardFrame()));
+        dump("mdi", static_cast<QWidget*>(frame->MdiArea()));
+        dump("client", frame->ClientArea());
+        dump("bar", static_cast<QWidget*>(frame->Bar()));
+    }
 
     // The solve by Check Answer.
     boxes.clear();
@@ -221,12 +237,12 @@ TEST(WholeGame, StartPlaySolveAndClose) {
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(boxes.last().text, "Are you sure you want to quit this game?");
     const std::string finished = platform::FormatDateText(platform::kFinishedFormat, kPinned);
-    const std::string expected = fixtures::Lines({
-        "John Smith", "No Saved Games", "Start Game Stats", "Tiny Farm", finished, "", "TRUE",
-        "1",                                  // played
-        "2", "2", "2",                        // correct, marked, total true
-        "1", "2", "1",                        // hints taken, hints, checks
-        std::to_string(expectedScore), "FALSE", "TRUE", "End Game Stats"});
+    const std::string expected = fixtures::Lines(
+        {"John Smith", "No Saved Games", "Start Game Stats", "Tiny Farm", finished, "", "TRUE",
+         "1",           // played
+         "2", "2", "2", // correct, marked, total true
+         "1", "2", "1", // hints taken, hints, checks
+         std::to_string(expectedScore), "FALSE", "TRUE", "End Game Stats"});
     EXPECT_EQ(ReadBytes(dir.File("players/John0.ply")), expected);
     EXPECT_FALSE(std::filesystem::exists(dir.File("games/Farm0.gme")));
     shell::SetRewardRunner(oldRunner);
