@@ -22,6 +22,7 @@
 #include "resources/Menu.h"
 #include "tests/support/PuzzleFixtures.h"
 #include "tests/support/Recorders.h"
+#include "tests/support/ShellFixtures.h"
 #include "tests/support/qt/UiHelpers.h"
 
 #include <QAction>
@@ -37,52 +38,9 @@
 #include <unistd.h>
 
 using namespace testing_support;
+using namespace shell_fixtures;
 
 namespace {
-
-constexpr int kCell = 15;
-constexpr int kOffset = 70;
-constexpr std::time_t kPinned = 1767606600; // a Monday morning in January 2026
-
-// A data folder with one game, "Tiny Farm" (file name "tiny"): a 2 x 2 board
-// whose answer is the diagonal, with two hints.
-void WriteTinyGame(const TempDir& dir) {
-    std::filesystem::create_directories(dir.File("data"));
-    fixtures::BitmapSpec spec;
-    spec.width = 110;
-    spec.height = 110;
-    const std::string bmp = fixtures::BitmapFile(spec);
-    WriteBytes(dir.File("data/tiny.bmp"), bmp);
-    WriteBytes(dir.File("data/Deduxa.bmp"), bmp);
-    WriteBytes(dir.File("data/Head.bmp"), bmp);
-    WriteBytes(dir.File("data/tiny.bgd"),
-               fixtures::Lines({"tiny.bmp", "15",         "Offsets",    "70",
-                                "70",       "Start Grid", "0",          "0",
-                                "1",        "0",          "0",          "1",
-                                "1",        "1",          "End Grid",   "Start Answer",
-                                "0,0",      "1,1",        "End Answer", "Start Hint",
-                                "0,0",      "1,0",        "End Hint",   "Start Hint",
-                                "1,1",      "End Hint"}));
-    for (const char* page : {"tiny_00", "tiny_01", "tiny_02", "tiny-00", "tiny-01", "tiny-02"})
-        WriteBytes(dir.File(std::string("data/") + page + ".htf"),
-                   fixtures::Lines({std::string("Page ") + page}));
-    WriteBytes(dir.File("data/games.dat"), fixtures::Lines({"Tiny Farm", "tiny"}));
-    WriteBytes(dir.File("data/About.dat"), fixtures::Lines({"Linux", "2026", "1.0"}));
-    WriteBytes(dir.File("data/Sound.dat"),
-               fixtures::Lines({"TRUE", "0", "0", "255", "0", "255", "0", "255", "0", "0"}));
-}
-
-// Runs the program's start-up in folder with the working folder there.
-class InFolder {
-public:
-    explicit InFolder(const std::string& folder) : m_old(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder);
-    }
-    ~InFolder() { std::filesystem::current_path(m_old); }
-
-private:
-    std::filesystem::path m_old;
-};
 
 QPoint CellPoint(int column, int row) {
     return QPoint(kOffset + column * kCell + 5, kOffset + row * kCell + 5);
