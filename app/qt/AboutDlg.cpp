@@ -7,6 +7,8 @@
 #include "platform/Sound.h"
 #include "resources/dialogs/Dlg100.h"
 
+#include <QTimer>
+
 CAboutDlg::CAboutDlg(QWidget* parent)
     : CFixedScaleDlg(resources::kDlg100, parent), versionText(texts::kAboutVersion),
       yearText(texts::kAboutYear), platformText(texts::kAboutPlatform) {
@@ -49,6 +51,8 @@ void CAboutDlg::showEvent(QShowEvent* event) {
         return;
     m_initialised = true;
     CenterWindow();
+    // The sound starts once the box is on screen: the audio system is only
+    // woken by the first sound, and the box does not wait for it.
     if (playSound && !soundFile.empty())
-        platform::PlaySound(soundFile);
+        QTimer::singleShot(0, this, [this] { platform::PlaySound(soundFile); });
 }

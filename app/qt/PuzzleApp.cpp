@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 CPuzzleApp* g_app = nullptr;
@@ -53,15 +54,12 @@ bool CPuzzleApp::InitInstance() {
         platform::EnsureFolder(folder);
     // 4. The sound setting.
     platform::SetSoundOn(board::ReadSoundSetting());
-    // 5. The main window, hidden.
-    m_mainFrame = std::make_unique<CMainFrame>(*m_player);
-    platform::SetMessageBoxParent(m_mainFrame.get());
-    connect(m_mainFrame->Action(resources::ID_APP_ABOUT), &QAction::triggered, this,
-            [this] { OnAppAbout(); });
-    connect(m_mainFrame->Action(resources::ID_HELP_INDEX), &QAction::triggered, this,
-            [this] { OnHelp(); });
-    // 6. The About box.
+
+    // 6. The About box. It comes on screen before anything it does not
+    // need is made: the main window (5) is built, hidden, once it is up.
     OnAppAbout();
+    // 5. The main window, hidden.
+    CreateMainFrame();
     // 7. The player.
     {
         CSelectPlayerDlg dlg(*m_player, true, false);
@@ -114,12 +112,26 @@ int CPuzzleApp::Run() {
     return QApplication::exec();
 }
 
+void CPuzzleApp::CreateMainFrame() {
+    if (m_mainFrame)
+        return;
+    m_mainFrame = std::make_unique<CMainFrame>(*m_player);
+    platform::SetMessageBoxParent(m_mainFrame.get());
+    connect(m_mainFrame->Action(resources::ID_APP_ABOUT), &QAction::triggered, this,
+            [this] { OnAppAbout(); });
+    connect(m_mainFrame->Action(resources::ID_HELP_INDEX), &QAction::triggered, this,
+            [this] { OnHelp(); });
+}
+
 void CPuzzleApp::OnAppAbout() {
     CAboutDlg about;
     const std::string picture = platform::RealPath("data\\Deduxa.bmp");
     const std::string data = platform::RealPath("data\\About.dat");
     about.soundFile = texts::kAboutWav;
     about.SetAboutData(&picture, &data, platform::SoundOn());
+    // At start-up the main window is built while the box is on screen.
+    if (!m_mainFrame)
+        QTimer::singleShot(0, this, [this] { CreateMainFrame(); });
     about.exec();
 }
 

@@ -34,6 +34,8 @@ public:
     static CPuzzleApp* Instance();
 
 private:
+    void CreateMainFrame();
+
     QStringList m_arguments;
     std::unique_ptr<CPlayer> m_player;
     std::unique_ptr<CMainFrame> m_mainFrame;

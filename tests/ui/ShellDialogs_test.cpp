@@ -9,6 +9,7 @@
 #include "platform/DataPath.h"
 #include "platform/DialogUnits.h"
 #include "resources/dialogs/Dlg130.h"
+#include "tests/support/PuzzleFixtures.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/qt/UiHelpers.h"
 
@@ -178,7 +179,8 @@ TEST(AboutBox, TextsFromTheDataFileAndMessagesForMissingPaths) {
     SoundRecorder sounds(true);
     WriteBytes(dir.File("About.dat"), "Linux\r\n2026\r\n");
     std::string data = dir.File("About.dat");
-    std::string picture = dir.File("none.bmp");
+    WriteBytes(dir.File("Deduxa.bmp"), fixtures::BitmapFile({}));
+    std::string picture = dir.File("Deduxa.bmp");
     {
         CAboutDlg about;
         EXPECT_EQ(about.ItemText(1047), "1.0");
@@ -191,6 +193,7 @@ TEST(AboutBox, TextsFromTheDataFileAndMessagesForMissingPaths) {
         ModalDriver driver;
         driver.Then([](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
         EXPECT_EQ(about.exec(), 1);
+        Pump(20); // the sound starts once the box is up
         ASSERT_EQ(sounds.names().size(), 1u);
         EXPECT_EQ(sounds.names()[0], "data\\About.wav");
         EXPECT_TRUE(about.windowFlags() & Qt::WindowStaysOnTopHint);
