@@ -309,6 +309,11 @@ TEST_F(PlayerDialogs, SavedGamesListHidesFinishedGames) {
     player.savedGames.front()->finished = true;
     CSavedGamesDlg dlg(&player);
     EXPECT_EQ(Items(dlg.List()), (std::vector<std::string>{"Game 1", "game 2"}));
+    if (const char* shots = std::getenv("DEDUXA_SHOTS")) {
+        dlg.show();
+        dlg.grab().save(QString("%1/saved_games.png").arg(shots));
+        dlg.hide();
+    }
     EXPECT_FALSE(dlg.Button(1)->isEnabled());
     driver.Then([&](QDialog*) {
         QTest::qWaitForWindowExposed(&dlg);
@@ -329,4 +334,18 @@ TEST_F(PlayerDialogs, SavedGamesListHidesFinishedGames) {
     CSavedGamesDlg none(&empty);
     EXPECT_EQ(none.List()->count(), 0);
     EXPECT_FALSE(none.Button(1)->isEnabled());
+}
+
+TEST_F(PlayerDialogs, DeletingAPlayerWhoseFileNameIsNotPlainTouchesNoFileOutside) {
+    Roster("Evil\r\n../outside.ply\r\nZed\r\nZed0.ply\r\n");
+    WriteBytes(dir.File("outside.ply"), "Evil\r\nStart Saved Games\r\nx\r\n../../keep\r\ny\r\n");
+    CDeletePlayersDlg dlg("Zed", "Zed0.ply");
+    ASSERT_EQ(Items(dlg.List()), std::vector<std::string>{"Evil"});
+    driver.Then([&](QDialog*) {
+        dlg.List()->item(0)->setSelected(true);
+        QTest::mouseClick(dlg.Button(1), Qt::LeftButton);
+    });
+    EXPECT_EQ(dlg.exec(), 1);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("outside.ply")));
+    EXPECT_EQ(ReadBytes(Players("data")), "Zed\r\nZed0.ply\r\n");
 }
