@@ -25,7 +25,9 @@ const std::string& Folder() {
             std::abort();
         platform::SetMessageBoxHandler(
             [](const std::string&, const std::string&, unsigned) { return platform::IDOK; });
-        return std::string(made) + "/";
+        static std::string created = made;
+        std::atexit([] { std::filesystem::remove_all(created); });
+        return created + "/";
     }();
     return folder;
 }

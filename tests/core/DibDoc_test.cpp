@@ -279,12 +279,6 @@ protected:
     }
 };
 
-TEST_F(DibDocTest, StartsWithoutPicture) {
-    EXPECT_FALSE(doc.GetPicture());
-    EXPECT_EQ(doc.GetPalette(), nullptr);
-    EXPECT_EQ(doc.GetPictureSize(), (PictureSize{1, 1}));
-}
-
 TEST_F(DibDocTest, OpensAnEightBitPictureWithItsPalette) {
     std::string path = Write("p.bmp", BitmapFile(Spec(20, 10, 8)));
     ASSERT_TRUE(doc.OnOpenDocument(path));
@@ -341,12 +335,6 @@ TEST_F(DibDocTest, MissingFileIsReportedAndThePreviousPictureStays) {
     EXPECT_EQ(doc.GetPictureSize(), (PictureSize{20, 10}));
     EXPECT_NE(doc.GetPalette(), nullptr);
     EXPECT_EQ(doc.GetPathName(), dir.File("p.bmp"));
-}
-
-TEST_F(DibDocTest, DerivePictureInfoWithoutPictureLeavesNone) {
-    doc.DerivePictureInfo();
-    EXPECT_TRUE(boxes.texts().empty());
-    EXPECT_EQ(doc.GetPictureSize(), (PictureSize{1, 1}));
 }
 
 // Real-world bitmaps: good, questionable, bad and related formats. None may
