@@ -1,5 +1,6 @@
 // The page window's whole load: read, lay out with the real fonts and draw
-// into the page bitmap, for a typical hint page and a 10,000-record page.
+// into the page bitmap, for a typical hint page, a 1,000-record page and a
+// 10,000-record page (too tall for a page bitmap: read, reported, not drawn).
 #include "pages/qt/MuWnd.h"
 #include "platform/MessageBox.h"
 

@@ -139,6 +139,14 @@ TEST_F(MuWndTest, SamplePageLoadsAndDraws) {
               10);
 }
 
+TEST_F(MuWndTest, FirstRowAndRevealModeAreHonoured) {
+    ASSERT_TRUE(wnd->LoadPage(SamplePage(), 3, true, 2));
+    EXPECT_EQ(wnd->ScrollPos(), 3);
+    EXPECT_EQ(wnd->VerticalScrollBar()->value(), 3);
+    for (const auto& block : wnd->View().model.blocks)
+        EXPECT_FALSE(block->revealed) << block->title;
+}
+
 TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
     ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     const CRevealBlock& block = *wnd->View().model.blocks[0];
