@@ -82,6 +82,13 @@ std::vector<Game> GameList() {
     return games;
 }
 
+// The generator's shelf for as many games as the list holds, made once.
+const std::vector<puzzlegen::ShelfGame>& Shelf(size_t count) {
+    static const std::vector<puzzlegen::ShelfGame> shelf =
+        puzzlegen::MakeShelf(static_cast<int>(count));
+    return shelf;
+}
+
 } // namespace
 
 TEST(GameData, TheGameListHoldsFortyGamesInRisingDifficulty) {
@@ -95,7 +102,7 @@ TEST(GameData, TheGameListHoldsFortyGamesInRisingDifficulty) {
         EXPECT_TRUE(platform::IsPlainFileName(games[i].file));
     }
     // The shelf is the generator's: same titles, same order, grades rising.
-    const auto shelf = puzzlegen::MakeShelf(static_cast<int>(games.size()));
+    const auto& shelf = Shelf(games.size());
     int grade = 0;
     std::set<int> grades;
     for (size_t i = 0; i < shelf.size(); ++i) {
@@ -110,7 +117,7 @@ TEST(GameData, TheGameListHoldsFortyGamesInRisingDifficulty) {
 
 TEST(GameData, EveryGameOpensWithItsPictureAndPagesAndIsTheUniquePuzzleOfItsSeed) {
     const auto games = GameList();
-    const auto shelf = puzzlegen::MakeShelf(static_cast<int>(games.size()));
+    const auto& shelf = Shelf(games.size());
     ASSERT_EQ(shelf.size(), games.size());
     for (size_t g = 0; g < games.size(); ++g) {
         SCOPED_TRACE(games[g].title);

@@ -110,22 +110,34 @@ void CPageBuilder::Hanging(const Span& label, const std::string& text, int style
     m_page.records.push_back({"", kIndent, false, {}, {}});
 }
 
+std::vector<int> CPageBuilder::ColumnWidths(const std::vector<std::vector<std::string>>& rows,
+                                            int headerStyle, int style) const {
+    std::vector<int> widths(rows.empty() ? 0 : rows[0].size(), 0);
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < widths.size() && c < rows[r].size(); ++c)
+            widths[c] =
+                std::max(widths[c], m_measure.Width(rows[r][c], r == 0 ? headerStyle : style));
+    return widths;
+}
+
+bool CPageBuilder::TableFits(const std::vector<std::vector<std::string>>& rows, int headerStyle,
+                             int style) const {
+    int total = -kColumnGap;
+    for (int w : ColumnWidths(rows, headerStyle, style))
+        total += w + kColumnGap;
+    // Padding blanks line columns up only to the width of a blank: keep room.
+    return total + 6 <= m_width;
+}
+
 bool CPageBuilder::Table(const std::vector<std::vector<std::string>>& rows, int headerStyle,
                          int style) {
     if (rows.empty())
         return true;
-    const size_t columns = rows[0].size();
-    std::vector<int> widths(columns, 0);
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (size_t c = 0; c < columns && c < rows[r].size(); ++c)
-            widths[c] =
-                std::max(widths[c], m_measure.Width(rows[r][c], r == 0 ? headerStyle : style));
-    const int gap = 10;
-    int total = 0;
-    for (int w : widths)
-        total += w + gap;
-    if (total - gap > m_width)
+    if (!TableFits(rows, headerStyle, style))
         return false;
+    const std::vector<int> widths = ColumnWidths(rows, headerStyle, style);
+    const size_t columns = widths.size();
+    const int gap = kColumnGap;
     for (size_t r = 0; r < rows.size(); ++r) {
         const int st = r == 0 ? headerStyle : style;
         std::string line;

@@ -83,6 +83,8 @@ public:
     // Table rows whose columns line up (padded with spaces). False, with
     // nothing added, when the table does not fit the row width.
     bool Table(const std::vector<std::vector<std::string>>& rows, int headerStyle, int style);
+    bool TableFits(const std::vector<std::vector<std::string>>& rows, int headerStyle,
+                   int style) const;
     // A click-to-reveal block: hidden lines, revealed lines (each wrapped) and
     // the title the player sees when clicking it.
     void Reveal(const std::string& title, const std::string& hidden, const std::string& revealed);
@@ -94,6 +96,10 @@ public:
     std::vector<std::string> Wrap(const std::string& text, int style, int width) const;
 
 private:
+    static constexpr int kColumnGap = 10;
+    std::vector<int> ColumnWidths(const std::vector<std::vector<std::string>>& rows,
+                                  int headerStyle, int style) const;
+
     const ITextMeasure& m_measure;
     PageFile m_page;
     int m_width;

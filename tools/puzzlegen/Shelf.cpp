@@ -237,7 +237,17 @@ std::vector<NamedPage> MakeGamePages(const ShelfGame& game, const CStory& story,
                 row.push_back(story.Label({c, p.solution.value[c][e]}));
             table.push_back(row);
         }
-        if (!b.Table(table, kDarkBlueBold, kSmallBlue)) {
+        const std::vector<std::vector<std::string>> body(table.begin() + 1, table.end());
+        if (b.TableFits(table, kDarkBlueBold, kSmallBlue)) {
+            b.Table(table, kDarkBlueBold, kSmallBlue);
+        } else if (b.TableFits(body, kSmallBlue, kSmallBlue)) {
+            // Too wide with its headings: name the columns above the rows.
+            std::string columns;
+            for (const std::string& h : header)
+                columns += (columns.empty() ? "" : ", ") + h;
+            b.Text(columns, kDarkBlueBold);
+            b.Table(body, kSmallBlue, kSmallBlue);
+        } else {
             for (int e = 0; e < shape.items; ++e) {
                 std::string rest;
                 for (int c = 1; c < shape.cats; ++c)

@@ -59,7 +59,13 @@ std::string CStory::Ref(Attr a) const {
 }
 
 std::string CStory::Intro() const {
-    return Fill(m_theme->intro, "n", NumberWord(m_shape.items));
+    std::string text = Fill(m_theme->intro, "n", NumberWord(m_shape.items)) + " Each";
+    for (int c = 1; c < m_shape.cats; ++c) {
+        const size_t at = static_cast<size_t>(m_themeCat[c] - 1);
+        const std::string clause = at < m_theme->clauses.size() ? m_theme->clauses[at] : "";
+        text += (c == 1 ? " " : c + 1 == m_shape.cats ? " and " : ", ") + clause;
+    }
+    return text + ".";
 }
 
 std::string CStory::Amount(int steps) const {
@@ -75,8 +81,12 @@ std::string CStory::ClueText(const Clue& clue) const {
         return Capitalised(a + " is " + b + ".");
     case ClueKind::IsNot:
         return Capitalised(a + " is not " + b + ".");
-    case ClueKind::EitherOr:
-        return Capitalised(a + " is either " + b + " or " + Ref(clue.c) + ".");
+    case ClueKind::EitherOr: {
+        // The two choices in their list order ("9:00 or 10:00").
+        const bool swap = clue.c.item < clue.b.item;
+        return Capitalised(a + " is either " + (swap ? Ref(clue.c) : b) + " or " +
+                           (swap ? b : Ref(clue.c)) + ".");
+    }
     case ClueKind::NeitherNor:
         return Capitalised(a + " is neither " + b + " nor " + Ref(clue.c) + ".");
     case ClueKind::Before: {

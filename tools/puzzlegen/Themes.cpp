@@ -44,8 +44,7 @@ CategoryDef Ordered(std::string name, std::string ref, std::vector<std::string> 
 std::vector<ThemeDef> MakeThemes() {
     std::vector<ThemeDef> t;
     t.push_back({"The Farm",
-                 "{n} farmers meet at the county fair. Each keeps one kind of animal, grows one "
-                 "crop, drives a tractor of one colour and works a farm of a different size.",
+                 "",
                  {People({"Anna", "Ben", "Carl", "Dora", "Emil", "Fay"}),
                   Plain("Animals", "the farmer who keeps {}",
                         {"cows", "goats", "pigs", "sheep", "hens", "ducks"}),
@@ -58,8 +57,7 @@ std::vector<ThemeDef> MakeThemes() {
                           "{b} has exactly {d} more than {a}.")}});
     t.push_back(
         {"The Bake Sale",
-         "{n} bakers run the school bake sale. Each bakes one treat, works at a stall "
-         "of one colour, drinks one thing all day and sells at a different price.",
+         "",
          {People({"Beth", "Dan", "Greta", "Hugo", "Ivy", "Joel"}),
           Plain("Treats", "the baker of the {}",
                 {"lemon cake", "brownies", "muffins", "cookies", "apple pie", "scones"},
@@ -73,9 +71,7 @@ std::vector<ThemeDef> MakeThemes() {
                   "{a} charges less than {b}.", "{b} charges exactly {d} more than {a}.")}});
     t.push_back(
         {"The Marathon",
-         "{n} runners finish the city marathon. Each comes from one country, wears "
-         "shoes of one colour, eats one snack on the way and finishes in a different "
-         "place.",
+         "",
          {People({"Alex", "Bea", "Chris", "Dina", "Eli", "Flora"}),
           Plain("Countries", "the runner from {}",
                 {"Kenya", "Japan", "Brazil", "Norway", "Canada", "Spain"}),
@@ -89,9 +85,7 @@ std::vector<ThemeDef> MakeThemes() {
                   "{a} finishes ahead of {b}.", "{a} finishes exactly {d} ahead of {b}.")}});
     t.push_back(
         {"The Pet Show",
-         "{n} children bring their pets to the pet show. Each brings one kind of pet, "
-         "wins a ribbon of one colour, has a pet with its own name and is a different "
-         "age.",
+         "",
          {People({"Amy", "Bob", "Cleo", "Dev", "Erin", "Finn"}),
           Plain("Pets", "the owner of the {}",
                 {"dog", "cat", "rabbit", "parrot", "hamster", "turtle"}),
@@ -103,9 +97,7 @@ std::vector<ThemeDef> MakeThemes() {
                   "{} years", "{a} is younger than {b}.", "{b} is exactly {d} older than {a}.")}});
     t.push_back(
         {"The Road Trip",
-         "{n} friends set off on road trips on the same morning. Each drives one kind "
-         "of car to one city, takes one kind of music along and leaves at a different "
-         "time.",
+         "",
          {People({"Gina", "Hal", "Iris", "Jack", "Kira", "Liam"}),
           Plain("Cities", "the driver going to {}",
                 {"Paris", "Rome", "Oslo", "Vienna", "Prague", "Madrid"}),
@@ -118,9 +110,7 @@ std::vector<ThemeDef> MakeThemes() {
                   "{a} leaves earlier than {b}.", "{a} leaves exactly {d} before {b}.")}});
     t.push_back(
         {"The Book Club",
-         "{n} members of the book club each read a book this month. Each reads one "
-         "kind of book, brings one snack to the meeting, reads in one favourite spot "
-         "and reads a book of a different length.",
+         "",
          {People({"Ada", "Bruno", "Celia", "Dirk", "Edna", "Felix"}),
           Plain("Genres", "the {} reader",
                 {"mystery", "romance", "fantasy", "history", "poetry", "travel"}),
@@ -133,9 +123,7 @@ std::vector<ThemeDef> MakeThemes() {
                   {"100", "200", "300", "400", "500", "600"}, {}, 100, "{} page", "{} pages",
                   "{a} reads fewer pages than {b}.", "{b} reads exactly {d} more than {a}.")}});
     t.push_back({"The Garden Club",
-                 "{n} gardeners show their plots at the garden club. Each grows one flower, "
-                 "swears by one tool, lives on one street and has a plot with a different "
-                 "number.",
+                 "",
                  {People({"Gus", "Hana", "Ian", "Jill", "Kurt", "Lena"}),
                   Plain("Flowers", "the gardener who grows {}",
                         {"roses", "tulips", "lilies", "daisies", "orchids", "irises"}),
@@ -147,9 +135,7 @@ std::vector<ThemeDef> MakeThemes() {
                           "{}", "{}", "{a} has a lower plot number than {b}.",
                           "{b} has a plot number exactly {d} higher than {a}.")}});
     t.push_back({"The Music School",
-                 "{n} students take lessons at the music school. Each plays one instrument, "
-                 "has one teacher, carries a music case of one colour and has lessons on a "
-                 "different day.",
+                 "",
                  {People({"Mia", "Ned", "Olga", "Paul", "Rosa", "Sam"}),
                   Plain("Instruments", "the {} player",
                         {"piano", "violin", "flute", "drum", "guitar", "cello"}),
@@ -163,9 +149,7 @@ std::vector<ThemeDef> MakeThemes() {
                           "{a} has lessons earlier in the week than {b}.",
                           "{b} has lessons exactly {d} after {a}.")}});
     t.push_back({"The Space Station",
-                 "{n} astronauts live on the space station. Each works in one module, comes "
-                 "from one home town, runs one experiment and has been aboard for a different "
-                 "number of days.",
+                 "",
                  {People({"Ava", "Boris", "Chen", "Dana", "Emre", "Freya"}),
                   Plain("Modules", "the astronaut who works in the {}",
                         {"lab", "gym", "galley", "dock", "greenhouse", "dome"}),
@@ -178,8 +162,7 @@ std::vector<ThemeDef> MakeThemes() {
                           "{a} has been aboard for fewer days than {b}.",
                           "{b} has been aboard exactly {d} longer than {a}.")}});
     t.push_back({"The Chess Club",
-                 "{n} players meet on club night. Each favours one opening, likes one piece "
-                 "best, drinks one thing at the board and has a different rating.",
+                 "",
                  {People({"Anya", "Bart", "Cora", "Drew", "Elsa", "Fritz"}),
                   Plain("Openings", "the player who opens with the {}",
                         {"Gambit", "Sicilian", "French", "Dutch", "English", "Italian"}),
@@ -193,9 +176,7 @@ std::vector<ThemeDef> MakeThemes() {
                           "{b} is rated exactly {d} higher than {a}.")}});
     t.push_back(
         {"The Camping Trip",
-         "{n} friends go camping by the lake. Each sleeps in a tent of one colour, "
-         "spends the day on one activity, cooks one supper and wakes at a different "
-         "time.",
+         "",
          {People({"Ann", "Carlos", "Dee", "Eric", "Gwen", "Hank"}),
           Plain("Tents", "the camper in the {} tent",
                 {"red", "green", "blue", "yellow", "orange", "brown"}),
@@ -208,8 +189,7 @@ std::vector<ThemeDef> MakeThemes() {
                   "{a} wakes earlier than {b}.", "{a} wakes exactly {d} before {b}.")}});
     t.push_back(
         {"The Art Fair",
-         "{n} artists show their work at the art fair. Each works in one medium, "
-         "paints one subject, has a booth in one row and asks a different price.",
+         "",
          {People({"Bianca", "Cyril", "Daisy", "Ezra", "Gemma", "Hector"}),
           Plain("Media", "the artist who works in {}",
                 {"oil", "watercolour", "charcoal", "pastel", "ink", "acrylic"}),
@@ -220,6 +200,50 @@ std::vector<ThemeDef> MakeThemes() {
           Ordered("Prices", "the artist who asks ${}", {"100", "200", "300", "400", "500", "600"},
                   {"$100", "$200", "$300", "$400", "$500", "$600"}, 100, "${}", "${}",
                   "{a} asks less than {b}.", "{b} asks exactly {d} more than {a}.")}});
+    // Each theme's setting and, per category after the people, what every
+    // person has of it; the introduction names only the categories in play.
+    const std::vector<std::pair<std::string, std::vector<std::string>>> told = {
+        {"{n} farmers meet at the county fair.",
+         {"keeps one kind of animal", "grows one crop", "drives a tractor of one colour",
+          "works a farm of a different size"}},
+        {"{n} bakers run the school bake sale.",
+         {"bakes one treat", "works at a stall of one colour", "drinks one thing all day",
+          "sells at a different price"}},
+        {"{n} runners finish the city marathon.",
+         {"comes from one country", "wears shoes of one colour", "eats one snack on the way",
+          "finishes in a different place"}},
+        {"{n} children bring their pets to the pet show.",
+         {"brings one kind of pet", "wins a ribbon of one colour", "has a pet with its own name",
+          "is a different age"}},
+        {"{n} friends set off on road trips on the same morning.",
+         {"drives to one city", "drives one kind of car", "takes one kind of music along",
+          "leaves at a different time"}},
+        {"{n} members of the book club each read a book this month.",
+         {"reads one kind of book", "brings one snack to the meeting",
+          "reads in one favourite spot", "reads a book of a different length"}},
+        {"{n} gardeners show their plots at the garden club.",
+         {"grows one flower", "swears by one tool", "lives on one street",
+          "has a plot with a different number"}},
+        {"{n} students take lessons at the music school.",
+         {"plays one instrument", "has one teacher", "carries a music case of one colour",
+          "has lessons on a different day"}},
+        {"{n} astronauts live on the space station.",
+         {"works in one module", "comes from one home town", "runs one experiment",
+          "has been aboard for a different number of days"}},
+        {"{n} players meet on club night.",
+         {"favours one opening", "likes one piece best", "drinks one thing at the board",
+          "has a different rating"}},
+        {"{n} friends go camping by the lake.",
+         {"sleeps in a tent of one colour", "spends the day on one activity", "cooks one supper",
+          "wakes at a different time"}},
+        {"{n} artists show their work at the art fair.",
+         {"works in one medium", "paints one subject", "has a booth in one row",
+          "asks a different price"}},
+    };
+    for (size_t i = 0; i < t.size() && i < told.size(); ++i) {
+        t[i].intro = told[i].first;
+        t[i].clauses = told[i].second;
+    }
     return t;
 }
 

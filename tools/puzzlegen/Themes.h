@@ -22,9 +22,14 @@ struct CategoryDef {
 };
 
 struct ThemeDef {
+    ThemeDef(std::string title, std::string intro, std::vector<CategoryDef> cats)
+        : title(std::move(title)), intro(std::move(intro)), cats(std::move(cats)) {}
     std::string title;             // "The Farm"
-    std::string intro;             // with {n} for the number of people, spelled out
+    std::string intro;             // the setting, with {n} for the number of people
     std::vector<CategoryDef> cats; // [0] the people, then four more
+    // Per category after the people: what each person has of it
+    // ("keeps one kind of animal").
+    std::vector<std::string> clauses;
 };
 
 const std::vector<ThemeDef>& Themes();

@@ -327,13 +327,19 @@ AntArt DrawAnts() {
     AntArt art;
     art.field = QImage(640, 480, QImage::Format_RGB32);
     QPainter p(&art.field);
-    QLinearGradient sky(0, 0, 0, 480);
-    sky.setColorAt(0, QColor(116, 170, 72));
-    sky.setColorAt(1, QColor(74, 132, 48));
-    p.fillRect(art.field.rect(), sky);
-    // Grass blades and a few flowers, from a fixed seed.
+    // A lawn: one green with patches of a few others (a smooth gradient would
+    // fall into bands in 256 colours), grass blades and flowers, from a
+    // fixed seed.
+    p.fillRect(art.field.rect(), QColor(98, 152, 60));
     CRandom random(20261206);
     p.setRenderHint(QPainter::Antialiasing, true);
+    const QColor patches[] = {QColor(106, 160, 64), QColor(90, 144, 56), QColor(112, 166, 70)};
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 60; ++i) {
+        p.setBrush(patches[random.Below(3)]);
+        p.drawEllipse(QPointF(random.Below(640), random.Below(480)), 20 + random.Below(50),
+                      10 + random.Below(25));
+    }
     for (int i = 0; i < 1400; ++i) {
         const double x = random.Below(640), y = random.Below(480);
         const int shade = 90 + random.Below(80);

@@ -120,7 +120,7 @@ the squares of the hint you are looking at. Press <b>Change Color</b> to choose 
 and <b>Default Colors</b> for green, red and blue again. Your choice is kept for next time.</p>
 )");
     doc += Topic(11, "Finding the hints for a square", R"(
-<p>Wondering which clue tells you about a square? Turn on finding hints for a square and click
+<p>Wondering which clue tells you about a square? Press <b>Find Hints For A Cell</b> and click
 the square on the board: the window tells you which hint names it. A square that no hint names,
 or that several hints name, shows nothing; work it out from the rows, columns and links
 between blocks instead. Close the window to go back to marking squares.</p>
