@@ -34,7 +34,10 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <algorithm>
 
 using gameflow::Format;
 using platform::MessageBox;
@@ -67,6 +70,8 @@ CMainFrame::CMainFrame(CPlayer& player) : m_player(player) {
     setWindowTitle(resources::kMainTitle);
     m_client = new QWidget(this);
     m_mdiArea = new QMdiArea(m_client);
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setGeometry(m_client->rect());
     m_client->installEventFilter(this);
     setCentralWidget(m_client);
@@ -290,8 +295,9 @@ bool CMainFrame::StartGame(const std::string& fileName) {
     LayOutNow(m_boardFrame);
     // The picture's size plus this frame's own borders and caption, so that
     // the whole picture shows without scroll bars.
-    m_boardFrame->setGeometry(
-        QRect(QPoint(pageWidth + 1, barHeight), m_boardFrame->FrameSizeForPicture(picture)));
+    m_boardFrame->setGeometry(QRect(QPoint(pageWidth + 1, barHeight),
+                                    m_boardFrame->FrameSizeForPicture(picture).expandedTo(
+                                        CChildFrame::ClassicFrameSize(picture))));
 
     m_view->solutionShown = false;
     m_view->hintMode = false;
@@ -307,8 +313,54 @@ bool CMainFrame::StartGame(const std::string& fileName) {
     m_boardFrame->show();
     m_view->update();
     m_pageWnd->update();
+    FitGameWindows();
     UpdateCommandUI();
     return true;
+}
+
+void CMainFrame::FitGameWindows() {
+    // Grow the main window (never beyond the screen) so that the bar, the
+    // page and the whole board show; the MDI area scrolls what still does not fit.
+    if (!isVisible())
+        return; // done again once the window is shown
+    // The board frame shows the whole picture: its own decorations (caption
+    // and border) measured now that it is laid out, around the view with its
+    // border and the picture.
+    LayOutNow(m_boardFrame);
+    const PictureSize picture = m_doc->GetPictureSize();
+    const QSize decorations = m_boardFrame->size() - m_view->size();
+    const QSize board = QSize(picture.width, picture.height) +
+                        QSize(2 * m_view->frameWidth(), 2 * m_view->frameWidth()) + decorations;
+    if (board.width() > m_boardFrame->width() || board.height() > m_boardFrame->height())
+        m_boardFrame->resize(board.expandedTo(m_boardFrame->size()));
+    const QRect needed = m_pageWnd->geometry().united(m_boardFrame->geometry());
+    const QSize client = m_client->size();
+    const int wantWidth = std::max(client.width(), needed.right() + 2);
+    const int wantHeight = std::max(client.height(), needed.bottom() + 2);
+    if (wantWidth == client.width() && wantHeight == client.height()) {
+        RefreshBoardScroll();
+        return;
+    }
+    QSize outer = size() + QSize(wantWidth - client.width(), wantHeight - client.height());
+    if (QScreen* s = screen()) {
+        const QSize room = s->availableGeometry().size() - (frameGeometry().size() - size());
+        outer = outer.boundedTo(room).expandedTo(size());
+    }
+    resize(outer);
+    RefreshBoardScroll();
+}
+
+void CMainFrame::RefreshBoardScroll() {
+    // Scroll ranges worked out for a smaller, earlier size of the board
+    // would keep scroll bars that take the room the picture needs: drop
+    // them, then let the view work its ranges out for the size it has now.
+    LayOutNow(m_boardFrame);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_view->OnInitialUpdate();
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_view->OnInitialUpdate();
 }
 
 void CMainFrame::BeginGameRecord(bool fresh) {

@@ -43,6 +43,8 @@ public:
     // The game-beginning tail: panes, quick instructions, "Let's begin...".
     void BeginGameTail();
     void RefreshPanes();
+    // Grows the window (within the screen) so that the game's windows show.
+    void FitGameWindows();
     virtual void SetFrameTitle(const std::string& text);
 
     // Game-flow commands.
@@ -102,6 +104,7 @@ private:
     void BuildMenu();
     void LoadGamePage(const std::string& relative);
     void PlaceBar();
+    void RefreshBoardScroll();
     // Begins another game in place of the current one; on failure the
     // previous game's names are restored and false is returned.
     bool SwitchGame(const std::string& title, const std::string& fileName);

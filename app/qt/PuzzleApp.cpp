@@ -92,6 +92,7 @@ bool CPuzzleApp::InitInstance() {
     m_mainFrame->OnSaveGame();
     m_mainFrame->RefreshPanes();
     m_mainFrame->show();
+    m_mainFrame->FitGameWindows();
     // 15-16.
     m_mainFrame->showQuickInstructions = games.showQuickInstructions;
     if (m_mainFrame->showQuickInstructions)
