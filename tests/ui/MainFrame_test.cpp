@@ -346,3 +346,88 @@ TEST(SelectGame, ListOverwriteConfirmationAndTheCheckBox) {
     EXPECT_EQ(again.exec(), 1037);
     EXPECT_EQ(boxes.count(), 1u);
 }
+
+TEST_F(MainFrameFlow, SettingsOkStoresSoundAndColoursCancelChangesNothing) {
+    // Sound.dat starts "TRUE" with the default colours (the fixture's file).
+    const std::string before = ReadBytes(dir.File("data/Sound.dat"));
+    platform::SetSoundOn(true);
+    driver.Then([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    frame->Action(resources::ID_SETTINGS)->trigger();
+    EXPECT_EQ(ReadBytes(dir.File("data/Sound.dat")), before);
+    EXPECT_TRUE(platform::SoundOn());
+
+    driver.Then([](QDialog* d) {
+        auto* dlg = static_cast<platform::CTemplateDialog*>(d);
+        dlg->CheckBox(1041)->setChecked(false);
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+    frame->Action(resources::ID_SETTINGS)->trigger();
+    EXPECT_FALSE(platform::SoundOn());
+    EXPECT_EQ(ReadBytes(dir.File("data/Sound.dat")).substr(0, 7), "FALSE\r\n");
+
+    // Without a settings file the choice holds for this run only.
+    std::filesystem::remove(dir.File("data/Sound.dat"));
+    driver.Then([](QDialog* d) {
+        auto* dlg = static_cast<platform::CTemplateDialog*>(d);
+        dlg->CheckBox(1041)->setChecked(true);
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+    frame->Action(resources::ID_SETTINGS)->trigger();
+    EXPECT_TRUE(platform::SoundOn());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("data/Sound.dat")));
+}
+
+TEST_F(MainFrameFlow, StatisticsViewsStoreTheGameAndThePlayerFirst) {
+    frame->Document()->ToggleCell(0, 0);
+    std::vector<std::string> listed;
+    driver.Then([&](QDialog* d) {
+        auto* list = d->findChild<QListWidget*>();
+        for (int i = 0; i < list->count(); ++i)
+            listed.push_back(list->item(i)->text().toStdString());
+        d->reject();
+    });
+    frame->Action(resources::ID_STATS_CURRENT_PLAYER)->trigger();
+    EXPECT_EQ(listed, std::vector<std::string>{"Tiny Farm"});
+    const std::string file = ReadBytes(dir.File("players/Joan0.ply"));
+    EXPECT_NE(file.find("Start Saved Games\r\nTiny Farm\r\nFarm0.gme\r\ntiny\r\n"),
+              std::string::npos);
+    EXPECT_NE(file.find("Last played this game on"), std::string::npos);
+    EXPECT_NE(ReadBytes(dir.File("games/Farm0.gme")).find("0\r\n0\r\n1\r\n"), std::string::npos);
+
+    // Any player: the select-player dialog in view-only mode.
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CSelectPlayerDlg*>(d);
+        EXPECT_EQ(dlg->ItemText(1), "Done");
+        EXPECT_FALSE(dlg->Button(1)->isEnabled()); // nobody chosen yet
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    frame->Action(resources::ID_STATS_ANY_PLAYER)->trigger();
+    EXPECT_EQ(driver.seen(), 2);
+    EXPECT_EQ(player.name, "Joan");
+}
+
+TEST_F(MainFrameFlow, NewGameFromTheEndOfGameDialog) {
+    frame->Document()->ToggleCell(0, 0);
+    frame->Document()->ToggleCell(0, 0);
+    frame->Document()->ToggleCell(1, 1);
+    frame->Document()->ToggleCell(1, 1);
+    driver.Then([](QDialog* d) {
+        QTest::mouseClick(static_cast<platform::CTemplateDialog*>(d)->Button(1), Qt::LeftButton);
+    });
+    driver.Then([](QDialog* d) {
+        auto* dlg = static_cast<CSelectGameDlg*>(d);
+        dlg->ListBox(1001)->setCurrentRow(0);
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+    frame->OnCheckAnswer();
+    EXPECT_EQ(driver.seen(), 2);
+    // The same game begun anew: counters from zero, a fresh board.
+    EXPECT_FALSE(frame->SolutionShown());
+    EXPECT_FALSE(frame->rewardAvailable);
+    EXPECT_TRUE(frame->Document()->GetMarkedTrueList().empty());
+    EXPECT_EQ(frame->Pane(3)->text(), "Played: 2");
+    EXPECT_EQ(frame->Pane(2)->text(), "Checks: 0");
+    EXPECT_FALSE(player.current->finished);
+    EXPECT_TRUE(player.IsUnfinishedSaved("Tiny Farm"));
+    EXPECT_EQ(boxes.last().caption, "Let's begin...");
+}
