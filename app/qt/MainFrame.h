@@ -1,23 +1,124 @@
-// CMainFrame: the main window. A QMainWindow whose central widget is the MDI
-// area that holds the game's windows, with the four status-bar panes.
+// CMainFrame: the main window and the owner of the game being played.
+//
+// A QMainWindow whose client area holds the MDI area with the page window
+// and the board frame, and the game button bar glued along its top edge. It
+// carries the menu and the four status-bar panes and runs the game flow:
+// starting and resuming games, storing them, hints, answer checks, the
+// solution, the end of the game and closing.
 #pragma once
 
-#include <QMainWindow>
+#include "board/HintHost.h"
 
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
 class QLabel;
 class QMdiArea;
+class QMenu;
+class CChildFrame;
+class CGameBarDlg;
+class CGridDoc;
+class CGridView;
+class CMuWnd;
+class CCellHintDlg;
+class CPlayer;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public CHintHost {
     Q_OBJECT
 public:
-    CMainFrame();
+    explicit CMainFrame(CPlayer& player);
+    ~CMainFrame() override;
 
+    // The game's windows, built once before the first game.
+    void CreateGameWindows();
+    // Opens the game's first page and puzzle and lays the windows out. The
+    // game file name and title have been set by the caller. False when the
+    // first page cannot be loaded: then nothing else has changed.
+    bool StartGame(const std::string& fileName);
+    void BeginGameRecord(bool fresh);
+    void ResumeSavedGame(const std::string& title);
+    // The game-beginning tail: panes, quick instructions, "Let's begin...".
+    void BeginGameTail();
+    void RefreshPanes();
+    // Grows the window (within the screen) so that the game's windows show.
+    void FitGameWindows();
+    virtual void SetFrameTitle(const std::string& text);
+
+    // Game-flow commands.
+    void OnSaveGame();
+    void ShowHint(int n) override;
+    void SetHintMode(bool on) override;
+    void OnFindHints() { SetHintMode(true); }
+    void OnCheckAnswer();
+    void OnShowSolution();
+    void OnQuickInstructions();
+    void OnScoring();
+    // Menu commands that run other dialogs.
+    void OnNewGame();
+    void OnLoadSavedGame();
+    void OnPlayRewardGame();
+    void OnSettings();
+    void OnNewPlayer();
+    void OnDeletePlayer();
+    void OnStatsCurrentPlayer();
+    void OnStatsAnyPlayer();
+    void OnPrintPage();
+
+    // The current game.
+    std::string gameFileName;
+    std::string gameTitle;
+    bool showQuickInstructions = true;
+    bool rewardAvailable = false;
+
+    // Parts, for the application object and the tests.
     QMdiArea* MdiArea() const { return m_mdiArea; }
-    // Pane 0 is the prompt ("Ready"); panes 1-3 are hints, checks and plays.
+    QWidget* ClientArea() const { return m_client; }
     QLabel* Pane(int index) const { return m_panes[index]; }
     void SetPaneText(int index, const QString& text);
+    CGameBarDlg* Bar() const { return m_bar; }
+    CMuWnd* PageWindow() const { return m_pageWnd; }
+    CGridView* View() const { return m_view; }
+    CChildFrame* BoardFrame() const { return m_boardFrame; }
+    CGridDoc* Document() const { return m_doc.get(); }
+    CCellHintDlg* HintDialog() const { return m_hintDlg; }
+    QAction* Action(int id) const;
+    bool SolutionShown() const;
+    // Brings the enabled state of every command up to date.
+    void UpdateCommandUI();
+
+signals:
+    // The window closed for good (the program ends).
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    QMdiArea* m_mdiArea;
-    QLabel* m_panes[4];
+    enum class Finish { solved, givenUp };
+    void FinishGame(Finish kind, int marked, int correct, bool fromCheck);
+    void BuildMenu();
+    void LoadGamePage(const std::string& relative);
+    void PlaceBar();
+    void RefreshBoardScroll();
+    // Begins another game in place of the current one; on failure the
+    // previous game's names are restored and false is returned.
+    bool SwitchGame(const std::string& title, const std::string& fileName);
+
+    CPlayer& m_player;
+    QWidget* m_client = nullptr;
+    QMdiArea* m_mdiArea = nullptr;
+    QLabel* m_panes[4] = {};
+    CGameBarDlg* m_bar = nullptr;
+    CMuWnd* m_pageWnd = nullptr;
+    CChildFrame* m_boardFrame = nullptr;
+    CGridView* m_view = nullptr;
+    CCellHintDlg* m_hintDlg = nullptr;
+    std::unique_ptr<CGridDoc> m_doc;
+    std::map<int, QAction*> m_actions;
+    bool m_closing = false;
 };

@@ -1,24 +1,42 @@
-// CPuzzleApp: the application object. Finds the data folder, starts the main
-// window and runs the message loop.
+// CPuzzleApp: the application object. Finds the data folder, reads the sound
+// setting, creates the main window, takes the player through the About box,
+// the choice of player and of game, begins the first game and hands over to
+// the message loop. Owns the current player for the whole run.
 #pragma once
 
-#include <QApplication>
+#include <QObject>
+#include <QStringList>
 #include <memory>
 
 class CMainFrame;
+class CPlayer;
 
-class CPuzzleApp : public QApplication {
+class CPuzzleApp : public QObject {
     Q_OBJECT
 public:
-    CPuzzleApp(int& argc, char** argv);
+    // arguments: the command line without the program's own name (Qt's own
+    // options already taken out).
+    explicit CPuzzleApp(const QStringList& arguments);
     ~CPuzzleApp() override;
 
     // The start-up sequence; false ends the program before the message loop.
     bool InitInstance();
+    // The message loop, until the main window has closed.
     int Run();
 
+    void OnAppAbout();
+    void OnHelp();
+
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    CPlayer& Player() { return *m_player; }
+
+    // The application object of the run, or null.
+    static CPuzzleApp* Instance();
 
 private:
+    void CreateMainFrame();
+
+    QStringList m_arguments;
+    std::unique_ptr<CPlayer> m_player;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };

@@ -1,0 +1,29 @@
+// CAboutDlg: the About box (template 100) with the picture "data\Deduxa.bmp",
+// the texts of "data\About.dat" and the sound "data\About.wav".
+#pragma once
+
+#include "app/qt/FixedScaleDlg.h"
+
+#include <string>
+
+class CAboutDlg : public CFixedScaleDlg {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+    // Loads the picture and the About data; a null path gets its message.
+    void SetAboutData(const std::string* picturePath, const std::string* dataPath, bool playSound);
+
+    std::string versionText;
+    std::string yearText;
+    std::string platformText;
+    bool playSound = false;
+    std::string soundFile; // relative to the data folder, set by the caller
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void UpdateTexts();
+    bool m_initialised = false;
+};

@@ -1,0 +1,41 @@
+#include "app/qt/FixedScaleDlg.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+using platform::FixedScaleX;
+using platform::FixedScaleY;
+
+CFixedScaleDlg::CFixedScaleDlg(const platform::DialogTemplate& tmpl, QWidget* parent)
+    : CTemplateDialog(tmpl, parent), m_real(Units()) {
+    ApplyFixedScale();
+}
+
+QRect CFixedScaleDlg::ScaleRect(const QRect& r, const platform::BaseUnits& units) {
+    int left = FixedScaleX(r.left(), units.x);
+    int top = FixedScaleY(r.top(), units.y);
+    int right = FixedScaleX(r.left() + r.width(), units.x);
+    int bottom = FixedScaleY(r.top() + r.height(), units.y);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+void CFixedScaleDlg::ApplyFixedScale() {
+    QRect whole = ScaleRect(QRect(QPoint(0, 0), size()), m_real);
+    setFixedSize(whole.size());
+    for (QObject* child : children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w || w->isWindow())
+            continue;
+        w->setGeometry(ScaleRect(w->geometry(), m_real));
+    }
+}
+
+void CFixedScaleDlg::CenterWindow() {
+    QRect area;
+    if (QWidget* p = parentWidget())
+        area = p->window()->frameGeometry();
+    else if (QScreen* s = QGuiApplication::primaryScreen())
+        area = s->availableGeometry();
+    if (area.isValid())
+        move(area.center() - QPoint(width() / 2, height() / 2));
+}

@@ -1,0 +1,159 @@
+// Start-up to the first window on screen, as whole-process time: from the
+// launch of the program to the X server mapping its first top-level window
+// (the About box for the game). The same is measured for an empty Qt window
+// (this program started with --empty-window) on the same display, and both
+// medians are printed. Run under Xvfb:
+//
+//   xvfb-run -a -s "-screen 0 1024x768x24" build/bench/bench_StartupLaunch_bench
+//
+// The game is started in a fresh copy of gamedata/ each time.
+#include <QApplication>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <filesystem>
+#include <poll.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// The few Xlib calls the harness needs, loaded at run time.
+union XEventBuf {
+    int type;
+    long pad[24];
+};
+constexpr long kSubstructureNotifyMask = 1L << 19;
+constexpr int kMapNotify = 19;
+
+struct Xlib {
+    void* (*OpenDisplay)(const char*);
+    unsigned long (*DefaultRootWindow)(void*);
+    int (*SelectInput)(void*, unsigned long, long);
+    int (*NextEvent)(void*, XEventBuf*);
+    int (*Pending)(void*);
+    int (*ConnectionNumber)(void*);
+    int (*Flush)(void*);
+    int (*CloseDisplay)(void*);
+
+    bool Load() {
+        void* lib = dlopen("libX11.so.6", RTLD_NOW);
+        if (!lib)
+            return false;
+        OpenDisplay = reinterpret_cast<decltype(OpenDisplay)>(dlsym(lib, "XOpenDisplay"));
+        DefaultRootWindow =
+            reinterpret_cast<decltype(DefaultRootWindow)>(dlsym(lib, "XDefaultRootWindow"));
+        SelectInput = reinterpret_cast<decltype(SelectInput)>(dlsym(lib, "XSelectInput"));
+        NextEvent = reinterpret_cast<decltype(NextEvent)>(dlsym(lib, "XNextEvent"));
+        Pending = reinterpret_cast<decltype(Pending)>(dlsym(lib, "XPending"));
+        ConnectionNumber =
+            reinterpret_cast<decltype(ConnectionNumber)>(dlsym(lib, "XConnectionNumber"));
+        Flush = reinterpret_cast<decltype(Flush)>(dlsym(lib, "XFlush"));
+        CloseDisplay = reinterpret_cast<decltype(CloseDisplay)>(dlsym(lib, "XCloseDisplay"));
+        return OpenDisplay && DefaultRootWindow && SelectInput && NextEvent && Pending &&
+               ConnectionNumber && Flush && CloseDisplay;
+    }
+};
+
+// Launches argv in folder and returns the milliseconds until a top-level
+// window is mapped (negative on a time-out).
+double TimeToFirstWindow(Xlib& x, const std::vector<std::string>& argv, const std::string& folder) {
+    void* display = x.OpenDisplay(nullptr);
+    if (!display)
+        return -1;
+    x.SelectInput(display, x.DefaultRootWindow(display), kSubstructureNotifyMask);
+    x.Flush(display);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(folder.c_str()) != 0)
+            _exit(127);
+        std::vector<char*> args;
+        for (const auto& a : argv)
+            args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        execv(args[0], args.data());
+        _exit(127);
+    }
+    double ms = -1;
+    const int fd = x.ConnectionNumber(display);
+    while (ms < 0) {
+        while (x.Pending(display)) {
+            XEventBuf ev;
+            x.NextEvent(display, &ev);
+            if (ev.type == kMapNotify) {
+                ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
+                                                               start)
+                         .count();
+                break;
+            }
+        }
+        if (ms >= 0)
+            break;
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, 10000) <= 0)
+            break;
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    x.CloseDisplay(display);
+    return ms;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? -1 : v[v.size() / 2];
+}
+
+std::filesystem::path FindUp(const std::filesystem::path& from, const std::string& name) {
+    for (auto dir = from; dir != dir.root_path(); dir = dir.parent_path())
+        if (std::filesystem::exists(dir / name))
+            return dir / name;
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--empty-window") {
+        QApplication app(argc, argv);
+        QWidget window;
+        window.resize(400, 300);
+        window.show();
+        return app.exec();
+    }
+    Xlib x;
+    if (!getenv("DISPLAY") || !x.Load()) {
+        std::fprintf(stderr, "needs an X display (run under xvfb-run) and libX11\n");
+        return 1;
+    }
+    const auto self = std::filesystem::canonical("/proc/self/exe");
+    const auto game = FindUp(self.parent_path(), "deduxa");
+    const auto data = FindUp(self.parent_path(), "gamedata");
+    if (game.empty() || data.empty()) {
+        std::fprintf(stderr, "deduxa or gamedata/ not found above %s\n", self.c_str());
+        return 1;
+    }
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    std::vector<double> empty, deduxa;
+    char temp[] = "/tmp/deduxa-launch-XXXXXX";
+    const std::string base = mkdtemp(temp);
+    for (int i = 0; i < runs; ++i) {
+        empty.push_back(TimeToFirstWindow(x, {self.string(), "--empty-window"}, base));
+        const std::string copy = base + "/run" + std::to_string(i);
+        std::filesystem::copy(data, copy, std::filesystem::copy_options::recursive);
+        deduxa.push_back(TimeToFirstWindow(x, {game.string()}, copy));
+    }
+    std::filesystem::remove_all(base);
+    const double e = Median(empty), d = Median(deduxa);
+    std::printf("runs: %d\nempty Qt window: median %.1f ms\ndeduxa About box: median %.1f ms\n"
+                "difference: %.1f ms\n",
+                runs, e, d, d - e);
+    return 0;
+}

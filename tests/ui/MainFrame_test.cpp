@@ -1,0 +1,433 @@
+// The main frame's game flow on a small puzzle in a temporary data folder.
+#include "app/GameFlow.h"
+#include "app/Texts.h"
+#include "app/qt/GameBarDlg.h"
+#include "app/qt/MainFrame.h"
+#include "app/qt/PuzzleApp.h"
+#include "app/qt/SelectGameDlg.h"
+#include "board/qt/GridView.h"
+#include "pages/qt/MuWnd.h"
+#include "platform/DataPath.h"
+#include "players/Player.h"
+#include "players/qt/KeyedListBox.h"
+#include "players/qt/SavedGamesDlg.h"
+#include "players/qt/SelectPlayerDlg.h"
+#include "puzzle/GridDoc.h"
+#include "resources/Menu.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/ShellFixtures.h"
+#include "tests/support/qt/UiHelpers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+using namespace shell_fixtures;
+
+namespace {
+
+std::vector<std::string> Folder(const std::string& path) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(path))
+        names.push_back(e.path().filename().string() + ":" + ReadBytes(e.path().string()));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class MainFrameFlow : public ::testing::Test {
+protected:
+    MainFrameFlow() : folder((WriteTinyGame(dir), dir.Path())) {
+        platform::EnsureFolder("players\\");
+        platform::EnsureFolder("games\\");
+        player.MakeFileName("Joan", dir.Path() + "players/");
+        player.Save(dir.Path() + "players/");
+        frame = std::make_unique<CMainFrame>(player);
+        frame->CreateGameWindows();
+        frame->gameTitle = "Tiny Farm";
+        frame->gameFileName = "tiny";
+        EXPECT_TRUE(frame->StartGame("tiny"));
+        frame->BeginGameRecord(true);
+        frame->SetFrameTitle("Tiny Farm");
+        frame->OnSaveGame();
+        frame->RefreshPanes();
+        frame->show();
+    }
+    ~MainFrameFlow() override {
+        boxes.Answer(platform::IDYES);
+        frame->close();
+    }
+    std::string Page() const { return frame->PageWindow()->CurrentFile(); }
+
+    TempDir dir;
+    ScopedDataFolder folder;
+    MessageRecorder boxes;
+    SoundRecorder sounds{true};
+    HelpRecorder help;
+    ModalDriver driver;
+    CPlayer player;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+} // namespace
+
+TEST_F(MainFrameFlow, ShowSolutionAnsweredNoChangesNothingYesEndsTheGame) {
+    sounds.clear();
+    boxes.Answer(platform::IDNO);
+    frame->OnShowSolution();
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, texts::kNothingMarkedShow);
+    EXPECT_EQ(boxes.last().caption, "Confirmation");
+    EXPECT_EQ(sounds.names(), std::vector<std::string>{"data\\incshow.wav"});
+    EXPECT_FALSE(frame->SolutionShown());
+    EXPECT_TRUE(frame->Action(resources::ID_SAVE_GAME)->isEnabled());
+    EXPECT_FALSE(player.current->finished);
+
+    frame->Document()->ToggleCell(1, 0);
+    frame->Document()->ToggleCell(1, 0);
+    boxes.Answer(platform::IDYES);
+    frame->OnShowSolution();
+    EXPECT_EQ(boxes.last().text, texts::kIncorrectShow);
+    EXPECT_TRUE(frame->SolutionShown());
+    EXPECT_TRUE(player.current->finished);
+    EXPECT_EQ(driver.seen(), 0); // no end-of-game dialog for a game given up
+    EXPECT_EQ(sounds.names().back(), "data\\wrong.wav");
+    EXPECT_FALSE(frame->rewardAvailable);
+    EXPECT_FALSE(frame->Action(resources::ID_SAVE_GAME)->isEnabled());
+    EXPECT_FALSE(frame->Bar()->SolutionButton()->isEnabled());
+    EXPECT_TRUE(QString::fromStdString(Page()).endsWith("tiny-00.htf"));
+    // Hints now open the answer pages; a check does nothing.
+    QTest::mouseClick(frame->Bar()->HintButtons()[0], Qt::LeftButton);
+    EXPECT_TRUE(QString::fromStdString(Page()).endsWith("tiny-01.htf"));
+    boxes.clear();
+    frame->OnCheckAnswer();
+    EXPECT_EQ(boxes.count(), 0u);
+    // The next save removes the finished game's saved game.
+    frame->OnSaveGame();
+    EXPECT_FALSE(player.IsUnfinishedSaved("Tiny Farm"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("games/Farm0.gme")));
+}
+
+TEST_F(MainFrameFlow, AWrongCheckCountsAndTheSolvingOneDoesNot) {
+    frame->Document()->ToggleCell(1, 0);
+    frame->Document()->ToggleCell(1, 0);
+    frame->OnCheckAnswer();
+    EXPECT_EQ(frame->Pane(2)->text(), "Checks: 1");
+    EXPECT_EQ(boxes.last().caption, "Quick Check");
+    frame->Document()->ToggleCell(1, 0); // back to empty
+    frame->Document()->ToggleCell(0, 0);
+    frame->Document()->ToggleCell(0, 0);
+    frame->Document()->ToggleCell(1, 1);
+    frame->Document()->ToggleCell(1, 1);
+    int result = 0;
+    driver.Then([&](QDialog* d) {
+        QTest::mouseClick(static_cast<platform::CTemplateDialog*>(d)->Button(1067), Qt::LeftButton);
+        result = 7;
+    });
+    boxes.clear();
+    boxes.Answer(platform::IDNO); // "Quit" answered No: the game stays
+    frame->OnCheckAnswer();
+    EXPECT_EQ(result, 7);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{texts::kQuitThisGame});
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame->rewardAvailable);
+    EXPECT_EQ(frame->Pane(2)->text(), "Checks: 1");
+    EXPECT_EQ(player.current->answerChecks, 1);
+}
+
+TEST_F(MainFrameFlow, NewGameThenCancelStoresNothing) {
+    frame->Document()->ToggleCell(0, 0);
+    const auto players = Folder(dir.File("players"));
+    const auto games = Folder(dir.File("games"));
+    driver.Then([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    frame->OnNewGame();
+    EXPECT_EQ(driver.seen(), 1);
+    EXPECT_EQ(Folder(dir.File("players")), players);
+    EXPECT_EQ(Folder(dir.File("games")), games);
+    EXPECT_EQ(frame->gameTitle, "Tiny Farm");
+    EXPECT_EQ(frame->Pane(3)->text(), "Played: 1");
+    EXPECT_EQ(boxes.count(), 0u);
+}
+
+TEST_F(MainFrameFlow, NewPlayerThenCancelKeepsPlayerAndGame) {
+    frame->Document()->ToggleCell(0, 0);
+    std::string listed;
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CSelectPlayerDlg*>(d);
+        EXPECT_EQ(dlg->ItemText(2), "Cancel");
+        QTest::mouseClick(dlg->Button(2), Qt::LeftButton);
+    });
+    frame->OnNewPlayer();
+    EXPECT_EQ(driver.seen(), 1); // no game selection after Cancel
+    EXPECT_EQ(player.name, "Joan");
+    EXPECT_EQ(frame->gameTitle, "Tiny Farm");
+    EXPECT_EQ(player.current->title, "Tiny Farm");
+    // The game in progress and the player file were stored first.
+    EXPECT_NE(ReadBytes(dir.File("players/Joan0.ply")).find("Start Saved Games\r\nTiny Farm\r\n"),
+              std::string::npos);
+    EXPECT_NE(ReadBytes(dir.File("games/Farm0.gme")).find("0\r\n0\r\n1\r\n"), std::string::npos);
+}
+
+TEST_F(MainFrameFlow, ResizeKeepsTheBarOnePixelNarrowerThanTheClientArea) {
+    for (QSize size : {QSize(900, 700), QSize(640, 480), QSize(1000, 500)}) {
+        frame->resize(size);
+        Pump(20);
+        EXPECT_EQ(frame->Bar()->geometry(),
+                  QRect(1, 1, frame->ClientArea()->width() - 1, frame->Bar()->BarHeight()));
+    }
+    // The windows of the game stand below the bar.
+    EXPECT_EQ(frame->PageWindow()->y(), frame->Bar()->BarHeight());
+    EXPECT_EQ(frame->PageWindow()->ClientArea()->width(), 305);
+}
+
+TEST_F(MainFrameFlow, AGameThatFailsToStartLeavesNoTrace) {
+    WriteBytes(dir.File("data/games.dat"),
+               fixtures::Lines({"Tiny Farm", "tiny", "", "Broken Game", "broken"}));
+    const auto games = Folder(dir.File("games"));
+    driver.Then([](QDialog* d) {
+        auto* dlg = static_cast<CSelectGameDlg*>(d);
+        dlg->ListBox(1001)->setCurrentRow(1);
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+    boxes.clear();
+    frame->OnNewGame();
+    ASSERT_GE(boxes.count(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].caption, "File Error");
+    for (const auto& box : boxes.boxes())
+        EXPECT_NE(box.caption, "Let's begin...");
+    EXPECT_EQ(frame->gameTitle, "Tiny Farm");
+    EXPECT_EQ(frame->gameFileName, "tiny");
+    EXPECT_EQ(frame->windowTitle(), "Tiny Farm");
+    for (const auto& record : player.stats)
+        EXPECT_NE(record->title, "Broken Game");
+    EXPECT_FALSE(player.IsUnfinishedSaved("Broken Game"));
+    EXPECT_EQ(Folder(dir.File("games")), games);
+    // The game goes on: a save still writes the tiny game under its title.
+    frame->OnSaveGame();
+    EXPECT_TRUE(player.IsUnfinishedSaved("Tiny Farm"));
+    EXPECT_TRUE(QString::fromStdString(Page()).endsWith("tiny_00.htf"));
+}
+
+TEST_F(MainFrameFlow, LoadSavedGameResumesMarksWithoutMessagesOrPlays) {
+    frame->Document()->ToggleCell(1, 0);
+    frame->Document()->ToggleCell(1, 0);
+    frame->Document()->ToggleCell(0, 1);
+    frame->OnSaveGame();
+    frame->SetFrameTitle("something else");
+    driver.Then([](QDialog* d) {
+        auto* dlg = static_cast<CSavedGamesDlg*>(d);
+        dlg->List()->setCurrentRow(0);
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+    boxes.clear();
+    frame->OnLoadSavedGame();
+    EXPECT_EQ(boxes.count(), 0u);
+    EXPECT_EQ(frame->windowTitle(), "Tiny Farm");
+    EXPECT_EQ(frame->Pane(3)->text(), "Played: 1");
+    EXPECT_EQ(frame->Document()->GetMarkedTrueList(), std::vector<std::string>{"1,0"});
+    EXPECT_EQ(frame->Document()->FindCell(0, 1)->state, 1);
+}
+
+TEST_F(MainFrameFlow, HintsCountOnceAndScoringTellsTheCost) {
+    frame->ShowHint(2);
+    frame->ShowHint(0);
+    frame->ShowHint(2);
+    EXPECT_EQ(frame->Pane(1)->text(), "Hints: 1");
+    EXPECT_TRUE(QString::fromStdString(Page()).endsWith("tiny_02.htf"));
+    frame->ShowHint(0);
+    EXPECT_TRUE(QString::fromStdString(Page()).endsWith("tiny_00.htf"));
+    EXPECT_EQ(frame->Document()->GetHighlightedHint(), 0);
+    boxes.clear();
+    frame->Action(resources::ID_SCORING)->trigger();
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().caption, "Scoring...");
+    int points = 0, average = 0;
+    player.GetGameData(points, average);
+    EXPECT_EQ(boxes.last().text, gameflow::ScoringText(points, average));
+    frame->Action(resources::ID_QUICK_INSTRUCTIONS)->trigger();
+    ASSERT_FALSE(help.calls().empty());
+    EXPECT_EQ(help.calls().back().topic, 1001);
+    // Find Hints turns hint mode on; a command turns it off again.
+    frame->Action(resources::ID_FIND_HINTS)->trigger();
+    EXPECT_TRUE(frame->View()->hintMode);
+    boxes.Answer(platform::IDNO);
+    frame->close();
+    EXPECT_FALSE(frame->View()->hintMode);
+    EXPECT_TRUE(frame->isVisible());
+}
+
+TEST(StartUp, AnArgumentIsRefusedBeforeAnything) {
+    MessageRecorder boxes;
+    ModalDriver driver;
+    CPuzzleApp app({"saved.gme"});
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{texts::kArgumentRefused});
+    EXPECT_EQ(driver.seen(), 0);
+    EXPECT_EQ(app.MainFrame(), nullptr);
+}
+
+TEST(StartUp, CancellingTheGameSelectionAsksAndSavesNothing) {
+    TempDir dir;
+    WriteTinyGame(dir);
+    InFolder here(dir.Path());
+    MessageRecorder boxes;
+    ModalDriver driver;
+    driver.Then([](QDialog* about) { QTest::keyClick(about, Qt::Key_Return); });
+    driver.Then([](QDialog* d) {
+        auto* dlg = static_cast<CSelectPlayerDlg*>(d);
+        QTest::keyClicks(dlg->Edit(1029), "Al");
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CSelectGameDlg*>(d);
+        boxes.Answer(platform::IDNO);
+        QTest::mouseClick(dlg->Button(1037), Qt::LeftButton);
+        EXPECT_TRUE(dlg->isVisible());
+        boxes.Answer(platform::IDYES);
+        QTest::keyClick(dlg, Qt::Key_Escape);
+    });
+    boxes.Answer(platform::IDYES);
+    CPuzzleApp app({});
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(boxes.texts(),
+              (std::vector<std::string>{"Add new player?", texts::kQuit, texts::kQuit}));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.File("games")));
+}
+
+TEST(SelectGame, ListOverwriteConfirmationAndTheCheckBox) {
+    TempDir dir;
+    ScopedDataFolder folder(dir.Path());
+    std::filesystem::create_directories(dir.File("data"));
+    WriteBytes(dir.File("data/games.dat"), "Alpha\r\nalpha1\r\n\r\nBeta\r\nbeta1\r\n");
+    fixtures::BitmapSpec spec;
+    WriteBytes(dir.File("data/Head.bmp"), fixtures::BitmapFile(spec));
+    MessageRecorder boxes;
+    ModalDriver driver;
+    CPlayer player;
+    player.savedGames.push_back(std::make_unique<CSavedGame>("Beta", "0.gme", "beta1"));
+    player.savedGames.push_back(std::make_unique<CSavedGame>("Alpha", "1.gme", "alpha1"));
+    player.savedGames.back()->finished = true;
+    CSelectGameDlg dlg(&player);
+    dlg.unfinishedSavedGameExists = player.AnyUnfinishedSaved();
+    driver.Then([&](QDialog*) {
+        QListWidget* list = dlg.ListBox(1001);
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(0)->text(), "Alpha");
+        EXPECT_EQ(list->item(1)->text(), "Beta");
+        EXPECT_FALSE(dlg.Button(1)->isEnabled());
+        EXPECT_TRUE(dlg.Button(1038)->isEnabled());
+        EXPECT_FALSE(dlg.CheckBox(1065)->isChecked()); // unticked outside start-up
+        EXPECT_EQ(dlg.ItemText(1037), "Cancel");
+        list->setCurrentRow(1);
+        EXPECT_TRUE(dlg.Button(1)->isEnabled());
+        boxes.Answer(platform::IDCANCEL);
+        QTest::mouseClick(dlg.Button(1), Qt::LeftButton);
+        EXPECT_TRUE(dlg.isVisible());
+        list->setCurrentRow(0); // its saved game is finished: no question
+        dlg.CheckBox(1065)->setChecked(true);
+        QTest::mouseClick(dlg.Button(1), Qt::LeftButton);
+    });
+    EXPECT_EQ(dlg.exec(), 1);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{texts::kOverwriteSaved});
+    EXPECT_EQ(boxes.last().caption, "Confirmation");
+    EXPECT_EQ(dlg.chosenTitle, "Alpha");
+    EXPECT_EQ(dlg.chosenFileName, "alpha1");
+    EXPECT_TRUE(dlg.showQuickInstructions);
+
+    // Outside start-up Cancel closes at once.
+    CSelectGameDlg again(&player);
+    driver.Then([&](QDialog*) { QTest::mouseClick(again.Button(1037), Qt::LeftButton); });
+    EXPECT_EQ(again.exec(), 1037);
+    EXPECT_EQ(boxes.count(), 1u);
+}
+
+TEST_F(MainFrameFlow, SettingsOkStoresSoundAndColoursCancelChangesNothing) {
+    // Sound.dat starts "TRUE" with the default colours (the fixture's file).
+    const std::string before = ReadBytes(dir.File("data/Sound.dat"));
+    platform::SetSoundOn(true);
+    driver.Then([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    frame->Action(resources::ID_SETTINGS)->trigger();
+    EXPECT_EQ(ReadBytes(dir.File("data/Sound.dat")), before);
+    EXPECT_TRUE(platform::SoundOn());
+
+    driver.Then([](QDialog* d) {
+        auto* dlg = static_cast<platform::CTemplateDialog*>(d);
+        dlg->CheckBox(1041)->setChecked(false);
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+    frame->Action(resources::ID_SETTINGS)->trigger();
+    EXPECT_FALSE(platform::SoundOn());
+    EXPECT_EQ(ReadBytes(dir.File("data/Sound.dat")).substr(0, 7), "FALSE\r\n");
+
+    // Without a settings file the choice holds for this run only.
+    std::filesystem::remove(dir.File("data/Sound.dat"));
+    driver.Then([](QDialog* d) {
+        auto* dlg = static_cast<platform::CTemplateDialog*>(d);
+        dlg->CheckBox(1041)->setChecked(true);
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+    frame->Action(resources::ID_SETTINGS)->trigger();
+    EXPECT_TRUE(platform::SoundOn());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("data/Sound.dat")));
+}
+
+TEST_F(MainFrameFlow, StatisticsViewsStoreTheGameAndThePlayerFirst) {
+    frame->Document()->ToggleCell(0, 0);
+    std::vector<std::string> listed;
+    driver.Then([&](QDialog* d) {
+        auto* list = d->findChild<QListWidget*>();
+        for (int i = 0; i < list->count(); ++i)
+            listed.push_back(list->item(i)->text().toStdString());
+        d->reject();
+    });
+    frame->Action(resources::ID_STATS_CURRENT_PLAYER)->trigger();
+    EXPECT_EQ(listed, std::vector<std::string>{"Tiny Farm"});
+    const std::string file = ReadBytes(dir.File("players/Joan0.ply"));
+    EXPECT_NE(file.find("Start Saved Games\r\nTiny Farm\r\nFarm0.gme\r\ntiny\r\n"),
+              std::string::npos);
+    EXPECT_NE(file.find("Last played this game on"), std::string::npos);
+    EXPECT_NE(ReadBytes(dir.File("games/Farm0.gme")).find("0\r\n0\r\n1\r\n"), std::string::npos);
+
+    // Any player: the select-player dialog in view-only mode.
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CSelectPlayerDlg*>(d);
+        EXPECT_EQ(dlg->ItemText(1), "Done");
+        EXPECT_FALSE(dlg->Button(1)->isEnabled()); // nobody chosen yet
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    frame->Action(resources::ID_STATS_ANY_PLAYER)->trigger();
+    EXPECT_EQ(driver.seen(), 2);
+    EXPECT_EQ(player.name, "Joan");
+}
+
+TEST_F(MainFrameFlow, NewGameFromTheEndOfGameDialog) {
+    frame->Document()->ToggleCell(0, 0);
+    frame->Document()->ToggleCell(0, 0);
+    frame->Document()->ToggleCell(1, 1);
+    frame->Document()->ToggleCell(1, 1);
+    driver.Then([](QDialog* d) {
+        QTest::mouseClick(static_cast<platform::CTemplateDialog*>(d)->Button(1), Qt::LeftButton);
+    });
+    driver.Then([](QDialog* d) {
+        auto* dlg = static_cast<CSelectGameDlg*>(d);
+        dlg->ListBox(1001)->setCurrentRow(0);
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+    frame->OnCheckAnswer();
+    EXPECT_EQ(driver.seen(), 2);
+    // The same game begun anew: counters from zero, a fresh board.
+    EXPECT_FALSE(frame->SolutionShown());
+    EXPECT_FALSE(frame->rewardAvailable);
+    EXPECT_TRUE(frame->Document()->GetMarkedTrueList().empty());
+    EXPECT_EQ(frame->Pane(3)->text(), "Played: 2");
+    EXPECT_EQ(frame->Pane(2)->text(), "Checks: 0");
+    EXPECT_FALSE(player.current->finished);
+    EXPECT_TRUE(player.IsUnfinishedSaved("Tiny Farm"));
+    EXPECT_EQ(boxes.last().caption, "Let's begin...");
+}

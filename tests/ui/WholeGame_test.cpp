@@ -1,0 +1,207 @@
+// The whole game, offscreen, in a temporary data folder holding one small
+// puzzle: start-up through the About box, a new player and the game
+// selection; marks, a check, hints, the solve and the close; then the player
+// file byte for byte.
+#include "app/GameFlow.h"
+#include "app/Texts.h"
+#include "app/qt/CongratsDlg.h"
+#include "app/qt/GameBarDlg.h"
+#include "app/qt/MainFrame.h"
+#include "app/qt/PuzzleApp.h"
+#include "app/qt/RewardLink.h"
+#include "app/qt/SelectGameDlg.h"
+#include "board/qt/ChildFrame.h"
+#include "board/qt/GridView.h"
+#include "pages/qt/MuWnd.h"
+#include "platform/Clock.h"
+#include "platform/DataPath.h"
+#include "players/Player.h"
+#include "players/qt/SelectPlayerDlg.h"
+#include "puzzle/GridDoc.h"
+#include "puzzle/Scoring.h"
+#include "resources/Menu.h"
+#include "tests/support/PuzzleFixtures.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/ShellFixtures.h"
+#include "tests/support/qt/UiHelpers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace testing_support;
+using namespace shell_fixtures;
+
+namespace {
+
+QPoint CellPoint(int column, int row) {
+    return QPoint(kOffset + column * kCell + 5, kOffset + row * kCell + 5);
+}
+
+void SaveShot(QWidget* w, const char* name) {
+    if (const char* dir = std::getenv("DEDUXA_SHOTS"))
+        w->window()->grab().save(QString("%1/%2.png").arg(dir, name));
+}
+
+} // namespace
+
+TEST(WholeGame, StartPlaySolveAndClose) {
+    TempDir dir;
+    WriteTinyGame(dir);
+    InFolder here(dir.Path());
+    MessageRecorder boxes;
+    SoundRecorder sounds(false);
+    HelpRecorder help;
+    PinnedClock clock(kPinned);
+    ModalDriver driver;
+    int rewardRuns = 0;
+    auto oldRunner =
+        shell::SetRewardRunner([&](int, const std::string&, QWidget*) { ++rewardRuns; });
+
+    std::string aboutVersion;
+    driver.Then([&](QDialog* about) {
+        aboutVersion = about->findChildren<QLabel*>().size() > 0 ? "shown" : "";
+        SaveShot(about, "about");
+        QTest::keyClick(about, Qt::Key_Return);
+    });
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CSelectPlayerDlg*>(d);
+        EXPECT_EQ(dlg->ItemText(2), "Quit Game");
+        QTest::keyClicks(dlg->Edit(1029), "John Smith");
+        SaveShot(d, "select_player");
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+    driver.Then([&](QDialog* d) {
+        auto* dlg = static_cast<CSelectGameDlg*>(d);
+        EXPECT_EQ(dlg->ItemText(1037), "Quit Game");
+        EXPECT_TRUE(dlg->CheckBox(1065)->isChecked());
+        EXPECT_FALSE(dlg->Button(1038)->isEnabled());
+        dlg->ListBox(1001)->setCurrentRow(0);
+        SaveShot(d, "select_game");
+        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
+    });
+
+    CPuzzleApp app({});
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.MainFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(driver.seen(), 3);
+    EXPECT_EQ(aboutVersion, "shown");
+
+    // Start-up: the new player, the game, "Let's begin...".
+    int points = 0, average = 0;
+    scoring::GameData(2, 2, points, average);
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"Add new player?",
+                                                       gameflow::ScoringText(points, average)}));
+    EXPECT_EQ(boxes.last().caption, "Let's begin...");
+    EXPECT_EQ(app.Player().fileName, "John0.ply");
+    EXPECT_EQ(ReadBytes(dir.File("players/data")), "John Smith\r\nJohn0.ply\r\n");
+    ASSERT_EQ(help.calls().size(), 1u);
+    EXPECT_EQ(help.calls()[0].topic, 1001);
+    EXPECT_EQ(frame->windowTitle(), "Tiny Farm");
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->Pane(3)->text(), "Played: 1");
+    EXPECT_EQ(frame->Pane(2)->text(), "Checks: 0");
+    EXPECT_EQ(frame->Pane(1)->text(), "Hints: 0");
+    EXPECT_TRUE(std::filesystem::exists(dir.File("games/Farm0.gme")));
+    ASSERT_EQ(frame->Bar()->HintButtons().size(), 2u);
+    EXPECT_FALSE(frame->Action(resources::ID_PLAY_REWARD_GAME)->isEnabled());
+
+    // A check with nothing marked.
+    boxes.clear();
+    SoundRecorder heard(true);
+    QTest::mouseClick(frame->Bar()->CheckButton(), Qt::LeftButton);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, "No item is marked true.");
+    EXPECT_EQ(boxes.last().caption, "Quick Check");
+    EXPECT_EQ(heard.names(), std::vector<std::string>{"data\\clue.wav"});
+    EXPECT_EQ(frame->Pane(2)->text(), "Checks: 1");
+
+    // Hint 2 twice counts once.
+    QTest::mouseClick(frame->Bar()->HintButtons()[1], Qt::LeftButton);
+    QTest::mouseClick(frame->Bar()->Button(CGameBarDlg::kClearButton), Qt::LeftButton);
+    QTest::mouseClick(frame->Bar()->HintButtons()[1], Qt::LeftButton);
+    EXPECT_EQ(frame->Pane(1)->text(), "Hints: 1");
+    EXPECT_TRUE(QString::fromStdString(frame->PageWindow()->CurrentFile()).endsWith("tiny_02.htf"));
+    EXPECT_FALSE(frame->Bar()->HintButtons()[1]->isEnabled());
+    EXPECT_TRUE(frame->Bar()->HintButtons()[0]->isEnabled());
+    EXPECT_EQ(frame->Document()->GetHighlightedHint(), 2);
+    SaveShot(frame, "after_hint");
+
+    // Marks by clicks on the board: the diagonal marked true.
+    QWidget* board = frame->View()->viewport();
+    for (int i = 0; i < 2; ++i) {
+        QTest::mouseClick(board, Qt::LeftButton, {}, CellPoint(0, 0));
+        QTest::qWait(300); // two separate clicks, not a double click
+    }
+    QTest::mouseClick(board, Qt::LeftButton, {}, CellPoint(1, 1));
+    QTest::qWait(300);
+    QTest::mouseClick(board, Qt::LeftButton, {}, CellPoint(1, 1));
+    EXPECT_EQ(frame->Document()->GetMarkedTrueList(), (std::vector<std::string>{"0,0", "1,1"}));
+    SaveShot(frame, "mid_game");
+    if (std::getenv("DEDUXA_DEBUG")) {
+        auto dump = [](const char* n, QWidget* w) {
+            fprintf(stderr, "%s vis=%d hidden=%d min=%d geo=%d,%d %dx%d parent=%s\n", n,
+                    w->isVisible(), w->isHidden(), w->isMinimized(), w->geometry().x(),
+                    w->geometry().y(), w->width(), w->height(),
+                    w->parentWidget() ? w->parentWidget()->metaObject()->className() : "-");
+        };
+        dump("page", static_cast<QWidget*>(frame->PageWindow()));
+        dump("board", static_cast<QWidget*>(frame->BoardFrame()));
+        dump("mdi", static_cast<QWidget*>(frame->MdiArea()));
+        dump("client", frame->ClientArea());
+        dump("bar", static_cast<QWidget*>(frame->Bar()));
+    }
+
+    // The solve by Check Answer.
+    boxes.clear();
+    std::string scoreText;
+    int expectedScore = scoring::EndScore(1, 1, 2, 2, 2);
+    driver.Then([&](QDialog* d) {
+        auto* congrats = static_cast<CCongratsDlg*>(d);
+        scoreText = congrats->ItemText(1040).toStdString();
+        SaveShot(d, "congrats");
+        QTest::mouseClick(congrats->Button(2), Qt::LeftButton);
+    });
+    QTest::mouseClick(frame->Bar()->CheckButton(), Qt::LeftButton);
+    EXPECT_EQ(boxes.count(), 0u);
+    EXPECT_EQ(scoreText, gameflow::ScoreText(expectedScore));
+    EXPECT_EQ(frame->Pane(2)->text(), "Checks: 1");
+    EXPECT_TRUE(frame->SolutionShown());
+    EXPECT_TRUE(frame->rewardAvailable);
+    EXPECT_TRUE(frame->Action(resources::ID_PLAY_REWARD_GAME)->isEnabled());
+    EXPECT_FALSE(frame->Action(resources::ID_CHECK_ANSWER)->isEnabled());
+    EXPECT_FALSE(frame->Bar()->CheckButton()->isEnabled());
+    EXPECT_TRUE(frame->Bar()->HintButtons()[1]->isEnabled());
+    EXPECT_TRUE(QString::fromStdString(frame->PageWindow()->CurrentFile()).endsWith("tiny-00.htf"));
+    EXPECT_EQ(heard.names().back(), "data\\correct.wav");
+    SaveShot(frame, "after_solution");
+
+    // The reward game once from the menu disables it again.
+    frame->Action(resources::ID_PLAY_REWARD_GAME)->trigger();
+    EXPECT_EQ(rewardRuns, 1);
+    EXPECT_FALSE(frame->Action(resources::ID_PLAY_REWARD_GAME)->isEnabled());
+
+    // Close with Yes.
+    boxes.Answer(platform::IDYES);
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(boxes.last().text, "Are you sure you want to quit this game?");
+    const std::string finished = platform::FormatDateText(platform::kFinishedFormat, kPinned);
+    const std::string expected = fixtures::Lines(
+        {"John Smith", "No Saved Games", "Start Game Stats", "Tiny Farm", finished, "", "TRUE",
+         "1",           // played
+         "2", "2", "2", // correct, marked, total true
+         "1", "2", "1", // hints taken, hints, checks
+         std::to_string(expectedScore), "FALSE", "TRUE", "End Game Stats"});
+    EXPECT_EQ(ReadBytes(dir.File("players/John0.ply")), expected);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("games/Farm0.gme")));
+    shell::SetRewardRunner(oldRunner);
+}
