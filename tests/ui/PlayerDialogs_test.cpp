@@ -92,7 +92,7 @@ TEST_F(PlayerDialogs, ClickingOkAfterTypingAsksToAddUnlessTheNameIsListed) {
     CSelectPlayerDlg dlg(current, false, false);
     driver.Then([&](QDialog*) {
         QApplication::setActiveWindow(&dlg);
-        QTest::qWaitForWindowActive(&dlg);
+        (void)QTest::qWaitForWindowActive(&dlg);
         dlg.Edit(1029)->setFocus();
         QTest::keyClicks(dlg.Edit(1029), "Jo");
         EXPECT_EQ(Selected(dlg.List()), "Joan");
@@ -316,7 +316,7 @@ TEST_F(PlayerDialogs, SavedGamesListHidesFinishedGames) {
     }
     EXPECT_FALSE(dlg.Button(1)->isEnabled());
     driver.Then([&](QDialog*) {
-        QTest::qWaitForWindowExposed(&dlg);
+        (void)QTest::qWaitForWindowExposed(&dlg);
         QRect r = dlg.List()->visualItemRect(dlg.List()->item(1));
         QTest::mouseClick(dlg.List()->viewport(), Qt::LeftButton, {}, r.center());
         EXPECT_FALSE(r.isEmpty());
