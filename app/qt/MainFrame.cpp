@@ -351,15 +351,8 @@ void CMainFrame::FitGameWindows() {
 }
 
 void CMainFrame::RefreshBoardScroll() {
-    // Scroll ranges worked out for a smaller, earlier size of the board
-    // would keep scroll bars that take the room the picture needs: drop
-    // them, then let the view work its ranges out for the size it has now.
+    // Let the view work its scroll ranges out for the size it has now.
     LayOutNow(m_boardFrame);
-    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_view->OnInitialUpdate();
-    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_view->OnInitialUpdate();
 }
 

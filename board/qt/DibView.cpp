@@ -24,7 +24,13 @@ QPoint CDibView::ScrollPosition() const {
 
 void CDibView::UpdateScrollSizes() {
     PictureSize size = m_document ? m_document->GetPictureSize() : PictureSize{};
-    const QSize view = viewport()->size();
+    // Work the ranges out for the room the picture would have without scroll
+    // bars when it fits there; otherwise bars kept from an earlier, smaller
+    // size would take the room the picture needs and stay for good.
+    QSize view = viewport()->size();
+    const QSize room = maximumViewportSize();
+    if (size.width <= room.width() && size.height <= room.height())
+        view = room;
     horizontalScrollBar()->setRange(0, std::max(0, size.width - view.width()));
     verticalScrollBar()->setRange(0, std::max(0, size.height - view.height()));
     horizontalScrollBar()->setPageStep(std::max(1, view.width()));

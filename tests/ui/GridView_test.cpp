@@ -360,6 +360,23 @@ TEST_F(BoardFixture, ScrollPositionCountsInTheClick) {
     EXPECT_TRUE(Filled(CellX(1) + 1 - 60, CellY(0) + 1 - 20, 14, 14, kRed));
 }
 
+TEST_F(BoardFixture, ScrollBarsGoWhenTheBoardGrowsToFitThePicture) {
+    view->resize(140, 90);
+    view->OnInitialUpdate();
+    Pump();
+    ASSERT_GT(view->verticalScrollBar()->maximum(), 0);
+    // Just big enough for the whole picture once the bars are gone: the
+    // ranges must be worked out for that room, not for the room the old
+    // bars leave.
+    const QSize frame = view->size() - view->maximumViewportSize();
+    view->resize(QSize(240, 140) + frame);
+    view->OnInitialUpdate();
+    Pump();
+    EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(view->verticalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(view->verticalScrollBar()->isVisible());
+}
+
 TEST_F(BoardFixture, BoardWithoutUsableCellSizeHitsNothing) {
     doc.SetCellSize(0);
     view->OnInitialUpdate();
