@@ -171,9 +171,9 @@ TEST_F(GridDocFile, SaveWithoutAnswerWritesNoAnswerBlock) {
 }
 
 TEST_F(GridDocFile, PuzzleWithoutAnswerKeepsItsFirstHintThroughSaveAndOpen) {
-    std::string path = Write("n.bgd", fixtures::Lines({"p.bmp", "15", "Start Grid", "0", "0",
-                                                       "End Grid", "Start Hint", "0,0", "End Hint",
-                                                       "Start Hint", "1,1", "End Hint"}));
+    std::string path = Write(
+        "n.bgd", fixtures::Lines({"p.bmp", "15", "Start Grid", "0", "0", "End Grid", "Start Hint",
+                                  "0,0", "End Hint", "Start Hint", "1,1", "End Hint"}));
     ASSERT_TRUE(doc.OnOpenDocument(path));
     ASSERT_EQ(doc.GetHintCount(), 2);
     EXPECT_EQ(doc.GetHints()[0], (CGridDoc::KeyList{"0,0"}));
