@@ -1,27 +1,17 @@
 // The game list reader over damaged "games.dat" files: any bytes must give a
 // usable list (every entry with a non-empty title), never a crash or a hang.
 #include "app/GameList.h"
+#include "fuzz/FuzzFile.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = [] {
-        char name[] = "/tmp/fuzz_game_list_XXXXXX";
-        int fd = mkstemp(name);
-        if (fd >= 0)
-            close(fd);
-        return std::string(name);
-    }();
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return 0;
-    std::fwrite(data, 1, size, f);
-    std::fclose(f);
+    static const std::string path = fuzz_support::ScratchPath("game_list");
+    fuzz_support::WriteScratch(path, data, size);
     auto list = ReadGameListFile(path);
+    std::remove(path.c_str());
     size_t bytes = 0;
     for (const auto& entry : list) {
         if (entry.title.empty())
