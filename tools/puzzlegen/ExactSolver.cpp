@@ -1,23 +1,8 @@
 #include "tools/puzzlegen/ExactSolver.h"
 
-#include <bit>
+#include "tools/puzzlegen/Bits.h"
 
 namespace puzzlegen {
-
-namespace {
-uint8_t Bit(int i) {
-    return static_cast<uint8_t>(1u << i);
-}
-int Low(uint8_t m) {
-    return std::countr_zero(static_cast<unsigned>(m));
-}
-int High(uint8_t m) {
-    return 31 - std::countl_zero(static_cast<unsigned>(m));
-}
-bool Single(uint8_t m) {
-    return m != 0 && (m & (m - 1)) == 0;
-}
-} // namespace
 
 CExactSolver::CExactSolver(const Shape& shape, const std::vector<Clue>& clues)
     : m_shape(shape), m_clues(clues) {}

@@ -1,20 +1,8 @@
 #include "tools/puzzlegen/HumanSolver.h"
 
-#include <bit>
+#include "tools/puzzlegen/Bits.h"
 
 namespace puzzlegen {
-
-namespace {
-uint8_t Bit(int i) {
-    return static_cast<uint8_t>(1u << i);
-}
-int Low(uint8_t m) {
-    return std::countr_zero(static_cast<unsigned>(m));
-}
-int High(uint8_t m) {
-    return 31 - std::countl_zero(static_cast<unsigned>(m));
-}
-} // namespace
 
 CGrid::CGrid(const Shape& shape) : m_shape(shape) {}
 

@@ -1,0 +1,25 @@
+// Small helpers for the solvers' item sets: a set of up to eight items is a
+// byte with one bit per item.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+namespace puzzlegen {
+
+inline uint8_t Bit(int i) {
+    return static_cast<uint8_t>(1u << i);
+}
+// The lowest and highest item in a non-empty set.
+inline int Low(uint8_t m) {
+    return std::countr_zero(static_cast<unsigned>(m));
+}
+inline int High(uint8_t m) {
+    return 31 - std::countl_zero(static_cast<unsigned>(m));
+}
+// Exactly one item.
+inline bool Single(uint8_t m) {
+    return m != 0 && (m & (m - 1)) == 0;
+}
+
+} // namespace puzzlegen
