@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything (installing missing Debian packages first) and runs every
-# test: the core and UI tests, the fuzz corpus replays, then the core tests
-# and fuzz replays again under AddressSanitizer and UBSan.
+# test: the core and UI tests and the fuzz corpus replays, then all of them
+# again in a debug build under AddressSanitizer and UBSan.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
@@ -12,6 +12,6 @@ cmake --build "$root/build" -j "$jobs"
 (cd "$root/build" && ctest --output-on-failure -j "$jobs")
 
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DDEDUXA_SANITIZE=ON -DDEDUXA_UI=OFF -DDEDUXA_BENCH=OFF > /dev/null
+    -DDEDUXA_SANITIZE=ON -DDEDUXA_BENCH=OFF > /dev/null
 cmake --build "$root/build-asan" -j "$jobs"
 (cd "$root/build-asan" && ctest --output-on-failure -j "$jobs")
