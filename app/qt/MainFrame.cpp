@@ -457,15 +457,22 @@ void CMainFrame::SetHintMode(bool on) {
     }
 }
 
-void CMainFrame::OnCheckAnswer() {
+bool CMainFrame::BeginAnswerCommand(bool fromCheck, int& marked, int& correct) {
     if (!m_view || SolutionShown())
-        return;
+        return false;
     SetHintMode(false);
-    int percent = 0, marked = 0, correct = 0;
+    int percent = 0;
     if (m_doc->CompareWithAnswer(&percent, &marked, &correct)) {
-        FinishGame(Finish::solved, marked, correct, true);
-        return;
+        FinishGame(Finish::solved, marked, correct, fromCheck);
+        return false;
     }
+    return true;
+}
+
+void CMainFrame::OnCheckAnswer() {
+    int marked = 0, correct = 0;
+    if (!BeginAnswerCommand(true, marked, correct))
+        return;
     const scoring::Verdict verdict = scoring::QuickCheckVerdict(marked, correct);
     platform::PlaySound(verdict.sound);
     m_player.CheckAnswer();
@@ -476,14 +483,9 @@ void CMainFrame::OnCheckAnswer() {
 }
 
 void CMainFrame::OnShowSolution() {
-    if (!m_view || SolutionShown())
+    int marked = 0, correct = 0;
+    if (!BeginAnswerCommand(false, marked, correct))
         return;
-    SetHintMode(false);
-    int percent = 0, marked = 0, correct = 0;
-    if (m_doc->CompareWithAnswer(&percent, &marked, &correct)) {
-        FinishGame(Finish::solved, marked, correct, false);
-        return;
-    }
     platform::PlaySound(texts::kIncShowWav);
     const char* question = marked > 0 ? texts::kIncorrectShow : texts::kNothingMarkedShow;
     if (MessageBox(question, texts::kConfirmation, platform::MB_YESNO) == platform::IDYES)

@@ -101,6 +101,10 @@ protected:
 private:
     enum class Finish { solved, givenUp };
     void FinishGame(Finish kind, int marked, int correct, bool fromCheck);
+    // The common start of Check Answer and Show Solution: nothing while the
+    // solution is on show, hint mode off, and a solved board finishes the
+    // game. True when the command goes on with the counts in marked and correct.
+    bool BeginAnswerCommand(bool fromCheck, int& marked, int& correct);
     void BuildMenu();
     void LoadGamePage(const std::string& relative);
     void PlaceBar();

@@ -167,6 +167,16 @@ TEST(DibDrawing, SameSizeCopiesOneToOneAndOtherSizesStretch) {
     EXPECT_FALSE(DrawPackedDib(painter, QRect(0, 0, 1, 1), nullptr, QRect(0, 0, 1, 1)));
 }
 
+// The two files hold the same pixels laid out differently: their images match.
+static void ExpectSameImage(const fixtures::BitmapSpec& first, const fixtures::BitmapSpec& second) {
+    HDIB a = LoadBytes(fixtures::BitmapFile(first));
+    HDIB b = LoadBytes(fixtures::BitmapFile(second));
+    const QImage* imageA = PackedDibImage(a);
+    const QImage* imageB = PackedDibImage(b);
+    ASSERT_TRUE(imageA && imageB);
+    EXPECT_EQ(Difference(*imageA, *imageB), "");
+}
+
 TEST(DibDrawing, TheFileHeaderSaysWhereTheBitsStart) {
     // A gap between the colour table and the bits: the image comes from the
     // bits where the file header put them.
@@ -177,26 +187,14 @@ TEST(DibDrawing, TheFileHeaderSaysWhereTheBitsStart) {
     gap.extraOffset = 40;
     fixtures::BitmapSpec plain = gap;
     plain.extraOffset = 0;
-    HDIB withGap = LoadBytes(fixtures::BitmapFile(gap));
-    HDIB withoutGap = LoadBytes(fixtures::BitmapFile(plain));
-    const QImage* a = PackedDibImage(withGap);
-    const QImage* b = PackedDibImage(withoutGap);
-    ASSERT_TRUE(a && b);
-    EXPECT_EQ(Difference(*a, *b), "");
+    ExpectSameImage(gap, plain);
     // Bit-field masks after a 40-byte header come before the bits.
-    fixtures::BitmapSpec fields;
-    fields.width = 5;
-    fields.height = 3;
+    fixtures::BitmapSpec fields = plain;
     fields.bits = 32;
     fields.compression = 3;
     fixtures::BitmapSpec rgb = fields;
     rgb.compression = 0;
-    HDIB withMasks = LoadBytes(fixtures::BitmapFile(fields));
-    HDIB withoutMasks = LoadBytes(fixtures::BitmapFile(rgb));
-    const QImage* c = PackedDibImage(withMasks);
-    const QImage* d = PackedDibImage(withoutMasks);
-    ASSERT_TRUE(c && d);
-    EXPECT_EQ(Difference(*c, *d), "");
+    ExpectSameImage(fields, rgb);
 }
 
 TEST(DibDrawing, ColourNumbersBeyondTheTableShowBlack) {
