@@ -342,7 +342,7 @@ TEST_F(DibDocTest, MissingFileIsReportedAndThePreviousPictureStays) {
 // good one but the top-down one loads with its own size.
 TEST_F(DibDocTest, EveryFileOfTheBitmapSuite) {
     namespace fs = std::filesystem;
-    const fs::path root = testing_support::SharedTestData("bmpsuite");
+    const fs::path root = testing_support::TestData("bmpsuite");
     ASSERT_TRUE(fs::is_directory(root)) << root;
     int good = 0, others = 0;
     for (const char* folder : {"g", "q", "b", "x"}) {

@@ -122,8 +122,8 @@ ScopedDataFolder::~ScopedDataFolder() {
     platform::SetDataFolder(m_previous);
 }
 
-std::string SharedTestData(const std::string& relative) {
-    return std::string(DEDUXA_SHARED_DIR) + "/testdata/" + relative;
+std::string TestData(const std::string& relative) {
+    return std::string(DEDUXA_TEST_DATA_DIR) + "/" + relative;
 }
 
 std::string SourcePath(const std::string& relative) {

@@ -131,8 +131,8 @@ private:
     std::string m_previous;
 };
 
-// Path of a file in the shared test data (../shared/testdata/...).
-std::string SharedTestData(const std::string& relative);
+// Path of a file in the tests' own data (tests/data/...).
+std::string TestData(const std::string& relative);
 // Path of a file in the source tree.
 std::string SourcePath(const std::string& relative);
 

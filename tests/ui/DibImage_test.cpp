@@ -34,7 +34,7 @@ private:
 std::vector<fs::path> SuiteFiles(const char* folder) {
     std::vector<fs::path> files;
     for (const auto& e :
-         fs::directory_iterator(testing_support::SharedTestData("bmpsuite") + "/" + folder))
+         fs::directory_iterator(testing_support::TestData("bmpsuite") + "/" + folder))
         files.push_back(e.path());
     std::sort(files.begin(), files.end());
     return files;
@@ -120,7 +120,7 @@ TEST_F(DecoderInstalled, UndecodablePicturesAreRefusedNotDrawnBlank) {
          {"q/pal2.bmp", "q/pal2color.bmp", "q/rgb24jpeg.bmp", "q/rgb24png.bmp", "q/rgba64.bmp"}) {
         boxes.clear();
         CDibDoc doc;
-        EXPECT_FALSE(doc.OnOpenDocument(testing_support::SharedTestData("bmpsuite/") + name))
+        EXPECT_FALSE(doc.OnOpenDocument(testing_support::TestData("bmpsuite/") + name))
             << name;
         EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"Cannot load DIB"})) << name;
     }
