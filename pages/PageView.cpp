@@ -1,6 +1,7 @@
 #include "pages/PageView.h"
 
 #include "pages/PageLineReader.h"
+#include "pages/Saturate.h"
 #include "pages/Texts.h"
 #include "platform/DataPath.h"
 #include "platform/FileError.h"
@@ -11,13 +12,6 @@
 #include <climits>
 
 namespace {
-
-// Page heights grow by line heights; a page file large enough to pass the
-// range of int stops growing instead of wrapping round.
-int GrowBy(int value, int by) {
-    long long sum = static_cast<long long>(value) + by;
-    return static_cast<int>(std::clamp<long long>(sum, INT_MIN / 2, INT_MAX / 2));
-}
 
 // The style a record cut short before its style line takes when it is the
 // first record of the page: plain text.

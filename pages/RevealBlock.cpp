@@ -2,6 +2,7 @@
 
 #include "pages/PageLineReader.h"
 #include "pages/PageStyles.h"
+#include "pages/Saturate.h"
 #include "platform/TextFile.h"
 
 CRevealBlock::CRevealBlock(std::string blockTitle, bool inlineBlock)
@@ -15,19 +16,22 @@ int CRevealBlock::ReadEntries(CPageLineReader& file, int& penY, int lineHeight) 
     bool more = file.ReadLine(line);
     while (more && line != "end\n") {
         CRevealEntry entry;
-        int hiddenLeft = platform::ParseInt(line);
-        int hiddenRight = file.ReadNumber();
+        // Edges are clamped so that the sums and widths taken from them
+        // later stay inside the range of int.
+        int hiddenLeft = GrowBy(platform::ParseInt(line), 0);
+        int hiddenRight = GrowBy(file.ReadNumber(), 0);
         file.ReadCut(entry.hiddenText);
-        int revealedLeft = file.ReadNumber();
-        int revealedRight = file.ReadNumber();
+        int revealedLeft = GrowBy(file.ReadNumber(), 0);
+        int revealedRight = GrowBy(file.ReadNumber(), 0);
         file.ReadCut(entry.revealedText);
-        entry.hiddenBox = {hiddenLeft - 1, penY, hiddenRight, penY + lineHeight - 1};
-        entry.revealedBox = {revealedLeft - 1, penY, revealedRight, penY + lineHeight - 1};
+        const int bottom = GrowBy(penY, GrowBy(lineHeight, -1));
+        entry.hiddenBox = {GrowBy(hiddenLeft, -1), penY, hiddenRight, bottom};
+        entry.revealedBox = {GrowBy(revealedLeft, -1), penY, revealedRight, bottom};
         if (count == 0)
             entries[0] = std::move(entry);
         else
             entries.push_back(std::move(entry));
-        penY += lineHeight;
+        penY = GrowBy(penY, lineHeight);
         ++count;
         more = file.ReadLine(line);
     }
@@ -49,11 +53,11 @@ void CRevealBlock::PlaceInline(int x, int y) {
         for (PageRect* box : {&entry.hiddenBox, &entry.revealedBox}) {
             int height = box->Height();
             box->top = y;
-            box->bottom = y + height;
+            box->bottom = GrowBy(y, height);
             box->left = x;
         }
         x = 5;
-        y += entry.hiddenBox.Height();
+        y = GrowBy(y, entry.hiddenBox.Height());
     }
 }
 
