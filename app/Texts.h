@@ -79,4 +79,7 @@ inline constexpr const char* kWrongWav = "data\\wrong.wav";
 inline constexpr const char* kNewWav = "data\\new.wav";
 inline constexpr const char* kAboutWav = "data\\About.wav";
 
+// The window icon's pictures: the prefix, then the size in pixels and ".png".
+inline constexpr const char* kIconFilePrefix = "icons\\deduxa-";
+
 } // namespace texts

@@ -20,11 +20,29 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 #include <QTimer>
 
 namespace {
 CPuzzleApp* g_app = nullptr;
 constexpr int kHelpContents = 0;
+
+// The game's icon for every window, from the pictures in the data folder's
+// "icons" folder (the working folder: the icon is wanted before the data
+// folder is set, for the first message box). The toolkit's own stays only
+// when none is there.
+void SetApplicationIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString file = QString::fromStdString(platform::RealPathIn(
+            platform::CurrentFolder(), texts::kIconFilePrefix + std::to_string(size) + ".png"));
+        if (QFile::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    if (!icon.isNull())
+        QApplication::setWindowIcon(icon);
+}
 } // namespace
 
 CPuzzleApp::CPuzzleApp(const QStringList& arguments)
@@ -43,6 +61,7 @@ CPuzzleApp* CPuzzleApp::Instance() {
 }
 
 bool CPuzzleApp::InitInstance() {
+    SetApplicationIcon();
     // 1. The program never opens a file given to it.
     if (!m_arguments.isEmpty()) {
         platform::MessageBox(texts::kArgumentRefused, "", platform::MB_OK);

@@ -1,7 +1,7 @@
 // The whole game, offscreen, in a temporary data folder holding one small
-// puzzle: start-up through the About box, a new player and the game
-// selection; marks, a check, hints, the solve and the close; then the player
-// file byte for byte.
+// puzzle: start-up through the window icon, the About box, a new player and
+// the game selection; marks, a check, hints, the solve and the close; then
+// the player file byte for byte.
 #include "app/GameFlow.h"
 #include "app/Texts.h"
 #include "app/qt/CongratsDlg.h"
@@ -26,6 +26,7 @@
 #include "tests/support/qt/UiHelpers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,7 @@ void SaveShot(QWidget* w, const char* name) {
 TEST(WholeGame, StartPlaySolveAndClose) {
     TempDir dir;
     WriteTinyGame(dir);
+    std::filesystem::copy(DEDUXA_SOURCE_DIR "/gamedata/icons", dir.File("icons"));
     InFolder here(dir.Path());
     MessageRecorder boxes;
     SoundRecorder sounds(false);
@@ -95,6 +97,9 @@ TEST(WholeGame, StartPlaySolveAndClose) {
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(driver.seen(), 3);
     EXPECT_EQ(aboutVersion, "shown");
+    // Every window wears the game's icon from the data folder.
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(),
+              (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
 
     // Start-up: the new player, the game, "Let's begin...".
     int points = 0, average = 0;

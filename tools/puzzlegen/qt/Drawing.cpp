@@ -282,6 +282,41 @@ QImage DrawAbout() {
     return img;
 }
 
+QImage DrawIcon(int size) {
+    // The emblem's grid on a rounded blue tile. Whole-pixel cells and gaps,
+    // so the small sizes stay sharp; from 48 pixels up each cell is white
+    // with its mark inside, below that the mark fills the cell.
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QLinearGradient g(0, 0, 0, size);
+    g.setColorAt(0, QColor(34, 62, 120));
+    g.setColorAt(1, QColor(80, 130, 200));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    const double radius = size * 0.18;
+    p.drawRoundedRect(QRectF(0, 0, size, size), radius, radius);
+    p.setRenderHint(QPainter::Antialiasing, false);
+
+    static const char* marks[] = {"TFF", "FFT", "FTF"};
+    const int gap = std::max(1, size / 32);
+    const int cell = (size - 2 * (size / 8)) / 3;
+    const int origin = (size - 3 * cell + gap) / 2;
+    const bool framed = size >= 48;
+    const int inset = framed ? std::max(2, cell / 7) : 0;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            const QRect box(origin + c * cell, origin + r * cell, cell - gap, cell - gap);
+            if (framed)
+                p.fillRect(box, Qt::white);
+            p.fillRect(box.adjusted(inset, inset, -inset, -inset),
+                       marks[r][c] == 'T' ? QColor(40, 170, 60) : QColor(220, 60, 50));
+        }
+    p.end();
+    return img;
+}
+
 namespace {
 
 void DrawAnt(QPainter& p, QPointF at, double scale) {

@@ -48,6 +48,10 @@ PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape);
 QImage DrawHead();  // the game selection header, 154 x 134
 QImage DrawAbout(); // the About box picture, 128 x 128
 
+// The application icon, size x size with a transparent surround.
+QImage DrawIcon(int size);
+inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+
 // The reward game's field and the ants' frames.
 struct AntArt {
     QImage field;                            // 640 x 480

@@ -4,8 +4,9 @@
 //
 // Generates the shelf of puzzles (proven unique, graded), their pictures and
 // pages, the game list, the About data, the settings file, the sounds, the
-// reward game's pictures and the help document. Same output for the same
-// program and fonts: every random choice comes from fixed seeds.
+// reward game's pictures, the application icon and the help document. Same
+// output for the same program and fonts: every random choice comes from fixed
+// seeds.
 #include "platform/TextFile.h"
 #include "tools/puzzlegen/ExactSolver.h"
 #include "tools/puzzlegen/Media.h"
@@ -120,6 +121,15 @@ int main(int argc, char** argv) {
     if (!WritePicture(data + "Head.bmp", DrawHead()) ||
         !WritePicture(data + "Deduxa.bmp", DrawAbout()))
         return Fail("cannot write the dialog pictures");
+
+    // The application icon, which the desktop entry and the windows show.
+    const std::string icons = root + "icons/";
+    QDir().mkpath(QString::fromStdString(icons));
+    for (int size : kIconSizes) {
+        const std::string name = "deduxa-" + std::to_string(size) + ".png";
+        if (!DrawIcon(size).save(QString::fromStdString(icons + name), "PNG"))
+            return Fail("cannot write " + name);
+    }
 
     // The reward game: one colour table for the field and every frame.
     const AntArt art = DrawAnts();
