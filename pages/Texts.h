@@ -9,6 +9,8 @@ inline constexpr const char* kErrorCaption = "Error";
 inline constexpr const char* kJumpingTo = "Jumping to "; // + the target
 inline constexpr const char* kJumpCaption = "Jump!";
 inline constexpr const char* kAnswerCaption = "And the Answer is...";
+// The window icon's pictures: the prefix, then the size in pixels and ".png".
+inline constexpr const char* kPageIconPrefix = "icons\\page-";
 // The texts of failures that have no counterpart with Qt (no display DC,
 // bitmap object or memory DC to fail) are kept with the others; the page
 // bitmap that cannot be made is reported with kCreateBitmapFailed.

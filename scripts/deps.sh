@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth poppler-utils libclang-rt-14-dev
-    appstream desktop-file-utils
+    appstream desktop-file-utils strace
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "app/qt/RewardLink.h"
 #include "resources/dialogs/Dlg139.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -20,7 +21,12 @@ CCongratsDlg::CCongratsDlg(QWidget* parent) : CTemplateDialog(resources::kDlg139
 
     auto* icon = new QLabel(this);
     const int side = Control(resources::kCongratsIconId)->width();
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(side, side));
+    // The game's own icon; the toolkit's information sign only without it.
+    const QIcon own = QApplication::windowIcon();
+    icon->setPixmap((own.availableSizes().isEmpty()
+                         ? style()->standardIcon(QStyle::SP_MessageBoxInformation)
+                         : own)
+                        .pixmap(side, side));
     ReplaceControl(resources::kCongratsIconId, icon);
     Button(kRewardButton)->setFocus();
 }

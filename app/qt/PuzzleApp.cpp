@@ -12,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/Sound.h"
+#include "platform/qt/DataIcon.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/QtPlatform.h"
 #include "players/Player.h"
@@ -20,7 +21,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QTimer>
 
@@ -28,18 +28,11 @@ namespace {
 CPuzzleApp* g_app = nullptr;
 constexpr int kHelpContents = 0;
 
-// The game's icon for every window, from the pictures in the data folder's
-// "icons" folder (the working folder: the icon is wanted before the data
-// folder is set, for the first message box). The toolkit's own stays only
-// when none is there.
+// The game's icon for every window, from the data folder's pictures (the
+// working folder: the icon is wanted before the data folder is set, for the
+// first message box). The toolkit's own stays only when none is there.
 void SetApplicationIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        const QString file = QString::fromStdString(platform::RealPathIn(
-            platform::CurrentFolder(), texts::kIconFilePrefix + std::to_string(size) + ".png"));
-        if (QFile::exists(file))
-            icon.addFile(file, QSize(size, size));
-    }
+    const QIcon icon = platform::DataIcon(texts::kIconFilePrefix, {16, 32, 48, 64, 128, 256});
     if (!icon.isNull())
         QApplication::setWindowIcon(icon);
 }

@@ -4,6 +4,7 @@
 #include "pages/Texts.h"
 #include "pages/qt/QtPageCanvas.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/DataIcon.h"
 #include "platform/qt/TemplateDialog.h"
 
 #include <QAction>
@@ -130,6 +131,11 @@ CMuWnd::CMuWnd(QMdiArea* area) : QMdiSubWindow(nullptr) {
         QMetaObject::invokeMethod(
             this, [this] { m_activating = false; }, Qt::QueuedConnection);
     });
+
+    // The page window's own icon; without its pictures it keeps the game's.
+    const QIcon icon = platform::DataIcon(pages_text::kPageIconPrefix, {16, 32, 48});
+    if (!icon.isNull())
+        setWindowIcon(icon);
 
     setMinimumSize(0, minimumSizeHint().height());
     setMaximumSize(kMaxWidth, kMaxHeight);

@@ -317,6 +317,41 @@ QImage DrawIcon(int size) {
     return img;
 }
 
+QImage DrawPageIcon(int size) {
+    // A hint page: a white sheet with a folded corner, lines of text and the
+    // hidden answer's blue box with a question mark.
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    const int margin = std::max(1, size / 8);
+    const int fold = std::max(3, size / 4);
+    const int left = margin, right = size - margin - 1, top = 0, bottom = size - 1;
+    const QPolygon sheet({QPoint(left, top), QPoint(right - fold, top), QPoint(right, top + fold),
+                          QPoint(right, bottom), QPoint(left, bottom)});
+    p.setPen(QColor(60, 60, 60));
+    p.setBrush(Qt::white);
+    p.drawPolygon(sheet);
+    p.setBrush(QColor(210, 210, 210));
+    p.drawPolygon(QPolygon(
+        {QPoint(right - fold, top), QPoint(right - fold, top + fold), QPoint(right, top + fold)}));
+
+    const int inner = left + std::max(2, size / 8);
+    const int step = std::max(2, size / 8);
+    const int thick = std::max(1, size / 24);
+    for (int y = top + fold + step / 2, row = 0; row < 2; ++row, y += step)
+        p.fillRect(inner, y, right - inner - step / 2 - (row ? size / 5 : 0), thick,
+                   QColor(40, 70, 140));
+    const QRect box(inner, top + fold + 5 * step / 2, right - inner - step / 2, size / 3);
+    p.fillRect(box, QColor(34, 62, 120));
+    if (size >= 32) {
+        p.setFont(Font(box.height() * 9 / 10, true));
+        p.setPen(Qt::white);
+        p.drawText(box, Qt::AlignCenter, "?");
+    }
+    p.end();
+    return img;
+}
+
 namespace {
 
 void DrawAnt(QPainter& p, QPointF at, double scale) {

@@ -51,6 +51,9 @@ QImage DrawAbout(); // the About box picture, 128 x 128
 // The application icon, size x size with a transparent surround.
 QImage DrawIcon(int size);
 inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+// The hint-page window's icon, size x size.
+QImage DrawPageIcon(int size);
+inline constexpr int kPageIconSizes[] = {16, 32, 48};
 
 // The reward game's field and the ants' frames.
 struct AntArt {

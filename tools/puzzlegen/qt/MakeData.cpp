@@ -130,6 +130,11 @@ int main(int argc, char** argv) {
         if (!DrawIcon(size).save(QString::fromStdString(icons + name), "PNG"))
             return Fail("cannot write " + name);
     }
+    for (int size : kPageIconSizes) {
+        const std::string name = "page-" + std::to_string(size) + ".png";
+        if (!DrawPageIcon(size).save(QString::fromStdString(icons + name), "PNG"))
+            return Fail("cannot write " + name);
+    }
 
     // The reward game: one colour table for the field and every frame.
     const AntArt art = DrawAnts();
