@@ -3,6 +3,7 @@
 #include "app/GameFlow.h"
 #include "app/Texts.h"
 #include "app/qt/CongratsDlg.h"
+#include "app/qt/FocusRing.h"
 #include "app/qt/GameBarDlg.h"
 #include "app/qt/RewardLink.h"
 #include "app/qt/SelectGameDlg.h"
@@ -34,6 +35,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -278,6 +280,15 @@ void CMainFrame::CreateGameWindows() {
     m_view->SetGridDocument(m_doc.get());
     ApplyBoardOptions();
     connect(m_view, &CGridView::marksChanged, this, [this] { UpdateCommandUI(); });
+    new CFocusRing(this, [this] {
+        std::vector<QWidget*> stops{m_pageWnd->ClientArea()};
+        for (auto* button : m_bar->findChildren<QPushButton*>())
+            stops.push_back(button);
+        std::stable_sort(stops.begin() + 1, stops.end(),
+                         [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+        stops.push_back(m_view);
+        return stops;
+    });
     m_boardFrame->move(321, 1);
     m_boardFrame->hide();
     m_bar->raise();

@@ -168,8 +168,8 @@ QRect CGridView::CursorRect() const {
     const int size = m_gridDoc->GetCellSize();
     const QPoint corner(m_gridDoc->GetGridOffsetX() + m_cursor.x() * size,
                         m_gridDoc->GetGridOffsetY() + m_cursor.y() * size);
-    // Over the cell's grid lines, a pixel beyond them on every side.
-    return QRect(PictureToClient(corner) - QPoint(1, 1), QSize(size + 3, size + 3));
+    // Over the cell's grid lines, two pixels beyond them on every side.
+    return QRect(PictureToClient(corner) - QPoint(2, 2), QSize(size + 5, size + 5));
 }
 
 void CGridView::ScrollToCursor() {
@@ -449,8 +449,8 @@ void CGridView::DrawCursor(QPainter& painter) {
     // Black outside, white inside: clear on the picture and on every fill.
     const QRect frame = CursorRect();
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(QRectF(frame).adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5));
     painter.setPen(QPen(Qt::white, 1));
     painter.drawRect(QRectF(frame).adjusted(2.5, 2.5, -2.5, -2.5));
 }

@@ -468,7 +468,8 @@ TEST(ChildFrame, FrameSizeForPictureShowsItWhole) {
 }
 
 TEST_F(BoardFixture, TheCursorFrameShowsForKeyboardFocusAndLeavesNoTrace) {
-    // Cell (2,1): a cursor frame in black over its grid lines, white inside.
+    // Cell (2,1): a cursor frame three pixels of black round it, white on its
+    // grid lines; its fill shows whole.
     view->activateWindow();
     QApplication::setActiveWindow(view);
     view->setFocus(Qt::OtherFocusReason);
@@ -483,9 +484,11 @@ TEST_F(BoardFixture, TheCursorFrameShowsForKeyboardFocusAndLeavesNoTrace) {
     Grab();
     const int x = CellX(2), y = CellY(1);
     EXPECT_EQ(At(x - 1, y + 7), kBlack);
-    EXPECT_EQ(At(x + 15, y + 7), kBlack);
+    EXPECT_EQ(At(x - 3, y + 7), kBlack);
+    EXPECT_EQ(At(x + 17, y + 7), kBlack);
     EXPECT_EQ(At(x + 7, y + 16), kBlack);
-    EXPECT_EQ(At(x + 2, y + 7), kWhite);
+    EXPECT_EQ(At(x, y + 7), kWhite);
+    EXPECT_EQ(At(x + 15, y + 7), kWhite);
     EXPECT_EQ(plain.pixelColor(x - 1, y + 7), kWhite); // the cell to the left's fill
 
     // Moving it away leaves the old cell as it was: the frame is not in the
@@ -496,8 +499,9 @@ TEST_F(BoardFixture, TheCursorFrameShowsForKeyboardFocusAndLeavesNoTrace) {
     EXPECT_EQ(column, 3);
     Grab();
     EXPECT_EQ(At(x - 1, y + 7), kWhite);
-    EXPECT_EQ(At(x + 15, y + 7), kBlack); // now the new cell's left edge
-    EXPECT_EQ(view->BoardImage().pixelColor(x + 16, y + 7), kWhite);
+    EXPECT_EQ(At(x, y + 7), kBlack);      // the grid line again
+    EXPECT_EQ(At(x + 13, y + 7), kBlack); // the frame round the next cell
+    EXPECT_EQ(view->BoardImage().pixelColor(x + 13, y + 7), kWhite);
 
     // A click moves the cursor there and hides it until a key is pressed.
     Click(CellX(0) + 5, CellY(3) + 5);

@@ -6,6 +6,7 @@
 #include "app/qt/GameBarDlg.h"
 #include "app/qt/MainFrame.h"
 #include "board/qt/GridView.h"
+#include "pages/qt/MuWnd.h"
 #include "platform/DataPath.h"
 #include "players/Player.h"
 #include "puzzle/GridDoc.h"
@@ -15,6 +16,7 @@
 #include "tests/support/qt/UiHelpers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -332,4 +334,30 @@ TEST_F(KeyPlay, OptionsAreKeptPerUserAndMarkTheRestAsOneStep) {
     rest->trigger();
     symbols->trigger();
     EXPECT_FALSE(CMainFrame(player).Action(resources::ID_SHOW_SYMBOLS)->isChecked());
+}
+
+TEST_F(TinyKeyPlay, TabGoesRoundThePageTheBarAndTheBoard) {
+    frame->activateWindow();
+    QApplication::setActiveWindow(frame.get());
+    View()->setFocus();
+    auto tab = [](bool back = false) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                        back ? Qt::ShiftModifier : Qt::NoModifier);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tab(), frame->PageWindow()->ClientArea());
+    EXPECT_EQ(tab(), frame->Bar()->SolutionButton());
+    EXPECT_EQ(tab(), frame->Bar()->CheckButton());
+    // Find Hints, Clear and the two hint buttons, then the board.
+    for (int i = 0; i < 4; ++i)
+        tab();
+    EXPECT_EQ(QApplication::focusWidget(), frame->Bar()->HintButtons()[1]);
+    EXPECT_FALSE(View()->CursorShown());
+    EXPECT_EQ(tab(), View());
+    EXPECT_TRUE(View()->CursorShown());
+    EXPECT_EQ(tab(true), frame->Bar()->HintButtons()[1]);
+    EXPECT_EQ(tab(), View());
+    // A disabled button is passed by.
+    frame->Bar()->HintButtons()[1]->setEnabled(false);
+    EXPECT_EQ(tab(true), frame->Bar()->HintButtons()[0]);
 }
