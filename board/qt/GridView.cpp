@@ -493,34 +493,37 @@ void CGridView::DrawCells(QPainter& painter) {
                                                 : QColor(Qt::white);
         FillEdges(painter, x + 1, y + 1, x + size, y + size, fill);
         if (m_showSymbols && cell->state != 0)
-            DrawSymbol(painter, x, y, size, cell->state);
+            DrawSymbol(painter, x, y, size, cell->state, fill);
     }
 }
 
-void CGridView::DrawSymbol(QPainter& painter, long long x, long long y, long long size, int state) {
+void CGridView::DrawSymbol(QPainter& painter, long long x, long long y, long long size, int state,
+                           const QColor& fill) {
     if (size < 6 || x < -size || y < -size || x > (1LL << 24) || y > (1LL << 24))
         return;
-    const QRectF fill(static_cast<double>(x + 1), static_cast<double>(y + 1),
-                      static_cast<double>(size - 1), static_cast<double>(size - 1));
+    // Black on a light fill, white on a dark one, so the shape shows in any
+    // colours and in grey.
+    const QColor ink = qGray(fill.rgb()) < 128 ? Qt::white : Qt::black;
+    const QRectF cellFill(static_cast<double>(x + 1), static_cast<double>(y + 1),
+                          static_cast<double>(size - 1), static_cast<double>(size - 1));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const double s = fill.width();
+    const double s = cellFill.width();
     if (state == CGridCell::stateTrue) {
         // A check: short stroke down, long stroke up.
         QPainterPath check;
-        check.moveTo(fill.left() + s * 0.2, fill.top() + s * 0.52);
-        check.lineTo(fill.left() + s * 0.42, fill.top() + s * 0.76);
-        check.lineTo(fill.left() + s * 0.82, fill.top() + s * 0.24);
-        painter.setPen(
-            QPen(Qt::black, std::max(2.0, s / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        check.moveTo(cellFill.left() + s * 0.2, cellFill.top() + s * 0.52);
+        check.lineTo(cellFill.left() + s * 0.42, cellFill.top() + s * 0.76);
+        check.lineTo(cellFill.left() + s * 0.82, cellFill.top() + s * 0.24);
+        painter.setPen(QPen(ink, std::max(2.0, s / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(check);
     } else {
         // A round dot in the middle: nothing like the solution's square cross.
         const double r = s * 0.17;
         painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
-        painter.drawEllipse(fill.center(), r, r);
+        painter.setBrush(ink);
+        painter.drawEllipse(cellFill.center(), r, r);
     }
     painter.restore();
 }

@@ -153,7 +153,8 @@ private:
     const CBoardLayout& Layout();
     void ScrollToCursor();
     void DrawCursor(QPainter& painter);
-    void DrawSymbol(QPainter& painter, long long x, long long y, long long size, int state);
+    void DrawSymbol(QPainter& painter, long long x, long long y, long long size, int state,
+                    const QColor& fill);
 
     void DrawKey(QPainter& painter);
     void DrawCells(QPainter& painter);

@@ -327,6 +327,26 @@ TEST_F(KeyPlay, OptionsAreKeptPerUserAndMarkTheRestAsOneStep) {
     std::sort(falseCells.begin(), falseCells.end());
     EXPECT_EQ(falseCells,
               (std::vector<std::string>{"4,1", "4,3", "5,0", "5,2", "5,3", "6,1", "7,1"}));
+    // Symbols: a shape in the true cell and in the false ones, none once off.
+    auto shapePixels = [&](int column, int row) {
+        const QImage shot = View()->viewport()->grab().toImage();
+        const int size = Doc()->GetCellSize();
+        const QPoint corner = View()->PictureToClient(
+            QPoint(Doc()->GetGridOffsetX() + column * size, Doc()->GetGridOffsetY() + row * size));
+        const QColor fill = shot.pixelColor(corner + QPoint(1, 1));
+        int count = 0;
+        for (int y = 1; y < size; ++y)
+            for (int x = 1; x < size; ++x)
+                count += shot.pixelColor(corner + QPoint(x, y)) != fill;
+        return count;
+    };
+    EXPECT_GT(shapePixels(5, 1), 10);
+    EXPECT_GT(shapePixels(4, 3), 10);
+    EXPECT_EQ(shapePixels(2, 2), 0); // an empty cell
+    symbols->trigger();
+    EXPECT_EQ(shapePixels(5, 1), 0);
+    EXPECT_EQ(shapePixels(4, 3), 0);
+    symbols->trigger();
     frame->Action(resources::ID_EDIT_UNDO)->trigger(); // the true mark and the rest at once
     EXPECT_EQ(Doc()->FindCell(5, 1)->state, CGridCell::stateFalse);
     const std::vector<int> after = States();
