@@ -394,15 +394,40 @@ void CGridView::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
 }
 
+const QImage& CGridView::SharpPicture() {
+    const std::string path = m_gridDoc && m_gridDoc->GetPicture() ? m_gridDoc->GetPathName() : "";
+    if (path == m_sharpFor)
+        return m_sharp;
+    m_sharpFor = path;
+    m_sharp = QImage();
+    const std::string ext = ".bmp";
+    if (path.size() <= ext.size() || QString::fromStdString(path.substr(path.size() - ext.size()))
+                                             .compare(".bmp", Qt::CaseInsensitive) != 0)
+        return m_sharp;
+    const QString sharpPath =
+        QString::fromStdString(path.substr(0, path.size() - ext.size())) + "@2x.bmp";
+    QImage sharp(sharpPath, "BMP");
+    const PictureSize size = m_gridDoc->GetPictureSize();
+    if (!sharp.isNull() && sharp.width() == 2 * size.width && sharp.height() == 2 * size.height) {
+        m_sharp = sharp.convertToFormat(QImage::Format_RGB32);
+        m_sharp.setDevicePixelRatio(2);
+    }
+    return m_sharp;
+}
+
 void CGridView::RenderBoard() {
-    // The image covers the picture and whatever part of the view lies beyond.
+    // The image covers the picture and whatever part of the view lies beyond,
+    // in the screen's device pixels.
     const PictureSize picture = m_gridDoc ? m_gridDoc->GetPictureSize() : PictureSize{};
     const QPoint scroll = ScrollPosition();
     const QSize needed(std::max(picture.width, scroll.x() + viewport()->width()),
                        std::max(picture.height, scroll.y() + viewport()->height()));
+    const qreal ratio = std::max<qreal>(1.0, viewport()->devicePixelRatioF());
+    const QSize device = ratio == 1.0 ? needed : (QSizeF(needed) * ratio).toSize();
     bool fresh = false;
-    if (m_canvas.size() != needed) {
-        m_canvas = QImage(needed, QImage::Format_RGB32);
+    if (m_canvas.size() != device || m_canvas.devicePixelRatio() != ratio) {
+        m_canvas = QImage(device, QImage::Format_RGB32);
+        m_canvas.setDevicePixelRatio(ratio);
         fresh = true;
     }
     if (fresh || m_eraseNext) {
@@ -421,7 +446,11 @@ void CGridView::RenderBoard() {
     }
     // A blank image has nothing to draw over: it always gets the picture.
     if (drawPicture || fresh) {
-        CDibView::OnDraw(painter);
+        const QImage& sharp = ratio > 1.0 ? SharpPicture() : m_sharp;
+        if (ratio > 1.0 && !sharp.isNull())
+            painter.drawImage(QRect(0, 0, picture.width, picture.height), sharp);
+        else
+            CDibView::OnDraw(painter);
         ++m_pictureDraws;
     }
     DrawKey(painter);

@@ -119,8 +119,15 @@ public:
     // Runs the paint steps into the board image now (what a paint does before
     // it copies the image to the screen).
     void RenderBoard();
-    // The board image in picture pixels (its top-left is the picture's).
+    // The board image in picture pixels (its top-left is the picture's). On a
+    // high-density screen it holds device pixels: its device pixel ratio says
+    // how many to a picture pixel.
     const QImage& BoardImage() const { return m_canvas; }
+    // The picture twice the size that a high-density screen shows: the
+    // picture's file name with "@2x" before ".bmp", when that file is a
+    // bitmap of exactly twice the picture's size; else null (the picture is
+    // then scaled up).
+    const QImage& SharpPicture();
 
 signals:
     // A click changed the mark of cell (column, row).
@@ -178,4 +185,6 @@ private:
     QPoint m_cursor;
     bool m_cursorVisible = false;
     std::map<std::string, QPoint> m_cursors; // per game, for the run
+    std::string m_sharpFor;                  // the picture path m_sharp was looked for
+    QImage m_sharp;
 };

@@ -43,7 +43,10 @@ struct PuzzlePicture {
     QImage image;
     CBoardLayout layout;
 };
-PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape);
+// With scale 2 the same picture at twice the size (for high-density screens):
+// the layout is the picture's at scale 1, every line and letter drawn in
+// device pixels twice as fine.
+PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape, int scale = 1);
 
 QImage DrawHead();  // the game selection header, 154 x 134
 QImage DrawAbout(); // the About box picture, 128 x 128

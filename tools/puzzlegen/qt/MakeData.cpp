@@ -83,6 +83,11 @@ int main(int argc, char** argv) {
         const std::string pictureName = game.fileName + ".bmp";
         if (!WritePicture(data + pictureName, picture.image))
             return Fail("cannot write " + pictureName);
+        // The same picture twice the size, which the board shows on a
+        // high-density screen; its name is the picture's with "@2x".
+        const std::string sharpName = game.fileName + "@2x.bmp";
+        if (!WritePicture(data + sharpName, DrawPuzzle(story, p.shape, 2).image))
+            return Fail("cannot write " + sharpName);
         const PuzzleFile file = MakePuzzleFile(picture.layout, p.solution, p.clues, pictureName);
         if (!WritePuzzleFile(data + game.fileName + ".bgd", file))
             return Fail("cannot write " + game.fileName + ".bgd");
