@@ -381,3 +381,24 @@ TEST_F(TinyKeyPlay, TabGoesRoundThePageTheBarAndTheBoard) {
     frame->Bar()->HintButtons()[1]->setEnabled(false);
     EXPECT_EQ(tab(true), frame->Bar()->HintButtons()[0]);
 }
+
+TEST_F(KeyPlay, EachGameKeepsItsCursorPlaceForTheRun) {
+    auto cursor = [&] {
+        int column = -1, row = -1;
+        View()->CursorCell(column, row);
+        return std::make_pair(column, row);
+    };
+    Start({"Game 1: The Farm", "game01"});
+    EXPECT_EQ(cursor(), std::make_pair(0, 0));
+    Key(Qt::Key_End);
+    Key(Qt::Key_Down, 2);
+    EXPECT_EQ(cursor(), std::make_pair(7, 2));
+    Start({"Game 2: The Bake Sale", "game02"});
+    EXPECT_EQ(cursor(), std::make_pair(0, 0));
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(cursor(), std::make_pair(0, 4));
+    Start({"Game 1: The Farm", "game01"});
+    EXPECT_EQ(cursor(), std::make_pair(7, 2));
+    Start({"Game 2: The Bake Sale", "game02"});
+    EXPECT_EQ(cursor(), std::make_pair(0, 4));
+}
