@@ -396,21 +396,10 @@ void CGridView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 const QImage& CGridView::SharpPicture() {
     const std::string path = m_gridDoc && m_gridDoc->GetPicture() ? m_gridDoc->GetPathName() : "";
-    if (path == m_sharpFor)
-        return m_sharp;
-    m_sharpFor = path;
-    m_sharp = QImage();
-    const std::string ext = ".bmp";
-    if (path.size() <= ext.size() || QString::fromStdString(path.substr(path.size() - ext.size()))
-                                             .compare(".bmp", Qt::CaseInsensitive) != 0)
-        return m_sharp;
-    const QString sharpPath =
-        QString::fromStdString(path.substr(0, path.size() - ext.size())) + "@2x.bmp";
-    QImage sharp(sharpPath, "BMP");
-    const PictureSize size = m_gridDoc->GetPictureSize();
-    if (!sharp.isNull() && sharp.width() == 2 * size.width && sharp.height() == 2 * size.height) {
-        m_sharp = sharp.convertToFormat(QImage::Format_RGB32);
-        m_sharp.setDevicePixelRatio(2);
+    if (path != m_sharpFor) {
+        m_sharpFor = path;
+        const PictureSize size = m_gridDoc ? m_gridDoc->GetPictureSize() : PictureSize{};
+        m_sharp = path.empty() ? QImage() : LoadSharpTwin(path, QSize(size.width, size.height));
     }
     return m_sharp;
 }

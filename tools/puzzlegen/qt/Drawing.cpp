@@ -253,13 +253,14 @@ void DrawMiniGrid(QPainter& p, int x, int y, int cell) {
 
 } // namespace
 
-QImage DrawHead() {
-    QImage img(154, 134, QImage::Format_RGB32);
+QImage DrawHead(int scale) {
+    QImage img(154 * scale, 134 * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     QPainter p(&img);
     QLinearGradient g(0, 0, 0, 134);
     g.setColorAt(0, QColor(34, 62, 120));
     g.setColorAt(1, QColor(80, 130, 200));
-    p.fillRect(img.rect(), g);
+    p.fillRect(QRect(0, 0, 154, 134), g);
     p.setRenderHint(QPainter::Antialiasing, false);
     DrawMiniGrid(p, 50, 12, 18);
     p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -273,14 +274,15 @@ QImage DrawHead() {
     return img;
 }
 
-QImage DrawAbout() {
+QImage DrawAbout(int scale) {
     // The About box shows its picture in a 64 x 64 unit control: 128 pixels.
-    QImage img(128, 128, QImage::Format_RGB32);
+    QImage img(128 * scale, 128 * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     QPainter p(&img);
     QLinearGradient g(0, 0, 128, 128);
     g.setColorAt(0, QColor(250, 246, 230));
     g.setColorAt(1, QColor(220, 232, 250));
-    p.fillRect(img.rect(), g);
+    p.fillRect(QRect(0, 0, 128, 128), g);
     p.setRenderHint(QPainter::Antialiasing, false);
     DrawMiniGrid(p, 37, 8, 18);
     p.setRenderHint(QPainter::TextAntialiasing, true);

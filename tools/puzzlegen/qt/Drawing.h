@@ -48,8 +48,9 @@ struct PuzzlePicture {
 // device pixels twice as fine.
 PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape, int scale = 1);
 
-QImage DrawHead();  // the game selection header, 154 x 134
-QImage DrawAbout(); // the About box picture, 128 x 128
+// Scale 2 draws them twice the size, as DrawPuzzle does.
+QImage DrawHead(int scale = 1);  // the game selection header, 154 x 134
+QImage DrawAbout(int scale = 1); // the About box picture, 128 x 128
 
 // The reward game's field and the ants' frames.
 struct AntArt {

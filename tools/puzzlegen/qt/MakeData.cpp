@@ -123,7 +123,9 @@ int main(int argc, char** argv) {
         if (!WriteWav16(data + sound.file, Synthesize(sound.notes), kSoundRate))
             return Fail("cannot write " + sound.file);
     if (!WritePicture(data + "Head.bmp", DrawHead()) ||
-        !WritePicture(data + "Deduxa.bmp", DrawAbout()))
+        !WritePicture(data + "Deduxa.bmp", DrawAbout()) ||
+        !WritePicture(data + "Head@2x.bmp", DrawHead(2)) ||
+        !WritePicture(data + "Deduxa@2x.bmp", DrawAbout(2)))
         return Fail("cannot write the dialog pictures");
 
     // The reward game: one colour table for the field and every frame.
