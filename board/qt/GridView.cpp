@@ -178,11 +178,12 @@ void CGridView::ScrollToCursor() {
     const int size = m_gridDoc->GetCellSize();
     const int x = m_gridDoc->GetGridOffsetX() + m_cursor.x() * size;
     const int y = m_gridDoc->GetGridOffsetY() + m_cursor.y() * size;
+    // The whole frame in view: three pixels beyond the cell on every side.
     auto bring = [size](QScrollBar* bar, int start, int room) {
-        if (start - 1 < bar->value())
-            bar->setValue(start - 1);
-        else if (start + size + 2 > bar->value() + room)
-            bar->setValue(start + size + 2 - room);
+        if (start - 3 < bar->value())
+            bar->setValue(start - 3);
+        else if (start + size + 3 > bar->value() + room)
+            bar->setValue(start + size + 3 - room);
     };
     bring(horizontalScrollBar(), x, viewport()->width());
     bring(verticalScrollBar(), y, viewport()->height());
