@@ -48,6 +48,7 @@ void CGridDoc::ResetPuzzle() {
     m_highlightedHint = 0;
     m_gridOffsetX = 0;
     m_gridOffsetY = 0;
+    m_history.Clear();
 }
 
 void CGridDoc::AddCell(int column, int row) {

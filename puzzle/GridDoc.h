@@ -14,6 +14,7 @@
 
 #include "board/DibDoc.h"
 #include "puzzle/GridCell.h"
+#include "puzzle/MarkHistory.h"
 
 #include <memory>
 #include <string>
@@ -114,6 +115,11 @@ public:
     void SetSolutionShown(bool shown) { solutionShown = shown; }
     bool solutionShown = false;
 
+    // The player's marks that can be taken back; emptied with the board
+    // (ResetPuzzle), so every game opened starts a history of its own.
+    CMarkHistory& History() { return m_history; }
+    const CMarkHistory& History() const { return m_history; }
+
 private:
     void ReadPuzzle(platform::CTextFile& file, const std::string& path);
 
@@ -129,4 +135,5 @@ private:
     int m_highlightedHint = 0;
     int m_savedGameValue1 = 0;
     int m_savedGameValue2 = 0;
+    CMarkHistory m_history;
 };

@@ -33,6 +33,11 @@ const std::vector<MenuItem>& MainMenu() {
     static const std::vector<MenuItem> menu = [] {
         MenuItem statusBar = Item(ID_VIEW_STATUS_BAR, "&Status Bar");
         statusBar.checkable = true;
+        MenuItem markRest =
+            Item(ID_MARK_REST_FALSE, "&Mark the Rest False When a Cell Is Marked True");
+        markRest.checkable = true;
+        MenuItem symbols = Item(ID_SHOW_SYMBOLS, "Show Marks as &Symbols");
+        symbols.checkable = true;
         return std::vector<MenuItem>{
             Popup("&File",
                   {
@@ -46,6 +51,9 @@ const std::vector<MenuItem>& MainMenu() {
                   }),
             Popup("&Actions",
                   {
+                      Item(ID_EDIT_UNDO, "&Undo", "Ctrl+Z", Enabling::whileUndoable),
+                      Item(ID_EDIT_REDO, "&Redo", "Ctrl+Shift+Z;Ctrl+Y", Enabling::whileRedoable),
+                      Separator(),
                       Item(ID_SHOW_SOLUTION, "&Show Solution", "", Enabling::whilePlaying),
                       Item(ID_CHECK_ANSWER, "Check &Answer", "", Enabling::whilePlaying),
                       Item(ID_FIND_HINTS, "&Find Hints For A Cell"),
@@ -64,7 +72,7 @@ const std::vector<MenuItem>& MainMenu() {
                             }),
                       Item(ID_NEW_PLAYER, "&New Player"),
                   }),
-            Popup("&View", {statusBar}),
+            Popup("&View", {statusBar, Popup("&Options", {markRest, symbols})}),
             Popup("&Help",
                   {
                       Item(ID_APP_ABOUT, "&About..."),
@@ -94,6 +102,11 @@ std::string PromptString(int id) {
         {ID_SETTINGS, "Modify various game settings."},
         {ID_DELETE_PLAYER, "Remove a player from the player database."},
         {ID_NEW_PLAYER, "Select or create a new player."},
+        {ID_EDIT_UNDO, "Take back the last change of marks\nUndo"},
+        {ID_EDIT_REDO, "Make the change taken back again\nRedo"},
+        {ID_MARK_REST_FALSE, "Marking a cell true marks the rest of its row and column in its "
+                             "block false\nMark the Rest False"},
+        {ID_SHOW_SYMBOLS, "Show a check on true marks and a dot on false marks\nSymbols"},
         {ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle StatusBar"},
         {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
         {ID_QUICK_INSTRUCTIONS, "Displays example game\nExample Game"},

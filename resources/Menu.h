@@ -23,6 +23,10 @@ enum CommandId {
     ID_PLAY_REWARD_GAME = 32784,
     ID_QUICK_INSTRUCTIONS = 32785,
     ID_SCORING = 32786,
+    ID_MARK_REST_FALSE = 32787,
+    ID_SHOW_SYMBOLS = 32788,
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
     ID_FILE_PRINT = 57607,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
@@ -37,12 +41,14 @@ enum class Enabling {
     always,
     whilePlaying,         // while the board's solution is not shown
     whileRewardAvailable, // while the main frame's reward-available flag is set
+    whileUndoable,        // while the board has a change of marks to take back
+    whileRedoable,        // while the board has a change taken back to give again
 };
 
 struct MenuItem {
     int id = 0; // 0: a separator, or a submenu when items is not empty
     std::string text;
-    std::string shortcut; // a Qt key sequence text, or empty
+    std::string shortcut; // Qt key sequence texts parted by ";", or empty
     Enabling enabling = Enabling::always;
     bool checkable = false;
     std::vector<MenuItem> items;

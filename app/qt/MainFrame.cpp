@@ -3,10 +3,12 @@
 #include "app/GameFlow.h"
 #include "app/Texts.h"
 #include "app/qt/CongratsDlg.h"
+#include "app/qt/FocusRing.h"
 #include "app/qt/GameBarDlg.h"
 #include "app/qt/RewardLink.h"
 #include "app/qt/SelectGameDlg.h"
 #include "board/Settings.h"
+#include "board/qt/BoardOptions.h"
 #include "board/qt/CellHintDlg.h"
 #include "board/qt/ChildFrame.h"
 #include "board/qt/GridView.h"
@@ -33,6 +35,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -119,8 +122,10 @@ void CMainFrame::BuildMenu() {
                 }
                 QAction* action = menu->addAction(Q(item.text));
                 action->setData(item.id);
-                if (!item.shortcut.empty())
-                    action->setShortcut(QKeySequence(Q(item.shortcut)));
+                QList<QKeySequence> keys;
+                for (const QString& key : Q(item.shortcut).split(';', Qt::SkipEmptyParts))
+                    keys.append(QKeySequence(key));
+                action->setShortcuts(keys);
                 action->setStatusTip(Q(gameflow::StatusPrompt(resources::PromptString(item.id))));
                 action->setCheckable(item.checkable);
                 m_actions[item.id] = action;
@@ -157,7 +162,40 @@ void CMainFrame::BuildMenu() {
     QAction* statusToggle = m_actions[resources::ID_VIEW_STATUS_BAR];
     statusToggle->setChecked(true);
     connect(statusToggle, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
+    connect(m_actions[resources::ID_EDIT_UNDO], &QAction::triggered, this, [this] {
+        if (m_view)
+            m_view->UndoMark();
+        UpdateCommandUI();
+    });
+    connect(m_actions[resources::ID_EDIT_REDO], &QAction::triggered, this, [this] {
+        if (m_view)
+            m_view->RedoMark();
+        UpdateCommandUI();
+    });
+    const board::BoardOptions options = board::ReadBoardOptions();
+    m_actions[resources::ID_MARK_REST_FALSE]->setChecked(options.markRestFalse);
+    m_actions[resources::ID_SHOW_SYMBOLS]->setChecked(options.showSymbols);
+    for (int id : {resources::ID_MARK_REST_FALSE, resources::ID_SHOW_SYMBOLS})
+        connect(m_actions[id], &QAction::toggled, this, [this] {
+            board::WriteBoardOptions(BoardOptionsChosen());
+            ApplyBoardOptions();
+        });
     UpdateCommandUI();
+}
+
+board::BoardOptions CMainFrame::BoardOptionsChosen() const {
+    board::BoardOptions options;
+    options.markRestFalse = Action(resources::ID_MARK_REST_FALSE)->isChecked();
+    options.showSymbols = Action(resources::ID_SHOW_SYMBOLS)->isChecked();
+    return options;
+}
+
+void CMainFrame::ApplyBoardOptions() {
+    if (!m_view)
+        return;
+    const board::BoardOptions options = BoardOptionsChosen();
+    m_view->markRestFalse = options.markRestFalse;
+    m_view->SetShowSymbols(options.showSymbols);
 }
 
 QAction* CMainFrame::Action(int id) const {
@@ -186,6 +224,12 @@ void CMainFrame::UpdateCommandUI() {
                     break;
                 case Enabling::whileRewardAvailable:
                     action->setEnabled(rewardAvailable);
+                    break;
+                case Enabling::whileUndoable:
+                    action->setEnabled(m_view && m_view->CanUndoMark());
+                    break;
+                case Enabling::whileRedoable:
+                    action->setEnabled(m_view && m_view->CanRedoMark());
                     break;
                 }
             }
@@ -234,6 +278,17 @@ void CMainFrame::CreateGameWindows() {
     m_hintDlg = m_view->CreateHintDialog(this);
     m_doc = std::make_unique<CGridDoc>();
     m_view->SetGridDocument(m_doc.get());
+    ApplyBoardOptions();
+    connect(m_view, &CGridView::marksChanged, this, [this] { UpdateCommandUI(); });
+    new CFocusRing(this, [this] {
+        std::vector<QWidget*> stops{m_pageWnd->ClientArea()};
+        for (auto* button : m_bar->findChildren<QPushButton*>())
+            stops.push_back(button);
+        std::stable_sort(stops.begin() + 1, stops.end(),
+                         [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+        stops.push_back(m_view);
+        return stops;
+    });
     m_boardFrame->move(321, 1);
     m_boardFrame->hide();
     m_bar->raise();

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "board/HintHost.h"
+#include "board/qt/BoardOptions.h"
 
 #include <QMainWindow>
 #include <map>
@@ -106,6 +107,10 @@ private:
     // game. True when the command goes on with the counts in marked and correct.
     bool BeginAnswerCommand(bool fromCheck, int& marked, int& correct);
     void BuildMenu();
+    // The board options as the View menu's Options items stand, and the view
+    // made to follow them.
+    board::BoardOptions BoardOptionsChosen() const;
+    void ApplyBoardOptions();
     void LoadGamePage(const std::string& relative);
     void PlaceBar();
     void RefreshBoardScroll();

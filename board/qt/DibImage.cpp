@@ -77,3 +77,18 @@ bool DrawPackedDib(QPainter& painter, const QRect& destination, const HDIB& dib,
         painter.drawImage(destination, *image, source);
     return true;
 }
+
+QImage LoadSharpTwin(const std::string& path, QSize size) {
+    const std::string ext = ".bmp";
+    if (path.size() <= ext.size() || size.isEmpty() ||
+        QString::fromStdString(path.substr(path.size() - ext.size()))
+                .compare(QString::fromStdString(ext), Qt::CaseInsensitive) != 0)
+        return {};
+    QImage sharp(QString::fromStdString(path.substr(0, path.size() - ext.size())) + "@2x.bmp",
+                 "BMP");
+    if (sharp.isNull() || sharp.size() != size * 2)
+        return {};
+    sharp = sharp.convertToFormat(QImage::Format_RGB32);
+    sharp.setDevicePixelRatio(2);
+    return sharp;
+}

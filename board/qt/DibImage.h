@@ -6,6 +6,8 @@
 
 #include <QImage>
 #include <QRect>
+#include <QSize>
+#include <string>
 
 class QPainter;
 
@@ -31,3 +33,9 @@ void InstallDibDecoder();
 // handle or a picture that cannot be decoded.
 bool DrawPackedDib(QPainter& painter, const QRect& destination, const HDIB& dib,
                    const QRect& source, const CPalette* palette = nullptr);
+
+// The picture twice the size that a high-density screen shows in place of the
+// picture at path: the same file name with "@2x" before ".bmp", when that file
+// is a bitmap of exactly twice size (width and height). Its device pixel ratio
+// is 2, so it draws into the picture's own rectangle. Null when there is none.
+QImage LoadSharpTwin(const std::string& path, QSize size);

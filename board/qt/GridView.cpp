@@ -6,10 +6,14 @@
 #include "board/qt/SettingsDlg.h"
 #include "platform/Sound.h"
 #include "puzzle/GridDoc.h"
+#include "puzzle/MarkHistory.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QScrollBar>
 #include <algorithm>
 #include <climits>
 
@@ -88,9 +92,16 @@ void CGridView::SetColors(const board::BoardColors& colors) {
     SetColors(colors.hint, colors.trueColor, colors.falseColor);
 }
 
+void CGridView::SetShowSymbols(bool on) {
+    m_showSymbols = on;
+    m_pictureDrawn = true;
+    viewport()->update();
+}
+
 void CGridView::OnInitialUpdate() {
     // Invalidated and erased: the next paint starts from a blank board.
     m_eraseNext = true;
+    Layout();
     CDibView::OnInitialUpdate();
 }
 
@@ -98,6 +109,220 @@ void CGridView::focusInEvent(QFocusEvent* event) {
     CDibView::focusInEvent(event);
     m_pictureDrawn = true;
     m_fullRedraw = true;
+    // Focus that came from the keyboard shows where the keys will mark.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        m_cursorVisible = true;
+}
+
+void CGridView::focusOutEvent(QFocusEvent* event) {
+    CDibView::focusOutEvent(event);
+    // The cursor is drawn over the screen only; the board image keeps no trace.
+    viewport()->update();
+}
+
+// ---------------------------------------------------------------------------
+// The cell cursor
+
+const CBoardLayout& CGridView::Layout() {
+    const std::string game = m_gridDoc ? m_gridDoc->GetPathName() : std::string();
+    const std::size_t cells = m_gridDoc ? m_gridDoc->GetCells().size() : 0;
+    if (game == m_layoutGame && cells == m_layoutCells &&
+        (cells == 0 || m_layout.Has(m_cursor.x(), m_cursor.y())))
+        return m_layout;
+    if (m_hasCursor)
+        m_cursors[m_layoutGame] = m_cursor;
+    m_layout = m_gridDoc ? CBoardLayout(m_gridDoc->GetCells()) : CBoardLayout();
+    m_layoutGame = game;
+    m_layoutCells = cells;
+    m_hasCursor = cells != 0;
+    auto saved = m_cursors.find(game);
+    if (saved != m_cursors.end() && m_layout.Has(saved->second.x(), saved->second.y()))
+        m_cursor = saved->second;
+    else if (cells != 0)
+        m_cursor =
+            QPoint(m_gridDoc->GetCells().front()->column, m_gridDoc->GetCells().front()->row);
+    return m_layout;
+}
+
+bool CGridView::CursorCell(int& column, int& row) {
+    Layout();
+    column = m_cursor.x();
+    row = m_cursor.y();
+    return m_hasCursor;
+}
+
+bool CGridView::CursorShown() const {
+    return m_hasCursor && m_cursorVisible && hasFocus();
+}
+
+void CGridView::SetCursorCell(int column, int row) {
+    if (!Layout().Has(column, row))
+        return;
+    m_cursor = QPoint(column, row);
+    viewport()->update();
+}
+
+QRect CGridView::CursorRect() const {
+    if (!m_gridDoc || !m_hasCursor)
+        return {};
+    const int size = m_gridDoc->GetCellSize();
+    const QPoint corner(m_gridDoc->GetGridOffsetX() + m_cursor.x() * size,
+                        m_gridDoc->GetGridOffsetY() + m_cursor.y() * size);
+    // Over the cell's grid lines, two pixels beyond them on every side.
+    return QRect(PictureToClient(corner) - QPoint(2, 2), QSize(size + 5, size + 5));
+}
+
+void CGridView::ScrollToCursor() {
+    if (!m_gridDoc || !m_hasCursor)
+        return;
+    const int size = m_gridDoc->GetCellSize();
+    const int x = m_gridDoc->GetGridOffsetX() + m_cursor.x() * size;
+    const int y = m_gridDoc->GetGridOffsetY() + m_cursor.y() * size;
+    // The whole frame in view: three pixels beyond the cell on every side.
+    auto bring = [size](QScrollBar* bar, int start, int room) {
+        if (start - 3 < bar->value())
+            bar->setValue(start - 3);
+        else if (start + size + 3 > bar->value() + room)
+            bar->setValue(start + size + 3 - room);
+    };
+    bring(horizontalScrollBar(), x, viewport()->width());
+    bring(verticalScrollBar(), y, viewport()->height());
+}
+
+void CGridView::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    CBoardLayout::Move move{};
+    bool isMove = true;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        move = CBoardLayout::Move::left;
+        break;
+    case Qt::Key_Right:
+        move = CBoardLayout::Move::right;
+        break;
+    case Qt::Key_Up:
+        move = CBoardLayout::Move::up;
+        break;
+    case Qt::Key_Down:
+        move = CBoardLayout::Move::down;
+        break;
+    case Qt::Key_Home:
+        move = CBoardLayout::Move::rowStart;
+        break;
+    case Qt::Key_End:
+        move = CBoardLayout::Move::rowEnd;
+        break;
+    case Qt::Key_PageUp:
+        move = CBoardLayout::Move::blockUp;
+        break;
+    case Qt::Key_PageDown:
+        move = CBoardLayout::Move::blockDown;
+        break;
+    default:
+        isMove = false;
+    }
+    const bool ours = mods == Qt::NoModifier &&
+                      (isMove || event->key() == Qt::Key_Space || event->key() == Qt::Key_F ||
+                       event->key() == Qt::Key_T || event->key() == Qt::Key_Delete ||
+                       event->key() == Qt::Key_Backspace);
+    if (!ours || !m_gridDoc) {
+        CDibView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const CBoardLayout& layout = Layout();
+    if (!m_hasCursor)
+        return;
+    m_cursorVisible = true;
+    if (isMove) {
+        int column = m_cursor.x();
+        int row = m_cursor.y();
+        if (layout.Step(column, row, move))
+            m_cursor = QPoint(column, row);
+        ScrollToCursor();
+        viewport()->update();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+        ClickCell(true, m_cursor.x(), m_cursor.y());
+        break;
+    case Qt::Key_F:
+        SetCursorMark(CGridCell::stateFalse);
+        break;
+    case Qt::Key_T:
+        SetCursorMark(CGridCell::stateTrue);
+        break;
+    default:
+        SetCursorMark(CGridCell::stateEmpty);
+        break;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Marking, undo and redo
+
+bool CGridView::MarkStep(int column, int row, const std::function<bool()>& change) {
+    bool changed = false;
+    m_gridDoc->History().Record(*m_gridDoc, [&] { changed = change(); });
+    if (!changed)
+        return false;
+    m_pictureDrawn = false;
+    emit cellToggled(column, row);
+    emit marksChanged();
+    return true;
+}
+
+void CGridView::MarkRestIfTrue(int column, int row) {
+    const CGridCell* cell = m_gridDoc->FindCell(column, row);
+    if (markRestFalse && cell && cell->state == CGridCell::stateTrue)
+        marks::MarkRestFalse(*m_gridDoc, Layout(), column, row);
+}
+
+void CGridView::SetCursorMark(int state) {
+    // Keys mark where clicks would: not while clicks look up hints, not once
+    // the solution is on show.
+    if (hintMode || solutionShown)
+        return;
+    platform::PlaySound(board_texts::kClickSound);
+    const int column = m_cursor.x();
+    const int row = m_cursor.y();
+    MarkStep(column, row, [&] {
+        if (!marks::SetCellState(*m_gridDoc, column, row, state))
+            return false;
+        MarkRestIfTrue(column, row);
+        return true;
+    });
+    viewport()->update();
+}
+
+bool CGridView::CanUndoMark() const {
+    return m_gridDoc && !solutionShown && m_gridDoc->History().CanUndo();
+}
+
+bool CGridView::CanRedoMark() const {
+    return m_gridDoc && !solutionShown && m_gridDoc->History().CanRedo();
+}
+
+bool CGridView::UndoMark() {
+    if (!CanUndoMark() || !m_gridDoc->History().Undo(*m_gridDoc))
+        return false;
+    m_pictureDrawn = false;
+    SetCursorCell(m_gridDoc->History().LastColumn(), m_gridDoc->History().LastRow());
+    emit marksChanged();
+    viewport()->update();
+    return true;
+}
+
+bool CGridView::RedoMark() {
+    if (!CanRedoMark() || !m_gridDoc->History().Redo(*m_gridDoc))
+        return false;
+    m_pictureDrawn = false;
+    SetCursorCell(m_gridDoc->History().LastColumn(), m_gridDoc->History().LastRow());
+    emit marksChanged();
+    viewport()->update();
+    return true;
 }
 
 bool CGridView::PointToCell(QPoint point, int& column, int& row) const {
@@ -126,7 +351,14 @@ void CGridView::OnLButtonDown(QPoint point) {
     int column = 0;
     int row = 0;
     const bool onBoard = PointToCell(point, column, row);
+    // The cursor follows the mouse, out of sight until a key is pressed.
+    m_cursorVisible = false;
+    if (onBoard)
+        SetCursorCell(column, row);
+    ClickCell(onBoard, column, row);
+}
 
+void CGridView::ClickCell(bool onBoard, int column, int row) {
     // Every click on the board clicks, whatever follows.
     platform::PlaySound(board_texts::kClickSound);
 
@@ -140,10 +372,13 @@ void CGridView::OnLButtonDown(QPoint point) {
     }
     if (solutionShown)
         return;
-    if (onBoard && m_gridDoc && m_gridDoc->ToggleCell(column, row)) {
-        m_pictureDrawn = false;
-        emit cellToggled(column, row);
-    }
+    if (onBoard && m_gridDoc)
+        MarkStep(column, row, [&] {
+            if (!m_gridDoc->ToggleCell(column, row))
+                return false;
+            MarkRestIfTrue(column, row);
+            return true;
+        });
     viewport()->update();
 }
 
@@ -160,15 +395,29 @@ void CGridView::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
 }
 
+const QImage& CGridView::SharpPicture() {
+    const std::string path = m_gridDoc && m_gridDoc->GetPicture() ? m_gridDoc->GetPathName() : "";
+    if (path != m_sharpFor) {
+        m_sharpFor = path;
+        const PictureSize size = m_gridDoc ? m_gridDoc->GetPictureSize() : PictureSize{};
+        m_sharp = path.empty() ? QImage() : LoadSharpTwin(path, QSize(size.width, size.height));
+    }
+    return m_sharp;
+}
+
 void CGridView::RenderBoard() {
-    // The image covers the picture and whatever part of the view lies beyond.
+    // The image covers the picture and whatever part of the view lies beyond,
+    // in the screen's device pixels.
     const PictureSize picture = m_gridDoc ? m_gridDoc->GetPictureSize() : PictureSize{};
     const QPoint scroll = ScrollPosition();
     const QSize needed(std::max(picture.width, scroll.x() + viewport()->width()),
                        std::max(picture.height, scroll.y() + viewport()->height()));
+    const qreal ratio = std::max<qreal>(1.0, viewport()->devicePixelRatioF());
+    const QSize device = ratio == 1.0 ? needed : (QSizeF(needed) * ratio).toSize();
     bool fresh = false;
-    if (m_canvas.size() != needed) {
-        m_canvas = QImage(needed, QImage::Format_RGB32);
+    if (m_canvas.size() != device || m_canvas.devicePixelRatio() != ratio) {
+        m_canvas = QImage(device, QImage::Format_RGB32);
+        m_canvas.setDevicePixelRatio(ratio);
         fresh = true;
     }
     if (fresh || m_eraseNext) {
@@ -187,7 +436,11 @@ void CGridView::RenderBoard() {
     }
     // A blank image has nothing to draw over: it always gets the picture.
     if (drawPicture || fresh) {
-        CDibView::OnDraw(painter);
+        const QImage& sharp = ratio > 1.0 ? SharpPicture() : m_sharp;
+        if (ratio > 1.0 && !sharp.isNull())
+            painter.drawImage(QRect(0, 0, picture.width, picture.height), sharp);
+        else
+            CDibView::OnDraw(painter);
         ++m_pictureDraws;
     }
     DrawKey(painter);
@@ -205,6 +458,20 @@ void CGridView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.translate(-ScrollPosition());
     OnDraw(painter);
+    painter.resetTransform();
+    DrawCursor(painter);
+}
+
+void CGridView::DrawCursor(QPainter& painter) {
+    if (!CursorShown())
+        return;
+    // Black outside, white inside: clear on the picture and on every fill.
+    const QRect frame = CursorRect();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(QRectF(frame).adjusted(2.5, 2.5, -2.5, -2.5));
 }
 
 void CGridView::DrawKey(QPainter& painter) {
@@ -244,7 +511,40 @@ void CGridView::DrawCells(QPainter& painter) {
                              : cell->state == 2 ? trueColor
                                                 : QColor(Qt::white);
         FillEdges(painter, x + 1, y + 1, x + size, y + size, fill);
+        if (m_showSymbols && cell->state != 0)
+            DrawSymbol(painter, x, y, size, cell->state, fill);
     }
+}
+
+void CGridView::DrawSymbol(QPainter& painter, long long x, long long y, long long size, int state,
+                           const QColor& fill) {
+    if (size < 6 || x < -size || y < -size || x > (1LL << 24) || y > (1LL << 24))
+        return;
+    // Black on a light fill, white on a dark one, so the shape shows in any
+    // colours and in grey.
+    const QColor ink = qGray(fill.rgb()) < 128 ? Qt::white : Qt::black;
+    const QRectF cellFill(static_cast<double>(x + 1), static_cast<double>(y + 1),
+                          static_cast<double>(size - 1), static_cast<double>(size - 1));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = cellFill.width();
+    if (state == CGridCell::stateTrue) {
+        // A check: short stroke down, long stroke up.
+        QPainterPath check;
+        check.moveTo(cellFill.left() + s * 0.2, cellFill.top() + s * 0.52);
+        check.lineTo(cellFill.left() + s * 0.42, cellFill.top() + s * 0.76);
+        check.lineTo(cellFill.left() + s * 0.82, cellFill.top() + s * 0.24);
+        painter.setPen(QPen(ink, std::max(2.0, s / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(check);
+    } else {
+        // A round dot in the middle: nothing like the solution's square cross.
+        const double r = s * 0.17;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawEllipse(cellFill.center(), r, r);
+    }
+    painter.restore();
 }
 
 void CGridView::DrawHint(QPainter& painter) {

@@ -10,6 +10,15 @@
 // highlighted hint, hint mode or solution shown. The colours come from the
 // settings file on construction and from SetColors afterwards.
 //
+// The board can be played from the keyboard too: a cell cursor moves with the
+// arrow keys (Home and End to the row's ends, Page Up and Page Down to the
+// sub-grid above or below), Space does what a click on the cursor's cell does,
+// F, T and Delete (or Backspace) set false, true and empty. The cursor shows,
+// as a frame over its cell, once the board has the focus from the keyboard or
+// a key has been pressed on it; a click moves it to the clicked cell and hides
+// it. Each game keeps its cursor place for the run. Every change of marks is
+// recorded in the document's history, which UndoMark and RedoMark walk.
+//
 // Drawing goes to a board image in picture pixels that stands for the screen
 // contents: a paint that leaves the picture out (right after a click changed a
 // cell) draws the key and the marks over what the image already shows, just
@@ -19,9 +28,12 @@
 #include "board/Settings.h"
 #include "board/qt/CellHintDlg.h"
 #include "board/qt/DibView.h"
+#include "puzzle/BoardLayout.h"
 
 #include <QImage>
 #include <QPointer>
+#include <functional>
+#include <map>
 #include <string>
 
 class CGridDoc;
@@ -59,6 +71,28 @@ public:
     // repaints the whole board without erasing.
     void SetColors(board::RgbColor hint, board::RgbColor trueColor, board::RgbColor falseColor);
     void SetColors(const board::BoardColors& colors);
+
+    // Marking a cell true also marks false the other empty cells of its row
+    // and column inside its sub-grid (one step for undo).
+    bool markRestFalse = false;
+    // Marks carry shapes as well as colours: a check for true, a dot for false.
+    void SetShowSymbols(bool on);
+    bool ShowSymbols() const { return m_showSymbols; }
+
+    // The cell cursor: its cell (false when the board has no cells), whether
+    // it is drawn now, and a move to a cell of the board.
+    bool CursorCell(int& column, int& row);
+    bool CursorShown() const;
+    void SetCursorCell(int column, int row);
+    // The cell frame the cursor draws, in viewport pixels.
+    QRect CursorRect() const;
+
+    // Takes back the last change of marks, or gives it again. False when there
+    // is none or the game has ended.
+    bool CanUndoMark() const;
+    bool CanRedoMark() const;
+    bool UndoMark();
+    bool RedoMark();
     board::RgbColor GetHintColor() const { return m_colors.hint; }
     board::RgbColor GetTrueColor() const { return m_colors.trueColor; }
     board::RgbColor GetFalseColor() const { return m_colors.falseColor; }
@@ -85,12 +119,21 @@ public:
     // Runs the paint steps into the board image now (what a paint does before
     // it copies the image to the screen).
     void RenderBoard();
-    // The board image in picture pixels (its top-left is the picture's).
+    // The board image in picture pixels (its top-left is the picture's). On a
+    // high-density screen it holds device pixels: its device pixel ratio says
+    // how many to a picture pixel.
     const QImage& BoardImage() const { return m_canvas; }
+    // The picture twice the size that a high-density screen shows: the
+    // picture's file name with "@2x" before ".bmp", when that file is a
+    // bitmap of exactly twice the picture's size; else null (the picture is
+    // then scaled up).
+    const QImage& SharpPicture();
 
 signals:
     // A click changed the mark of cell (column, row).
     void cellToggled(int column, int row);
+    // The marks changed: by a click, a key, an undo or a redo.
+    void marksChanged();
 
 protected:
     void OnDraw(QPainter& painter) override;
@@ -99,8 +142,27 @@ protected:
     // The second press of a quick double click is a click like any other.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // What a click on (column, row) does, once the point is turned into a cell.
+    void ClickCell(bool onBoard, int column, int row);
+    // Sets the cursor's cell to state as the clicks that lead there would.
+    void SetCursorMark(int state);
+    // Runs change on the board as one undoable step; then, when it changed
+    // anything, the cell's mark is repainted without the picture.
+    bool MarkStep(int column, int row, const std::function<bool()>& change);
+    // The cell became true: the rest of its lines in the sub-grid false.
+    void MarkRestIfTrue(int column, int row);
+    // The layout and the cursor of the document's game, made again when the
+    // game or its cells change.
+    const CBoardLayout& Layout();
+    void ScrollToCursor();
+    void DrawCursor(QPainter& painter);
+    void DrawSymbol(QPainter& painter, long long x, long long y, long long size, int state,
+                    const QColor& fill);
+
     void DrawKey(QPainter& painter);
     void DrawCells(QPainter& painter);
     void DrawHint(QPainter& painter);
@@ -114,4 +176,15 @@ private:
     bool m_eraseNext = true;
     int m_pictureDraws = 0;
     QImage m_canvas;
+
+    bool m_showSymbols = false;
+    CBoardLayout m_layout;
+    std::string m_layoutGame;
+    std::size_t m_layoutCells = 0;
+    bool m_hasCursor = false;
+    QPoint m_cursor;
+    bool m_cursorVisible = false;
+    std::map<std::string, QPoint> m_cursors; // per game, for the run
+    std::string m_sharpFor;                  // the picture path m_sharp was looked for
+    QImage m_sharp;
 };

@@ -50,6 +50,7 @@ bool CPaletteStatic::LoadPicture(const std::string& path) {
         return false;
     }
     m_picture.reset();
+    m_sharp = QImage();
     m_paintErrorShown = false;
     if (read.result == DibFileRead::readFailed || !read.dib) {
         m_palette.reset();
@@ -65,6 +66,7 @@ bool CPaletteStatic::LoadPicture(const std::string& path) {
         platform::MessageBox(board_texts::kErrorCreatingPalette, "", platform::MB_OK);
         return false;
     }
+    m_sharp = LoadSharpTwin(real, PictureSize());
     updateGeometry();
     update();
     return true;
@@ -76,6 +78,10 @@ void CPaletteStatic::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(this);
     const QRect whole(QPoint(0, 0), PictureSize());
+    if (devicePixelRatioF() > 1.0 && !m_sharp.isNull()) {
+        painter.drawImage(whole, m_sharp);
+        return;
+    }
     if (!DrawPackedDib(painter, whole, m_picture, whole, m_palette.get()) && !m_paintErrorShown) {
         m_paintErrorShown = true;
         ReportPaintError(this);

@@ -4,14 +4,16 @@
 //
 // Put it in a dialog in place of a template control with
 // CTemplateDialog::ReplaceControl(id, new CPaletteStatic), then LoadPicture.
-// A picture that cannot be loaded is reported in a message box and leaves the
-// control empty; the dialog carries on without it.
+// On a high-density screen it shows the picture's twin at twice the size
+// (LoadSharpTwin) where there is one. A picture that cannot be loaded is reported in a message box
+// and leaves the control empty; the dialog carries on without it.
 #pragma once
 
 #include "board/DibDoc.h"
 #include "board/PackedDib.h"
 
 #include <QFrame>
+#include <QImage>
 #include <memory>
 #include <string>
 
@@ -43,6 +45,7 @@ protected:
 
 private:
     HDIB m_picture;
+    QImage m_sharp;
     std::unique_ptr<CPalette> m_palette;
     bool m_paintErrorShown = false;
 };

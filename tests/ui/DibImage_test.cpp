@@ -120,8 +120,7 @@ TEST_F(DecoderInstalled, UndecodablePicturesAreRefusedNotDrawnBlank) {
          {"q/pal2.bmp", "q/pal2color.bmp", "q/rgb24jpeg.bmp", "q/rgb24png.bmp", "q/rgba64.bmp"}) {
         boxes.clear();
         CDibDoc doc;
-        EXPECT_FALSE(doc.OnOpenDocument(testing_support::TestData("bmpsuite/") + name))
-            << name;
+        EXPECT_FALSE(doc.OnOpenDocument(testing_support::TestData("bmpsuite/") + name)) << name;
         EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"Cannot load DIB"})) << name;
     }
 }

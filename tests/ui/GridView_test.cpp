@@ -11,6 +11,7 @@
 #include "tests/support/Recorders.h"
 #include "tests/support/qt/UiHelpers.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QScrollBar>
 #include <QTest>
@@ -464,4 +465,49 @@ TEST(ChildFrame, FrameSizeForPictureShowsItWhole) {
     Pump();
     EXPECT_EQ(view->viewport()->size(), QSize(240, 140));
     EXPECT_EQ(CChildFrame::ClassicFrameSize({240, 140}), QSize(256, 176));
+}
+
+TEST_F(BoardFixture, TheCursorFrameShowsForKeyboardFocusAndLeavesNoTrace) {
+    // Cell (2,1): a cursor frame three pixels of black round it, white on its
+    // grid lines; its fill shows whole.
+    view->activateWindow();
+    QApplication::setActiveWindow(view);
+    view->setFocus(Qt::OtherFocusReason);
+    view->SetCursorCell(2, 1);
+    Pump();
+    EXPECT_FALSE(view->CursorShown()); // focus that did not come from the keyboard
+    const QImage plain = Grab();
+    view->clearFocus();
+    view->setFocus(Qt::TabFocusReason);
+    Pump();
+    ASSERT_TRUE(view->CursorShown());
+    Grab();
+    const int x = CellX(2), y = CellY(1);
+    EXPECT_EQ(At(x - 1, y + 7), kBlack);
+    EXPECT_EQ(At(x - 3, y + 7), kBlack);
+    EXPECT_EQ(At(x + 17, y + 7), kBlack);
+    EXPECT_EQ(At(x + 7, y + 16), kBlack);
+    EXPECT_EQ(At(x, y + 7), kWhite);
+    EXPECT_EQ(At(x + 15, y + 7), kWhite);
+    EXPECT_EQ(plain.pixelColor(x - 1, y + 7), kWhite); // the cell to the left's fill
+
+    // Moving it away leaves the old cell as it was: the frame is not in the
+    // board image.
+    QTest::keyClick(view, Qt::Key_Right);
+    int column = 0, row = 0;
+    ASSERT_TRUE(view->CursorCell(column, row));
+    EXPECT_EQ(column, 3);
+    Grab();
+    EXPECT_EQ(At(x - 1, y + 7), kWhite);
+    EXPECT_EQ(At(x, y + 7), kBlack);      // the grid line again
+    EXPECT_EQ(At(x + 13, y + 7), kBlack); // the frame round the next cell
+    EXPECT_EQ(view->BoardImage().pixelColor(x + 13, y + 7), kWhite);
+
+    // A click moves the cursor there and hides it until a key is pressed.
+    Click(CellX(0) + 5, CellY(3) + 5);
+    ASSERT_TRUE(view->CursorCell(column, row));
+    EXPECT_EQ(std::make_pair(column, row), std::make_pair(0, 3));
+    EXPECT_FALSE(view->CursorShown());
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_TRUE(view->CursorShown());
 }

@@ -127,7 +127,7 @@ std::vector<IndexedImage> Quantize(const std::vector<QImage>& images) {
     return out;
 }
 
-PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape) {
+PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape, int scale) {
     const int cs = CellSizeFor(shape);
     const int n = shape.items;
     const QFont catFont = Font(13, true);
@@ -144,9 +144,22 @@ PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape) {
     const int block = n * cs;
     const int W = L + layout.GridSize() + 8;
     const int H = T + layout.GridSize() + 8;
-    QImage img(W, H, QImage::Format_RGB32);
+    QImage img(W * scale, H * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::white);
     QPainter p(&img);
+    // A straight line of whole picture pixels: at scale 1 the pen's own line,
+    // above it the same pixels filled, so a line keeps its place in the cell.
+    auto line = [&](int x1, int y1, int x2, int y2, const QColor& color) {
+        if (scale == 1) {
+            p.setPen(color);
+            p.drawLine(x1, y1, x2, y2);
+        } else {
+            p.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                             QPoint(std::max(x1, x2), std::max(y1, y2))),
+                       color);
+        }
+    };
     const QColor tintA(226, 236, 250), tintB(250, 243, 222), ink(0, 0, 110);
     // Label areas, one tint per category.
     auto tintOf = [&](int cat) { return cat % 2 ? tintA : tintB; };
@@ -203,17 +216,16 @@ PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape) {
         for (int j = 0; j < layout.BlocksInRow(r); ++j) {
             const int x0 = L + j * block, y0 = T + r * block;
             p.fillRect(x0, y0, block, block, Qt::white);
-            p.setPen(QColor(150, 150, 150));
+            const QColor light(150, 150, 150);
             for (int i = 1; i < n; ++i) {
-                p.drawLine(x0 + i * cs, y0, x0 + i * cs, y0 + block);
-                p.drawLine(x0, y0 + i * cs, x0 + block, y0 + i * cs);
+                line(x0 + i * cs, y0, x0 + i * cs, y0 + block, light);
+                line(x0, y0 + i * cs, x0 + block, y0 + i * cs, light);
             }
-            p.setPen(Qt::black);
             for (int d = 0; d < 2; ++d) {
-                p.drawLine(x0 - d, y0 - d, x0 + block + d, y0 - d);
-                p.drawLine(x0 - d, y0 + block + d, x0 + block + d, y0 + block + d);
-                p.drawLine(x0 - d, y0 - d, x0 - d, y0 + block + d);
-                p.drawLine(x0 + block + d, y0 - d, x0 + block + d, y0 + block + d);
+                line(x0 - d, y0 - d, x0 + block + d, y0 - d, Qt::black);
+                line(x0 - d, y0 + block + d, x0 + block + d, y0 + block + d, Qt::black);
+                line(x0 - d, y0 - d, x0 - d, y0 + block + d, Qt::black);
+                line(x0 + block + d, y0 - d, x0 + block + d, y0 + block + d, Qt::black);
             }
         }
     p.end();
@@ -241,13 +253,14 @@ void DrawMiniGrid(QPainter& p, int x, int y, int cell) {
 
 } // namespace
 
-QImage DrawHead() {
-    QImage img(154, 134, QImage::Format_RGB32);
+QImage DrawHead(int scale) {
+    QImage img(154 * scale, 134 * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     QPainter p(&img);
     QLinearGradient g(0, 0, 0, 134);
     g.setColorAt(0, QColor(34, 62, 120));
     g.setColorAt(1, QColor(80, 130, 200));
-    p.fillRect(img.rect(), g);
+    p.fillRect(QRect(0, 0, 154, 134), g);
     p.setRenderHint(QPainter::Antialiasing, false);
     DrawMiniGrid(p, 50, 12, 18);
     p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -261,14 +274,15 @@ QImage DrawHead() {
     return img;
 }
 
-QImage DrawAbout() {
+QImage DrawAbout(int scale) {
     // The About box shows its picture in a 64 x 64 unit control: 128 pixels.
-    QImage img(128, 128, QImage::Format_RGB32);
+    QImage img(128 * scale, 128 * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     QPainter p(&img);
     QLinearGradient g(0, 0, 128, 128);
     g.setColorAt(0, QColor(250, 246, 230));
     g.setColorAt(1, QColor(220, 232, 250));
-    p.fillRect(img.rect(), g);
+    p.fillRect(QRect(0, 0, 128, 128), g);
     p.setRenderHint(QPainter::Antialiasing, false);
     DrawMiniGrid(p, 37, 8, 18);
     p.setRenderHint(QPainter::TextAntialiasing, true);

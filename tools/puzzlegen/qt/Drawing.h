@@ -43,10 +43,14 @@ struct PuzzlePicture {
     QImage image;
     CBoardLayout layout;
 };
-PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape);
+// With scale 2 the same picture at twice the size (for high-density screens):
+// the layout is the picture's at scale 1, every line and letter drawn in
+// device pixels twice as fine.
+PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape, int scale = 1);
 
-QImage DrawHead();  // the game selection header, 154 x 134
-QImage DrawAbout(); // the About box picture, 128 x 128
+// Scale 2 draws them twice the size, as DrawPuzzle does.
+QImage DrawHead(int scale = 1);  // the game selection header, 154 x 134
+QImage DrawAbout(int scale = 1); // the About box picture, 128 x 128
 
 // The application icon, size x size with a transparent surround.
 QImage DrawIcon(int size);

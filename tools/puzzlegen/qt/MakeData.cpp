@@ -84,6 +84,11 @@ int main(int argc, char** argv) {
         const std::string pictureName = game.fileName + ".bmp";
         if (!WritePicture(data + pictureName, picture.image))
             return Fail("cannot write " + pictureName);
+        // The same picture twice the size, which the board shows on a
+        // high-density screen; its name is the picture's with "@2x".
+        const std::string sharpName = game.fileName + "@2x.bmp";
+        if (!WritePicture(data + sharpName, DrawPuzzle(story, p.shape, 2).image))
+            return Fail("cannot write " + sharpName);
         const PuzzleFile file = MakePuzzleFile(picture.layout, p.solution, p.clues, pictureName);
         if (!WritePuzzleFile(data + game.fileName + ".bgd", file))
             return Fail("cannot write " + game.fileName + ".bgd");
@@ -119,7 +124,9 @@ int main(int argc, char** argv) {
         if (!WriteWav16(data + sound.file, Synthesize(sound.notes), kSoundRate))
             return Fail("cannot write " + sound.file);
     if (!WritePicture(data + "Head.bmp", DrawHead()) ||
-        !WritePicture(data + "Deduxa.bmp", DrawAbout()))
+        !WritePicture(data + "Deduxa.bmp", DrawAbout()) ||
+        !WritePicture(data + "Head@2x.bmp", DrawHead(2)) ||
+        !WritePicture(data + "Deduxa@2x.bmp", DrawAbout(2)))
         return Fail("cannot write the dialog pictures");
 
     // The application icon, which the desktop entry and the windows show.
