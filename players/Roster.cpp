@@ -79,6 +79,23 @@ bool IsWholePair(const RosterEntry& entry) {
            (!entry.name.empty() || entry.fileName.empty());
 }
 
+// True when the roster's bytes end between a name and its file name, as the
+// reader pairs the lines (an empty line where a name belongs is skipped).
+bool EndsInsidePair(const std::string& bytes) {
+    bool haveName = false;
+    size_t from = 0;
+    while (from < bytes.size()) {
+        size_t lineEnd = bytes.find('\n', from);
+        size_t end = lineEnd == std::string::npos ? bytes.size() : lineEnd;
+        size_t size = end - from;
+        if (lineEnd != std::string::npos && size > 0 && bytes[end - 1] == '\r')
+            --size;
+        haveName = haveName ? false : size > 0;
+        from = end + 1;
+    }
+    return haveName;
+}
+
 } // namespace
 
 int AppendRosterEntry(const std::string& path, const RosterEntry& entry) {
@@ -104,6 +121,8 @@ int AppendRosterEntry(const std::string& path, const RosterEntry& entry) {
         file.WriteBytes(old);
         if (!old.empty() && old.back() != '\n')
             file.WriteString("\n"); // a hand-edited roster without its last line end
+        if (EndsInsidePair(old))
+            file.WriteString("\n"); // an empty file name for a name left without one
         file.WriteLine(entry.name);
         file.WriteLine(entry.fileName);
     });

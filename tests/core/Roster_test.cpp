@@ -62,6 +62,17 @@ TEST(Roster, AppendsAtTheEndAndKeepsPairsWhole) {
     WriteBytes(RosterPath(), "Ann\nAnn0.ply");
     EXPECT_EQ(AppendRosterEntry(RosterPath(), {"Cy", "Cy0.ply"}), 0);
     EXPECT_EQ(ReadBytes(RosterPath()), "Ann\nAnn0.ply\r\nCy\r\nCy0.ply\r\n");
+    // A name the hand edit left without its file name gets an empty one.
+    for (const char* cut : {"\r\nCut", "\r\nCut\r\n", "\r\n\r\nCut\n"}) {
+        WriteBytes(RosterPath(), std::string("Ann\r\nAnn0.ply") + cut);
+        EXPECT_EQ(AppendRosterEntry(RosterPath(), {"Cy", "Cy0.ply"}), 0);
+        std::vector<RosterEntry> entries;
+        ASSERT_TRUE(ReadRoster(RosterPath(), entries));
+        EXPECT_EQ(entries,
+                  (std::vector<RosterEntry>{{"Ann", "Ann0.ply"}, {"Cut", ""}, {"Cy", "Cy0.ply"}}))
+            << cut;
+    }
+    WriteBytes(RosterPath(), "Ann\nAnn0.ply\r\nCy\r\nCy0.ply\r\n");
     platform::CTextFile::FailNextWrite(platform::causeDiskFull);
     EXPECT_EQ(AppendRosterEntry(RosterPath(), {"Dee", "Dee0.ply"}), platform::causeDiskFull);
     EXPECT_EQ(ReadBytes(RosterPath()), "Ann\nAnn0.ply\r\nCy\r\nCy0.ply\r\n");
