@@ -5,7 +5,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -13,6 +16,10 @@
 namespace platform {
 
 namespace {
+
+constexpr const char* kTempMark = ".tmp";
+constexpr size_t kTempMarkSize = 4;
+constexpr size_t kTempUniqueSize = 6; // the letters mkstemp puts for "XXXXXX"
 
 std::string FolderOf(const std::string& path) {
     auto slash = path.rfind('/');
@@ -34,7 +41,7 @@ int ReplaceFile(const std::string& path, const std::function<void(CTextFile&)>& 
     if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         return causeAccessDenied;
 
-    std::string pattern = path + ".tmpXXXXXX";
+    std::string pattern = path + kTempMark + "XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
@@ -83,6 +90,46 @@ int RemoveFile(const std::string& path) {
 bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsReplaceTempName(const std::string& name) {
+    constexpr size_t tail = kTempMarkSize + kTempUniqueSize;
+    if (name.size() <= tail || name.compare(name.size() - tail, kTempMarkSize, kTempMark) != 0)
+        return false;
+    for (size_t i = name.size() - kTempUniqueSize; i < name.size(); ++i) {
+        char c = name[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
+int RemoveStaleTempFiles(const std::string& folder, int minAgeSeconds) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    const time_t now = ::time(nullptr);
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (!IsReplaceTempName(name))
+            continue;
+        const std::string path = folder + name;
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            now - st.st_mtime < minAgeSeconds)
+            continue;
+        // A file being written is locked by its writer.
+        int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        bool idle = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        if (idle && ::unlink(path.c_str()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 } // namespace platform

@@ -22,4 +22,15 @@ int RemoveFile(const std::string& path);
 
 bool FileExists(const std::string& path);
 
+// True for a name ReplaceFile gives its temporary files: a target's name
+// followed by ".tmp" and six letters or digits.
+bool IsReplaceTempName(const std::string& name);
+
+// Deletes the temporary files a crash left in folder (ending in "/"): regular
+// files of ReplaceFile's naming that no CTextFile holds open and that were
+// last changed at least minAgeSeconds ago, so that a save still running in
+// another copy of the game keeps its file. Nothing else is touched. Returns
+// how many were deleted.
+int RemoveStaleTempFiles(const std::string& folder, int minAgeSeconds = 2);
+
 } // namespace platform

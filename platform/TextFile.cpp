@@ -27,42 +27,55 @@ CTextFile::~CTextFile() {
 
 bool CTextFile::Open(const std::string& path, Mode mode, int* cause) {
     Abort();
-    int flags = O_CLOEXEC;
+    // Non-blocking for the open itself, so that a pipe can be looked at and
+    // refused instead of waiting for its other end.
+    int flags = O_CLOEXEC | O_NONBLOCK;
     switch (mode) {
     case modeRead:
         flags |= O_RDONLY;
         break;
     case modeCreate:
-        flags |= O_WRONLY | O_CREAT | O_TRUNC;
+        flags |= O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW;
         break;
     case modeWrite:
-        flags |= O_WRONLY;
+        flags |= O_WRONLY | O_NOFOLLOW;
         break;
     case modeAppend:
-        flags |= O_WRONLY | O_CREAT | O_APPEND;
+        flags |= O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW;
+        break;
+    case modeCreateNew:
+        flags |= O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW;
         break;
     }
-    int fd = ::open(path.c_str(), flags, 0644);
-    if (fd < 0) {
+    auto fail = [cause](int code) {
         if (cause)
-            *cause = CauseFromErrno(errno);
+            *cause = code;
         return false;
+    };
+    int fd = ::open(path.c_str(), flags, 0644);
+    if (fd < 0)
+        // ENXIO: a pipe with no reader, opened for writing.
+        return fail(errno == ENXIO ? causeAccessDenied : CauseFromErrno(errno));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<unsigned long long>(st.st_size) > kMaxTextFileBytes) {
+        ::close(fd);
+        return fail(causeAccessDenied);
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     // Readers shut other writers out, writers shut everybody out, as the
     // files' sharing rules have always been. Advisory: only our own program
     // honours it.
     if (::flock(fd, (mode == modeRead ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0 &&
         errno == EWOULDBLOCK) {
         ::close(fd);
-        if (cause)
-            *cause = causeSharingViolation;
-        return false;
+        return fail(causeSharingViolation);
     }
     m_fd = fd;
     m_mode = mode;
     m_path = path;
     m_buffer.assign(kChunk, '\0');
-    m_pos = m_end = 0;
+    m_pos = m_end = m_readTotal = 0;
     m_eof = false;
     if (cause)
         *cause = causeNone;
@@ -91,6 +104,10 @@ void CTextFile::FillBuffer() {
         if (got == 0)
             m_eof = true;
         m_end += static_cast<size_t>(got);
+        // A file that grew past the limit after it was opened.
+        m_readTotal += static_cast<size_t>(got);
+        if (m_readTotal > kMaxTextFileBytes)
+            Throw(causeAccessDenied);
         return;
     }
 }
@@ -127,6 +144,21 @@ bool CTextFile::ReadString(std::string& line) {
     }
 }
 
+void CTextFile::ReadBytes(std::string& bytes) {
+    bytes.clear();
+    if (m_fd < 0)
+        Throw(causeInvalidFile);
+    if (m_mode != modeRead)
+        Throw(causeAccessDenied);
+    for (;;) {
+        bytes.append(m_buffer.data() + m_pos, m_end - m_pos);
+        m_pos = m_end;
+        if (m_eof)
+            return;
+        FillBuffer();
+    }
+}
+
 void CTextFile::WriteRaw(const char* data, size_t size) {
     if (m_end + size > m_buffer.size()) {
         Flush();
@@ -153,6 +185,14 @@ void CTextFile::WriteString(const std::string& text) {
         WriteRaw("\r\n", 2);
         from = nl + 1;
     }
+}
+
+void CTextFile::WriteBytes(const std::string& bytes) {
+    if (m_fd < 0)
+        Throw(causeInvalidFile);
+    if (m_mode == modeRead)
+        Throw(causeAccessDenied);
+    WriteRaw(bytes.data(), bytes.size());
 }
 
 void CTextFile::WriteLine(const std::string& text) {
@@ -216,7 +256,7 @@ void CTextFile::Abort() {
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
-    m_pos = m_end = 0;
+    m_pos = m_end = m_readTotal = 0;
     m_eof = false;
 }
 

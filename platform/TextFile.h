@@ -4,6 +4,11 @@
 // disk as CR LF; reading accepts CR LF and LF and hands back lines without
 // their end. Opening reports a cause code (FileError.h); a read or write that
 // fails afterwards throws CFileException with the cause code.
+//
+// Only regular files are opened: a folder, device, pipe or socket is refused
+// with causeAccessDenied, and so is a file larger than kMaxTextFileBytes (a
+// read that passes that size throws the same cause). Reading follows symbolic
+// links; the writing modes never do.
 #pragma once
 
 #include <string>
@@ -14,10 +19,11 @@ namespace platform {
 class CTextFile {
 public:
     enum Mode {
-        modeRead,   // read; other writers are shut out while it is open
-        modeCreate, // create or truncate, then write
-        modeWrite,  // write an existing file from its first byte, no truncation
-        modeAppend, // create if missing, write at the end
+        modeRead,      // read; other writers are shut out while it is open
+        modeCreate,    // create or truncate, then write
+        modeWrite,     // write an existing file from its first byte, no truncation
+        modeAppend,    // create if missing, write at the end
+        modeCreateNew, // create a file that is not there yet (nor a link of that name)
     };
 
     CTextFile() = default;
@@ -32,8 +38,12 @@ public:
 
     // Reads one line without its end. At the end of the file: empty text, false.
     bool ReadString(std::string& line);
+    // Reads everything from the read position to the end, line ends and all.
+    void ReadBytes(std::string& bytes);
     // Writes text as it stands, "\n" becoming CR LF.
     void WriteString(const std::string& text);
+    // Writes bytes exactly as they stand.
+    void WriteBytes(const std::string& bytes);
     // Writes text followed by a line end.
     void WriteLine(const std::string& text);
     void WriteInt(int value);   // "%d" and a line end
@@ -61,10 +71,14 @@ private:
     Mode m_mode = modeRead;
     std::string m_path;
     std::vector<char> m_buffer;
-    size_t m_pos = 0; // read position in m_buffer
-    size_t m_end = 0; // bytes valid in m_buffer (read) or queued (write)
+    size_t m_pos = 0;       // read position in m_buffer
+    size_t m_end = 0;       // bytes valid in m_buffer (read) or queued (write)
+    size_t m_readTotal = 0; // bytes read from the file so far
     bool m_eof = false;
 };
+
+// No data file of the game comes near this size; anything larger is refused.
+inline constexpr size_t kMaxTextFileBytes = 16 * 1024 * 1024;
 
 // The file's number rules: skip leading blanks, optional sign, the digits up
 // to the first other character; 0 when there are none. Saturates at the range

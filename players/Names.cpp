@@ -3,8 +3,11 @@
 #include "platform/DataPath.h"
 #include "platform/FileReplace.h"
 #include "platform/TextFile.h"
+#include "players/Texts.h"
 
+#include <cctype>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace players {
 
@@ -94,20 +97,28 @@ std::string SavedGameStem(const std::string& title) {
     return stem;
 }
 
+bool IsReservedFileName(const std::string& name) {
+    std::string lower = name;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower == kRosterName || lower == kStatsPrintName || platform::IsReplaceTempName(lower);
+}
+
 bool ReserveFreeName(const std::string& folder, const std::string& stem, const std::string& ext,
                      std::string& fileName) {
     for (int n = 0; n <= 99; ++n) {
         std::string name = stem + std::to_string(n) + ext;
+        if (IsReservedFileName(name))
+            continue;
         // The found spelling, so that john0.ply also takes the name John0.ply.
-        std::string path = platform::RealPathIn(folder, name);
-        {
-            platform::CTextFile probe;
-            if (probe.Open(path, platform::CTextFile::modeRead) || platform::FileExists(path))
-                continue;
-        }
-        // Appending never truncates: a file that appeared meanwhile keeps its bytes.
+        // Anything of that name, a dangling link too, takes it.
+        struct stat st {};
+        if (::lstat(platform::RealPathIn(folder, name).c_str(), &st) == 0)
+            continue;
+        // Created only when nothing of that name is there: a file or link
+        // that appeared meanwhile is never followed or truncated.
         platform::CTextFile reserve;
-        if (!reserve.Open(folder + name, platform::CTextFile::modeAppend))
+        if (!reserve.Open(folder + name, platform::CTextFile::modeCreateNew))
             continue;
         reserve.Abort();
         fileName = name;
@@ -117,9 +128,13 @@ bool ReserveFreeName(const std::string& folder, const std::string& stem, const s
 }
 
 std::string PathForStoredName(const std::string& folder, const std::string& name) {
-    if (!platform::IsPlainFileName(name))
+    if (!platform::IsPlainFileName(name) || IsReservedFileName(name))
         return std::string();
-    return platform::RealPathIn(folder, name);
+    std::string path = platform::RealPathIn(folder, name);
+    // The spelling found on the disk must not be one of the folder's own files either.
+    if (IsReservedFileName(path.substr(path.rfind('/') + 1)))
+        return std::string();
+    return path;
 }
 
 } // namespace players

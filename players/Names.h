@@ -30,15 +30,22 @@ std::string PlayerStem(const std::string& name);
 // (never stopping inside a UTF-8 character), characters replaced, shortened.
 std::string SavedGameStem(const std::string& title);
 
+// True for a name the data folders use for their own files, in any letter
+// case: the roster, the statistics print file, the temporary files of a
+// whole-file replacement. Such a name is never a player's or a game's file.
+bool IsReservedFileName(const std::string& name);
+
 // Picks the first free name stem + n + ext for n = 0..99 in folder (which ends
 // with a separator) and reserves it by creating an empty file. A name that is
-// taken in any letter case counts as taken. Returns false when none is free.
+// taken in any letter case counts as taken, and a reserved name is never
+// picked. Returns false when none is free.
 bool ReserveFreeName(const std::string& folder, const std::string& stem, const std::string& ext,
                      std::string& fileName);
 
 // folder + name for a name read back from a file: only a plain file name (no
-// separator, not "." or "..", not empty) gives a path; an existing file whose
-// name differs only in letter case is found. Empty when the name is not plain.
+// separator, not "." or "..", not empty) that is not reserved gives a path; an
+// existing file whose name differs only in letter case is found. Empty when
+// the name is not plain or is reserved.
 std::string PathForStoredName(const std::string& folder, const std::string& name);
 
 } // namespace players

@@ -7,8 +7,6 @@
 #include "players/Names.h"
 #include "players/Texts.h"
 
-#include <fstream>
-
 namespace players {
 
 using platform::CTextFile;
@@ -56,47 +54,85 @@ int CreateRoster(const std::string& path) {
         return platform::causeNone;
     CTextFile file;
     int cause = platform::causeNone;
-    if (!file.Open(path, CTextFile::modeAppend, &cause))
-        return cause;
+    if (!file.Open(path, CTextFile::modeCreateNew, &cause))
+        // Another copy of the game may have made it meanwhile.
+        return platform::FileExists(path) ? platform::causeNone : cause;
     file.Abort();
     return platform::causeNone;
 }
 
 namespace {
 
-// True when the file holds bytes and its last byte is not a line feed.
-bool LacksFinalLineEnd(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in || in.tellg() <= 0)
-        return false;
-    in.seekg(-1, std::ios::end);
-    char last = '\n';
-    in.get(last);
-    return in && last != '\n';
+bool IsOneLine(const std::string& text) {
+    for (unsigned char c : text) {
+        if (c < 0x20 || c == 0x7F)
+            return false;
+    }
+    return true;
+}
+
+// A pair that reads back as written: each text one line without control
+// characters, and no file name under an empty name (the reader would skip the
+// empty line and take the file name for a name).
+bool IsWholePair(const RosterEntry& entry) {
+    return IsOneLine(entry.name) && IsOneLine(entry.fileName) &&
+           (!entry.name.empty() || entry.fileName.empty());
+}
+
+// True when the roster's bytes end between a name and its file name, as the
+// reader pairs the lines (an empty line where a name belongs is skipped).
+bool EndsInsidePair(const std::string& bytes) {
+    bool haveName = false;
+    size_t from = 0;
+    while (from < bytes.size()) {
+        size_t lineEnd = bytes.find('\n', from);
+        size_t end = lineEnd == std::string::npos ? bytes.size() : lineEnd;
+        size_t size = end - from;
+        if (lineEnd != std::string::npos && size > 0 && bytes[end - 1] == '\r')
+            --size;
+        haveName = haveName ? false : size > 0;
+        from = end + 1;
+    }
+    return haveName;
 }
 
 } // namespace
 
 int AppendRosterEntry(const std::string& path, const RosterEntry& entry) {
-    bool needLineEnd = LacksFinalLineEnd(path);
-    CTextFile file;
+    if (!IsWholePair(entry))
+        return platform::causeBadPath;
+    // The roster is written again whole, the old bytes as they stand and the
+    // new pair after them, so that a full disk or a crash leaves either the
+    // old roster or the new one, never half a pair.
+    std::string old;
+    CTextFile in;
     int cause = platform::causeNone;
-    if (!file.Open(path, CTextFile::modeAppend, &cause))
+    if (in.Open(path, CTextFile::modeRead, &cause)) {
+        try {
+            in.ReadBytes(old);
+            in.Close();
+        } catch (const platform::CFileException& e) {
+            return e.cause();
+        }
+    } else if (cause != platform::causeFileNotFound) {
         return cause;
-    try {
-        if (needLineEnd)
-            file.WriteString("\n");
+    }
+    return platform::ReplaceFile(path, [&](CTextFile& file) {
+        file.WriteBytes(old);
+        if (!old.empty() && old.back() != '\n')
+            file.WriteString("\n"); // a hand-edited roster without its last line end
+        if (EndsInsidePair(old))
+            file.WriteString("\n"); // an empty file name for a name left without one
         file.WriteLine(entry.name);
         file.WriteLine(entry.fileName);
-        file.Close();
-    } catch (const platform::CFileException& e) {
-        file.Abort();
-        return e.cause();
-    }
-    return platform::causeNone;
+    });
 }
 
 int RewriteRoster(const std::string& path, const std::vector<RosterEntry>& entries) {
+    for (const RosterEntry& entry : entries) {
+        if (!IsWholePair(entry))
+            return platform::causeBadPath;
+    }
     return platform::ReplaceFile(path, [&](CTextFile& file) {
         for (const RosterEntry& entry : entries) {
             file.WriteLine(entry.name);

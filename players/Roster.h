@@ -33,12 +33,17 @@ bool ReadRoster(const std::string& path, std::vector<RosterEntry>& entries, int*
 int CreateRoster(const std::string& path);
 
 // Appends one pair at the end of the roster (created when missing). A roster
-// whose last line lacks its line end gets one first, so the pair stays a pair.
-// Returns the cause code, 0 on success.
+// whose last line lacks its line end gets one first, and a name left without
+// its file name gets an empty one, so the new pair reads back as a pair.
+// All or nothing: on a failure the roster is as it was, byte for byte.
+// Returns the cause code, 0 on success; causeBadPath, writing nothing, for a
+// name or file name with a line break or other control character in it, or a
+// file name under an empty name.
 int AppendRosterEntry(const std::string& path, const RosterEntry& entry);
 
 // Rewrites the whole roster with entries in order; the old roster stays whole
-// when this fails. Returns the cause code, 0 on success.
+// when this fails. Returns the cause code, 0 on success; pairs are refused as
+// by AppendRosterEntry, and then nothing is written.
 int RewriteRoster(const std::string& path, const std::vector<RosterEntry>& entries);
 
 // Deletes a player's files: every saved-game file the player file lists (in

@@ -8,6 +8,7 @@
 #include "board/Settings.h"
 #include "platform/Clock.h"
 #include "platform/DataPath.h"
+#include "platform/FileReplace.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
@@ -62,8 +63,11 @@ bool CPuzzleApp::InitInstance() {
     }
     // 2-3. The data folder is the working folder.
     platform::SetDataFolder(platform::CurrentFolder());
-    for (const char* folder : {"players\\", "games\\", "ants\\"})
+    for (const char* folder : {"players\\", "games\\", "ants\\"}) {
         platform::EnsureFolder(folder);
+        // Temporary files of saves a crash cut short.
+        platform::RemoveStaleTempFiles(platform::RealPath(folder));
+    }
     // 4. The sound setting.
     platform::SetSoundOn(board::ReadSoundSetting());
 

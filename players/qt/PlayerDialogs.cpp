@@ -15,6 +15,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QValidator>
 #include <algorithm>
 
 using platform::MessageBox;
@@ -38,6 +39,25 @@ void FillFromRoster(CKeyedListBox* list, const std::string* skipFileName) {
     }
 }
 
+// A name is one line of the roster: control characters (line breaks, tabs and
+// the like, which a paste brings along) are taken out as the text comes in.
+class CNameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        for (qsizetype i = input.size() - 1; i >= 0; --i) {
+            const QChar c = input.at(i);
+            if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+                c == QChar::ParagraphSeparator) {
+                input.remove(i, 1);
+                if (i < pos)
+                    --pos;
+            }
+        }
+        return Acceptable;
+    }
+};
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -56,6 +76,7 @@ CSelectPlayerDlg::CSelectPlayerDlg(CPlayer& current, bool startupMode, bool view
         SetItemText(platform::kIdOk, players::kDoneButton);
     QLineEdit* edit = Edit(kNameEdit);
     edit->setMaxLength(players::kMaxNameLength);
+    edit->setValidator(new CNameValidator(edit));
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, [this] { OnNameChange(); });
     connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {

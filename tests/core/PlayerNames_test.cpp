@@ -1,6 +1,7 @@
 // File names made from player names and game titles, and filled messages.
 #include "players/Names.h"
 #include "players/Player.h"
+#include "players/Roster.h"
 #include "players/SavedGame.h"
 #include "players/Texts.h"
 #include "tests/support/PlayerFixtures.h"
@@ -91,6 +92,42 @@ TEST(MakeFileName, NeverTakesAnExistingFileInAnyCase) {
     ASSERT_TRUE(p.MakeFileName("John", folders.Players()));
     EXPECT_EQ(p.fileName, "John1.ply");
     EXPECT_EQ(ReadBytes(folders.PlayerFile("john0.ply")), "john\r\nNo Saved Games\r\n");
+}
+
+TEST(MakeFileName, NeverFollowsALinkOutOfTheFolder) {
+    PlayerFolders folders;
+    const std::string elsewhere = folders.Data() + "elsewhere";
+    std::filesystem::create_symlink(elsewhere, folders.PlayerFile("Evil0.ply"));
+    CPlayer p;
+    ASSERT_TRUE(p.MakeFileName("Evil", folders.Players()));
+    EXPECT_EQ(p.fileName, "Evil1.ply");
+    EXPECT_FALSE(std::filesystem::exists(elsewhere));
+}
+
+TEST(PathForStoredName, TheFolderOwnFilesAreNoPlayerFileInAnyCase) {
+    PlayerFolders folders;
+    WriteBytes(folders.PlayerFile("data"), "Ann\r\nAnn0.ply\r\n");
+    WriteBytes(folders.PlayerFile("Ann0.ply.tmpQ1w2E3"), "half");
+    for (const char* name : {"data", "DATA", "Data", "stats.txt", "Stats.TXT", "Ann0.ply.tmpQ1w2E3",
+                             "ann0.ply.TMPq1w2e3", "x.gme.tmp000000"})
+        EXPECT_EQ(PathForStoredName(folders.Players(), name), "") << name;
+    for (const char* name : {"data0.ply", "datas", "stats.txt0.ply", "Ann0.ply.tmp", "a.tmp12345"})
+        EXPECT_EQ(PathForStoredName(folders.Players(), name), folders.PlayerFile(name)) << name;
+
+    // A roster entry naming the roster: saving, loading and deleting that
+    // player leave the roster alone, with error 3.
+    testing_support::MessageRecorder boxes;
+    CPlayer p;
+    p.name = "Ann";
+    p.fileName = "data";
+    EXPECT_FALSE(p.Save(folders.Players()));
+    EXPECT_FALSE(p.Load(folders.Players()));
+    EXPECT_EQ(boxes.texts(),
+              (std::vector<std::string>{
+                  "Unable to save " + folders.PlayerFile("data") + " because of error 3.",
+                  "Unable to load " + folders.PlayerFile("data") + " because of error 3."}));
+    EXPECT_EQ(DeletePlayerFiles(folders.Players(), folders.Games(), "DATA"), 0);
+    EXPECT_EQ(ReadBytes(folders.PlayerFile("data")), "Ann\r\nAnn0.ply\r\n");
 }
 
 TEST(MakeFileName, FailsWhenAllHundredNamesAreTaken) {

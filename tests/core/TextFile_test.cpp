@@ -4,13 +4,17 @@
 #include "tests/support/Recorders.h"
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace platform;
+using testing_support::FileSizeLimit;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
+using testing_support::TimeLimit;
 using testing_support::WriteBytes;
 
 TEST(TextFile, WritesLineEndsAsCrLfAndReadsThemBack) {
@@ -114,31 +118,103 @@ TEST(TextFile, OpenFailuresGiveCauseCodes) {
     EXPECT_EQ(cause, causeFileNotFound);
 }
 
-TEST(TextFile, ReadingAFolderThrowsAccessDenied) {
+TEST(TextFile, RefusesWhatIsNotARegularFileWithoutWaiting) {
     TempDir dir;
-    CTextFile f;
-    int cause = -1;
-    ASSERT_TRUE(f.Open(dir.Path(), CTextFile::modeRead, &cause));
-    std::string line;
-    try {
-        f.ReadString(line);
-        FAIL() << "reading a folder must throw";
-    } catch (const CFileException& e) {
-        EXPECT_EQ(e.cause(), causeAccessDenied);
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.File("zero.ply"));
+    const struct {
+        std::string path;
+        CTextFile::Mode mode;
+    } cases[] = {
+        {dir.Path(), CTextFile::modeRead},         {dir.File("fifo"), CTextFile::modeRead},
+        {dir.File("fifo"), CTextFile::modeAppend}, {dir.File("zero.ply"), CTextFile::modeRead},
+        {"/dev/zero", CTextFile::modeRead},        {"/dev/full", CTextFile::modeWrite},
+    };
+    for (const auto& c : cases) {
+        CTextFile f;
+        int cause = -1;
+        bool opened;
+        {
+            TimeLimit limit(2);
+            opened = f.Open(c.path, c.mode, &cause);
+        }
+        EXPECT_FALSE(opened) << c.path;
+        EXPECT_EQ(cause, causeAccessDenied) << c.path;
     }
 }
 
-TEST(TextFile, FullDiskThrowsDiskFull) {
+TEST(TextFile, RefusesFilesPastTheSizeLimitWithTheFileError) {
+    TempDir dir;
+    // Sparse files: the size costs no disk.
+    WriteBytes(dir.File("big"), "");
+    std::filesystem::resize_file(dir.File("big"), kMaxTextFileBytes + 1);
     CTextFile f;
-    ASSERT_TRUE(f.Open("/dev/full", CTextFile::modeWrite));
-    f.WriteLine("hello");
+    int cause = -1;
+    EXPECT_FALSE(f.Open(dir.File("big"), CTextFile::modeRead, &cause));
+    EXPECT_EQ(cause, causeAccessDenied);
+    // One that grows past the limit after it was opened fails while it is read.
+    WriteBytes(dir.File("grows"), "a\r\n");
+    ASSERT_TRUE(f.Open(dir.File("grows"), CTextFile::modeRead));
+    std::filesystem::resize_file(dir.File("grows"), kMaxTextFileBytes + 1);
+    std::string line;
     try {
-        f.Close();
-        FAIL() << "writing to a full disk must throw";
+        while (f.ReadString(line)) {
+        }
+        FAIL() << "reading past the limit must throw";
     } catch (const CFileException& e) {
-        EXPECT_EQ(e.cause(), causeDiskFull);
-        EXPECT_EQ(std::string(e.what()), "Disk full while accessing /dev/full.");
+        EXPECT_EQ(e.cause(), causeAccessDenied);
+        EXPECT_EQ(std::string(e.what()), "Access to " + dir.File("grows") + " was denied.");
     }
+}
+
+TEST(TextFile, WritingNeverFollowsALinkReadingDoes) {
+    TempDir dir;
+    WriteBytes(dir.File("target"), "kept\r\n");
+    std::filesystem::create_symlink(dir.File("target"), dir.File("link"));
+    std::filesystem::create_symlink(dir.File("absent"), dir.File("dangling"));
+    for (auto mode : {CTextFile::modeCreate, CTextFile::modeWrite, CTextFile::modeAppend,
+                      CTextFile::modeCreateNew}) {
+        for (const char* name : {"link", "dangling"}) {
+            CTextFile f;
+            EXPECT_FALSE(f.Open(dir.File(name), mode)) << name << " mode " << mode;
+        }
+    }
+    EXPECT_EQ(ReadBytes(dir.File("target")), "kept\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("absent")));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadAllLines(dir.File("link"), lines));
+    EXPECT_EQ(lines, std::vector<std::string>{"kept"});
+    // Create-new makes a new file and leaves an existing one alone.
+    CTextFile f;
+    int cause = 0;
+    EXPECT_FALSE(f.Open(dir.File("target"), CTextFile::modeCreateNew, &cause));
+    EXPECT_NE(cause, causeNone);
+    EXPECT_EQ(ReadBytes(dir.File("target")), "kept\r\n");
+    ASSERT_TRUE(f.Open(dir.File("new"), CTextFile::modeCreateNew));
+    f.WriteLine("n");
+    f.Close();
+    EXPECT_EQ(ReadBytes(dir.File("new")), "n\r\n");
+}
+
+TEST(TextFile, FullDiskThrowsDiskFull) {
+    TempDir dir;
+    const std::string path = dir.File("p.ply");
+    std::string message;
+    int cause = 0;
+    {
+        CTextFile f;
+        ASSERT_TRUE(f.Open(path, CTextFile::modeCreate));
+        f.WriteLine(std::string(100, 'x'));
+        FileSizeLimit limit(10);
+        try {
+            f.Close();
+        } catch (const CFileException& e) {
+            cause = e.cause();
+            message = e.what();
+        }
+    }
+    EXPECT_EQ(cause, causeDiskFull);
+    EXPECT_EQ(message, "Disk full while accessing " + path + ".");
 }
 
 TEST(TextFile, WriteWithoutTruncationKeepsTheRest) {
@@ -242,4 +318,36 @@ TEST(FileReplace, MissingFolderAndFolderTargetFail) {
     EXPECT_EQ(ReplaceFile(dir.File("nope/a"), [](CTextFile&) {}), causeFileNotFound);
     EXPECT_EQ(ReplaceFile(dir.Path(), [](CTextFile&) {}), causeAccessDenied);
     EXPECT_EQ(RemoveFile(dir.File("nope")), causeFileNotFound);
+}
+
+TEST(FileReplace, StaleTempFilesOfItsOwnNamingAloneAreRemoved) {
+    TempDir dir;
+    const std::vector<std::string> ours = {"Ann0.ply.tmpAb12Cd", "data.tmpzzzzzz",
+                                           "70.gme.tmp000000"};
+    const std::vector<std::string> others = {
+        "Ann0.ply",    "data",        ".tmpAb12Cd",      "x.tmpAb12C",    "x.tmpAb12Cde",
+        "x.tmpAb-2Cd", "x.TMPAb12Cd", "fresh.tmpAb12Cd", "held.tmpAb12Cd"};
+    for (const auto& name : ours)
+        WriteBytes(dir.File(name), "half");
+    for (const auto& name : others)
+        WriteBytes(dir.File(name), "keep");
+    std::filesystem::create_directory(dir.File("dir.tmpAb12Cd"));
+    std::filesystem::create_symlink(dir.File("Ann0.ply"), dir.File("link.tmpAb12Cd"));
+    // Everything but "fresh" was last written an hour ago.
+    const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        if (entry.path().filename() != "fresh.tmpAb12Cd" && !entry.is_symlink())
+            std::filesystem::last_write_time(entry.path(), hourAgo);
+    // A save in progress holds its temporary file open.
+    CTextFile held;
+    ASSERT_TRUE(held.Open(dir.File("held.tmpAb12Cd"), CTextFile::modeWrite));
+
+    EXPECT_EQ(RemoveStaleTempFiles(dir.Path()), 3);
+    for (const auto& name : ours)
+        EXPECT_FALSE(std::filesystem::exists(dir.File(name))) << name;
+    for (const auto& name : others)
+        EXPECT_EQ(ReadBytes(dir.File(name)), "keep") << name;
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("dir.tmpAb12Cd")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.tmpAb12Cd")));
+    EXPECT_EQ(RemoveStaleTempFiles(dir.File("missing/")), 0);
 }

@@ -2,11 +2,15 @@
 
 #include "platform/DataPath.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
+#include <sys/time.h>
+#include <unistd.h>
 #include <vector>
 
 namespace testing_support {
@@ -112,6 +116,45 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long long bytes) {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    m_oldSoft = limit.rlim_cur;
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = bytes;
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        throw std::runtime_error("setrlimit failed");
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_oldSoft;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_oldHandler);
+}
+
+namespace {
+void IgnoreAlarm(int) {}
+} // namespace
+
+TimeLimit::TimeLimit(unsigned seconds) {
+    struct sigaction action {};
+    action.sa_handler = IgnoreAlarm; // no SA_RESTART: the blocked call returns
+    ::sigaction(SIGALRM, &action, nullptr);
+    // Again every half second after that, for every call that blocks next.
+    itimerval timer{};
+    timer.it_value.tv_sec = seconds;
+    timer.it_interval.tv_usec = 500000;
+    ::setitimer(ITIMER_REAL, &timer, nullptr);
+}
+
+TimeLimit::~TimeLimit() {
+    itimerval off{};
+    ::setitimer(ITIMER_REAL, &off, nullptr);
+    ::signal(SIGALRM, SIG_DFL);
 }
 
 ScopedDataFolder::ScopedDataFolder(const std::string& folder) : m_previous(platform::DataFolder()) {

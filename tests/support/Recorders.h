@@ -121,6 +121,32 @@ private:
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 
+// Lets no file of this process grow past bytes while it lives: a write beyond
+// fails as on a full disk (EFBIG; the signal that would come with it is
+// ignored). Keep test output out of its lifetime.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    unsigned long long m_oldSoft;
+    void (*m_oldHandler)(int);
+};
+
+// Interrupts the system calls still blocked when seconds have passed, and any
+// that block after that (they fail with EINTR), so that a test of something
+// that must not wait fails instead of hanging.
+class TimeLimit {
+public:
+    explicit TimeLimit(unsigned seconds);
+    ~TimeLimit();
+    TimeLimit(const TimeLimit&) = delete;
+    TimeLimit& operator=(const TimeLimit&) = delete;
+};
+
 // Points the data folder at folder for the lifetime of the object.
 class ScopedDataFolder {
 public:

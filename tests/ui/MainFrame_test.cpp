@@ -25,6 +25,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -272,14 +273,24 @@ TEST(StartUp, AnArgumentIsRefusedBeforeAnything) {
     EXPECT_EQ(app.MainFrame(), nullptr);
 }
 
-TEST(StartUp, CancellingTheGameSelectionAsksAndSavesNothing) {
+TEST(StartUp, CancellingTheGameSelectionAsksAndSavesNothingAndCrashLeftoversGo) {
     TempDir dir;
     WriteTinyGame(dir);
+    // Temporary files a crash left: deleted at start-up.
+    const std::vector<std::string> stale = {"players/Al0.ply.tmpAb12Cd", "games/10.gme.tmp0a0a0a",
+                                            "ants/scores.dat.tmpXyZ789"};
+    for (const std::string& name : stale) {
+        WriteBytes(dir.File(name), "half");
+        std::filesystem::last_write_time(
+            dir.File(name), std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    }
     InFolder here(dir.Path());
     MessageRecorder boxes;
     ModalDriver driver;
     driver.Then([](QDialog* about) { QTest::keyClick(about, Qt::Key_Return); });
-    driver.Then([](QDialog* d) {
+    driver.Then([&](QDialog* d) {
+        for (const std::string& name : stale)
+            EXPECT_FALSE(std::filesystem::exists(dir.File(name))) << name;
         auto* dlg = static_cast<CSelectPlayerDlg*>(d);
         QTest::keyClicks(dlg->Edit(1029), "Al");
         QTest::mouseClick(dlg->Button(1), Qt::LeftButton);

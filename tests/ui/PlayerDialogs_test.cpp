@@ -14,6 +14,7 @@
 #include "tests/support/qt/UiHelpers.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -139,6 +140,20 @@ TEST_F(PlayerDialogs, NewPlayerGetsAFileAndARosterEntry) {
     EXPECT_EQ(current.fileName, "John0.ply");
     EXPECT_EQ(ReadBytes(Players("John0.ply")), "John Smith\r\nNo Saved Games\r\n");
     EXPECT_EQ(ReadBytes(Players("data")), "Bob\r\nBob0.ply\r\nJohn Smith\r\nJohn0.ply\r\n");
+}
+
+TEST_F(PlayerDialogs, APastedNameLosesItsLineBreaksAndTheRosterStaysInPairs) {
+    Roster("Bob\r\nBob0.ply\r\n");
+    for (const char* name : {"Ann Lee\nX\r\n\tY", "Dave"}) {
+        CPlayer current;
+        TestSelectPlayerDlg dlg(current, false, false);
+        QApplication::clipboard()->setText(QString::fromUtf8(name));
+        dlg.Edit(1029)->paste();
+        dlg.OnOK();
+    }
+    EXPECT_EQ(ReadBytes(Players("data")),
+              "Bob\r\nBob0.ply\r\nAnn LeeXY\r\nAnn_L0.ply\r\nDave\r\nDave0.ply\r\n");
+    EXPECT_EQ(ReadBytes(Players("Ann_L0.ply")), "Ann LeeXY\r\nNo Saved Games\r\n");
 }
 
 TEST_F(PlayerDialogs, NoFreeFileNameLeavesThePlayerAndRosterAlone) {
