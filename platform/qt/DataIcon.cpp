@@ -2,7 +2,8 @@
 
 #include "platform/DataPath.h"
 
-#include <QFile>
+#include <QImageReader>
+#include <QPixmap>
 #include <QString>
 
 namespace platform {
@@ -12,8 +13,12 @@ QIcon DataIcon(const std::string& prefix, std::initializer_list<int> sizes) {
     for (int size : sizes) {
         const QString file = QString::fromStdString(
             RealPathIn(CurrentFolder(), prefix + std::to_string(size) + ".png"));
-        if (QFile::exists(file))
-            icon.addFile(file, QSize(size, size));
+        // Read as PNG, said outright: the toolkit then asks none of its image
+        // plugins what the file is, and loads none of them at start-up.
+        QImageReader reader(file, "png");
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }
