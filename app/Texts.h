@@ -2,6 +2,8 @@
 // dialog labels. Kept in one place so the tests can name them.
 #pragma once
 
+#include <initializer_list>
+
 namespace texts {
 
 // Start-up and the About box.
@@ -81,5 +83,6 @@ inline constexpr const char* kAboutWav = "data\\About.wav";
 
 // The window icon's pictures: the prefix, then the size in pixels and ".png".
 inline constexpr const char* kIconFilePrefix = "icons\\deduxa-";
+inline constexpr std::initializer_list<int> kIconSizes = {16, 32, 48, 64, 128, 256};
 
 } // namespace texts

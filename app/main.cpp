@@ -1,11 +1,15 @@
 // Deduxa: starts the application object and runs the message loop.
+#include "app/Texts.h"
 #include "app/qt/PuzzleApp.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/StartupWarmUp.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // Beside the toolkit's start: the fonts' configuration, the window icon.
+    platform::BeginStartupWarmUp(texts::kIconFilePrefix, texts::kIconSizes);
     QApplication qt(argc, argv);
     qt.setApplicationName("Deduxa");
     qt.setApplicationDisplayName("Deduxa");

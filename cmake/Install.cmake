@@ -29,6 +29,7 @@ configure_file(${CMAKE_SOURCE_DIR}/app/launcher/deduxa.sh.in
                ${CMAKE_BINARY_DIR}/launcher/deduxa @ONLY)
 
 install(TARGETS deduxa RUNTIME DESTINATION ${DEDUXA_LIBEXEC_DIR})
+install(TARGETS deduxa_sound deduxa_print LIBRARY DESTINATION ${DEDUXA_LIBEXEC_DIR})
 install(PROGRAMS ${CMAKE_BINARY_DIR}/launcher/deduxa DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The content: everything the content tools write, not what the game writes

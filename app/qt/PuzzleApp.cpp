@@ -13,9 +13,9 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/Sound.h"
-#include "platform/qt/DataIcon.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/StartupWarmUp.h"
 #include "players/Player.h"
 #include "players/qt/SelectPlayerDlg.h"
 #include "resources/Menu.h"
@@ -33,7 +33,7 @@ constexpr int kHelpContents = 0;
 // working folder: the icon is wanted before the data folder is set, for the
 // first message box). The toolkit's own stays only when none is there.
 void SetApplicationIcon() {
-    const QIcon icon = platform::DataIcon(texts::kIconFilePrefix, {16, 32, 48, 64, 128, 256});
+    const QIcon icon = platform::StartupIcon(texts::kIconFilePrefix, texts::kIconSizes);
     if (!icon.isNull())
         QApplication::setWindowIcon(icon);
 }

@@ -1,12 +1,15 @@
 // Start-up to the first window on screen, as whole-process time: from the
 // launch of the program to the X server mapping its first top-level window
-// (the About box for the game). The same is measured for an empty Qt window
-// (this program started with --empty-window) on the same display, and both
-// medians are printed. Run under Xvfb:
+// (the About box for the game). Three programs are launched in turn, run by
+// run, on the same display: the game, an empty Qt window (this program started
+// with --empty-window) and a peer game, einstein (Debian package "einstein"),
+// when it is installed. Each run's game time is divided by the peers' times of
+// the same run; the medians of those paired ratios are printed. Run under Xvfb:
 //
-//   xvfb-run -a -s "-screen 0 1024x768x24" build/bench/bench_StartupLaunch_bench
+//   xvfb-run -a -s "-screen 0 1024x768x24" build/bench/bench_StartupLaunch_bench [runs]
 //
-// The game is started in a fresh copy of gamedata/ each time.
+// The game is started in a fresh copy of gamedata/ each time, the peer with a
+// fresh HOME.
 #include <QApplication>
 #include <QWidget>
 #include <algorithm>
@@ -15,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <poll.h>
 #include <string>
@@ -74,6 +78,10 @@ double TimeToFirstWindow(Xlib& x, const std::vector<std::string>& argv, const st
     if (pid == 0) {
         if (chdir(folder.c_str()) != 0)
             _exit(127);
+        // The programs' chatter (no audio device, no settings yet) is not ours.
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
         std::vector<char*> args;
         for (const auto& a : argv)
             args.push_back(const_cast<char*>(a.c_str()));
@@ -141,19 +149,39 @@ int main(int argc, char** argv) {
         return 1;
     }
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    std::vector<double> empty, deduxa;
+    const std::string peer = "/usr/games/einstein";
+    const bool withPeer = access(peer.c_str(), X_OK) == 0;
+    std::vector<double> empty, deduxa, einstein, toEmpty, toPeer;
     char temp[] = "/tmp/deduxa-launch-XXXXXX";
     const std::string base = mkdtemp(temp);
+    const std::string home = base + "/home";
     for (int i = 0; i < runs; ++i) {
-        empty.push_back(TimeToFirstWindow(x, {self.string(), "--empty-window"}, base));
         const std::string copy = base + "/run" + std::to_string(i);
         std::filesystem::copy(data, copy, std::filesystem::copy_options::recursive);
-        deduxa.push_back(TimeToFirstWindow(x, {game.string()}, copy));
+        const double d = TimeToFirstWindow(x, {game.string()}, copy);
+        const double e = TimeToFirstWindow(x, {self.string(), "--empty-window"}, base);
+        deduxa.push_back(d);
+        empty.push_back(e);
+        toEmpty.push_back(d / e);
+        if (withPeer) {
+            std::filesystem::remove_all(home);
+            std::filesystem::create_directories(home);
+            setenv("HOME", home.c_str(), 1);
+            const double p = TimeToFirstWindow(x, {peer}, home);
+            einstein.push_back(p);
+            toPeer.push_back(d / p);
+        }
     }
     std::filesystem::remove_all(base);
-    const double e = Median(empty), d = Median(deduxa);
-    std::printf("runs: %d\nempty Qt window: median %.1f ms\ndeduxa About box: median %.1f ms\n"
-                "difference: %.1f ms\n",
-                runs, e, d, d - e);
+    std::printf("runs: %d, interleaved\n"
+                "deduxa About box:  median %.1f ms\n"
+                "empty Qt window:   median %.1f ms   deduxa / empty, paired: %.2f\n",
+                runs, Median(deduxa), Median(empty), Median(toEmpty));
+    if (withPeer)
+        std::printf("einstein:          median %.1f ms   deduxa / einstein, paired: %.2f\n"
+                    "empty / einstein:  %.2f\n",
+                    Median(einstein), Median(toPeer), Median(empty) / Median(einstein));
+    else
+        std::printf("einstein is not installed (%s): no peer ratio\n", peer.c_str());
     return 0;
 }

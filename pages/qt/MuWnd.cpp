@@ -5,7 +5,9 @@
 #include "pages/qt/QtPageCanvas.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/DataIcon.h"
+#include "platform/qt/Module.h"
 #include "platform/qt/TemplateDialog.h"
+#include "platform/qt/modules/ModuleApi.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -17,12 +19,12 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -344,18 +346,22 @@ void CMuWnd::PrintPage() {
     if (!m_view.loaded)
         return;
     EnsureFonts();
-    QPrinter ownPrinter(QPrinter::HighResolution);
-    QPrinter* printer = m_testPrinter ? m_testPrinter : &ownPrinter;
-    {
-        QPrintDialog dialog(printer, this);
-        // No page numbers. Printing to a PDF file stays on offer: a desktop
-        // without a printer could print nothing at all otherwise.
-        dialog.setOptions(QAbstractPrintDialog::PrintToFile);
-        if (platform::ExecModal(&dialog) != QDialog::Accepted)
-            return;
+    // The printer and its dialog come from the print module, loaded by the
+    // first print.
+    const auto choose = reinterpret_cast<PrintChooseFn>(
+        platform::ModuleFunction("deduxa_print", "deduxa_print_choose"));
+    const auto release = reinterpret_cast<PrintReleaseFn>(
+        platform::ModuleFunction("deduxa_print", "deduxa_print_release"));
+    if (!choose || !release) {
+        platform::MessageBox(pages_text::kStartDocError, "", platform::MB_OK);
+        return;
     }
-    printer->setDocName(pages_text::kPrintDocName);
-    printer->setFullPage(false);
+    QPaintDevice* printer =
+        choose(this, m_testPrinter, &platform::ExecModal, pages_text::kPrintDocName);
+    if (!printer)
+        return;
+    const std::unique_ptr<QPaintDevice, std::function<void(QPaintDevice*)>> printerGuard(
+        printer, [this, release](QPaintDevice* p) { release(p, m_testPrinter); });
 
     QPainter painter;
     if (!painter.begin(printer)) {

@@ -15,7 +15,7 @@
 
 class QMdiArea;
 class QScrollBar;
-class QPrinter;
+class QPaintDevice;
 class CPageArea;
 
 // A page button: an empty-captioned push button standing on one row. Its
@@ -79,7 +79,7 @@ public:
 
     // Test hook: the printer PrintPage uses instead of a fresh one (the print
     // dialog still runs on it). Null restores the default.
-    void SetPrinterForTesting(QPrinter* printer) { m_testPrinter = printer; }
+    void SetPrinterForTesting(QPaintDevice* printer) { m_testPrinter = printer; }
 
     // Window-wide maximum size.
     static constexpr int kMaxWidth = 345;
@@ -117,7 +117,7 @@ private:
     QScrollBar* m_scrollBar = nullptr;
     QAction* m_printAction = nullptr;
     std::vector<CPageButton*> m_buttons;
-    QPrinter* m_testPrinter = nullptr;
+    QPaintDevice* m_testPrinter = nullptr;
     bool m_tracking = false;
     bool m_activating = false; // PageFocused already sent for this activation
 };

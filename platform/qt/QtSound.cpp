@@ -2,11 +2,8 @@
 
 #include "platform/DataPath.h"
 #include "platform/FileReplace.h"
-
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include "platform/qt/Module.h"
+#include "platform/qt/modules/ModuleApi.h"
 
 namespace platform {
 
@@ -18,24 +15,16 @@ CQtSound& CQtSound::Instance() {
 void CQtSound::Play(const std::string& relativeName) {
     if (!m_checked) {
         m_checked = true;
-        m_silent = QMediaDevices::audioOutputs().isEmpty();
+        const auto silent =
+            reinterpret_cast<SoundSilentFn>(ModuleFunction("deduxa_sound", "deduxa_sound_silent"));
+        m_play = reinterpret_cast<SoundPlayFn>(ModuleFunction("deduxa_sound", "deduxa_sound_play"));
+        m_silent = !silent || !m_play || silent();
     }
     if (m_silent)
         return;
-    std::string path = RealPath(relativeName);
-    if (!FileExists(path))
-        return;
-    QString key = QString::fromStdString(path);
-    QSoundEffect*& effect = m_effects[key];
-    if (!effect) {
-        effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(key));
-    }
-    if (m_playing && m_playing != effect)
-        m_playing->stop();
-    effect->stop();
-    effect->play();
-    m_playing = effect;
+    const std::string path = RealPath(relativeName);
+    if (FileExists(path))
+        m_play(path.c_str());
 }
 
 } // namespace platform

@@ -1,35 +1,28 @@
-// Sound output over Qt Multimedia. One QSoundEffect per wave file, made the
-// first time the file is played; the effect still playing is stopped before
-// the next one starts. With no audio output device nothing is created and
-// every sound is silent. Qt Multimedia is first touched by the first sound,
-// so start-up does not wait for the audio system.
+// Sound output. The playing itself is done by the sound module (Qt
+// Multimedia, platform/qt/modules/SoundModule.cpp), loaded by the first sound,
+// so start-up does not wait for the audio system. With no audio output device,
+// or without the module, every sound is silent.
 #pragma once
 
-#include <QObject>
-#include <QString>
-#include <map>
 #include <string>
-
-class QSoundEffect;
 
 namespace platform {
 
-class CQtSound : public QObject {
-    Q_OBJECT
+class CQtSound {
 public:
     static CQtSound& Instance();
 
     // Plays a file named relative to the data folder.
     void Play(const std::string& relativeName);
-    // True once the audio system was found to have no output device.
+    // True once the audio system was found to have no output device (or the
+    // sound module is missing).
     bool Silent() const { return m_silent; }
 
 private:
     CQtSound() = default;
     bool m_checked = false;
     bool m_silent = false;
-    QSoundEffect* m_playing = nullptr;
-    std::map<QString, QSoundEffect*> m_effects;
+    void (*m_play)(const char*) = nullptr;
 };
 
 } // namespace platform

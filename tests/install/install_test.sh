@@ -21,6 +21,14 @@ prefix=$tmp/prefix
 "$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log" ||
     { cat "$tmp/install.log"; fail "cmake --install"; }
 content=$prefix/share/deduxa
+
+# Sound and printing are modules beside the game, loaded on first use: the
+# game itself does not load their libraries at start-up.
+for module in libdeduxa_sound.so libdeduxa_print.so; do
+    [ -f "$prefix/libexec/deduxa/$module" ] || fail "$module is not installed beside the game"
+done
+ldd "$prefix/libexec/deduxa/deduxa" | grep -q 'Qt6Multimedia\|Qt6PrintSupport' &&
+    fail "the game links the sound or print libraries itself"
 app=org.deduxa.Deduxa
 
 tree_sums() {
