@@ -1,5 +1,6 @@
 // A click on a 1,000-cell board: the cell lookup, the toggle and the repaint
 // into the board image, as the player's click costs it.
+#include "bench/qt/BenchSupport.h"
 #include "board/qt/DibImage.h"
 #include "board/qt/GridView.h"
 #include "puzzle/GridDoc.h"
@@ -88,10 +89,5 @@ BENCHMARK(BM_FullRepaintWithSolution)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::RunBenchmarks(argc, argv);
 }

@@ -2,6 +2,7 @@
 // bundled board): the key handled and the board repainted on the screen, for
 // a cursor move (a full paint with the picture) and for a mark set by key
 // (the cells painted over the picture already there).
+#include "bench/qt/BenchSupport.h"
 #include "board/qt/DibImage.h"
 #include "board/qt/GridView.h"
 #include "platform/DataPath.h"
@@ -16,26 +17,13 @@
 
 namespace {
 
-std::string GameData() {
-    auto exe = std::filesystem::canonical("/proc/self/exe");
-    for (auto dir = exe.parent_path(); dir != dir.root_path(); dir = dir.parent_path())
-        if (std::filesystem::exists(dir / "gamedata" / "data" / "games.dat"))
-            return (dir / "gamedata").string() + "/";
-    return "gamedata/";
-}
-
 struct Board {
     CGridDoc doc;
     CGridView view;
 
     Board() {
         InstallDibDecoder();
-        platform::SetDataFolder(GameData());
-        platform::SetSoundOn(false);
-        platform::SetMessageBoxHandler([](const std::string& text, const std::string&, unsigned) {
-            std::fprintf(stderr, "unexpected message: %s\n", text.c_str());
-            return platform::IDOK;
-        });
+        bench_support::UseGameData();
         doc.OnOpenDocument(platform::RealPath("data\\game39.bgd"));
         view.SetGridDocument(&doc);
         const PictureSize size = doc.GetPictureSize();
@@ -78,10 +66,5 @@ BENCHMARK(BM_MarkKey)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::RunBenchmarks(argc, argv);
 }

@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -192,36 +193,24 @@ void CGridView::ScrollToCursor() {
 void CGridView::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods =
         event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    // The cursor keys and the moves they make.
+    static constexpr std::pair<int, CBoardLayout::Move> kMoves[] = {
+        {Qt::Key_Left, CBoardLayout::Move::left},
+        {Qt::Key_Right, CBoardLayout::Move::right},
+        {Qt::Key_Up, CBoardLayout::Move::up},
+        {Qt::Key_Down, CBoardLayout::Move::down},
+        {Qt::Key_Home, CBoardLayout::Move::rowStart},
+        {Qt::Key_End, CBoardLayout::Move::rowEnd},
+        {Qt::Key_PageUp, CBoardLayout::Move::blockUp},
+        {Qt::Key_PageDown, CBoardLayout::Move::blockDown},
+    };
     CBoardLayout::Move move{};
-    bool isMove = true;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        move = CBoardLayout::Move::left;
-        break;
-    case Qt::Key_Right:
-        move = CBoardLayout::Move::right;
-        break;
-    case Qt::Key_Up:
-        move = CBoardLayout::Move::up;
-        break;
-    case Qt::Key_Down:
-        move = CBoardLayout::Move::down;
-        break;
-    case Qt::Key_Home:
-        move = CBoardLayout::Move::rowStart;
-        break;
-    case Qt::Key_End:
-        move = CBoardLayout::Move::rowEnd;
-        break;
-    case Qt::Key_PageUp:
-        move = CBoardLayout::Move::blockUp;
-        break;
-    case Qt::Key_PageDown:
-        move = CBoardLayout::Move::blockDown;
-        break;
-    default:
-        isMove = false;
-    }
+    bool isMove = false;
+    for (const auto& [key, step] : kMoves)
+        if (event->key() == key) {
+            move = step;
+            isMove = true;
+        }
     const bool ours = mods == Qt::NoModifier &&
                       (isMove || event->key() == Qt::Key_Space || event->key() == Qt::Key_F ||
                        event->key() == Qt::Key_T || event->key() == Qt::Key_Delete ||
