@@ -41,113 +41,81 @@ void PutU32(std::string& file, size_t at, uint32_t value) {
 
 } // namespace
 
-TEST(PackedDib, HeaderReadersForTheInformationHeader) {
-    HDIB dib = Load(Spec(33, 17, 8));
-    ASSERT_TRUE(dib);
-    EXPECT_EQ(DibPixelWidth(dib->Header()), 33);
-    EXPECT_EQ(DibPixelHeight(dib->Header()), 17);
-    EXPECT_EQ(DibColorCount(dib->Header()), 256u);
-    EXPECT_EQ(DibColorTableBytes(dib->Header()), 1024u);
-    EXPECT_EQ(DibPixelBits(*dib) - dib->Header(), 40 + 1024);
+// Where the colour table and the bits lie, for each header family.
+TEST(PackedDib, HeaderReadersFindTheTableAndTheBits) {
+    auto spec = [](int w, int h, int bits, uint32_t header, uint32_t used, uint32_t compression,
+                   int extra) {
+        BitmapSpec s = Spec(w, h, bits);
+        s.headerSize = header;
+        s.colorsUsed = used;
+        s.compression = compression;
+        s.extraOffset = extra;
+        return s;
+    };
+    const struct {
+        BitmapSpec spec;
+        uint32_t colours, tableBytes;
+        long bitsAt;
+    } cases[] = {
+        {spec(33, 17, 8, 40, 0, 0, 0), 256, 1024, 40 + 1024},
+        {spec(7, 3, 4, 40, 5, 0, 0), 5, 20, 40 + 20},
+        {spec(300, 2, 8, 12, 0, 0, 0), 256, 768, 12 + 768}, // three-byte colours
+        {spec(64, 48, 8, 108, 0, 0, 0), 256, 1024, 108 + 1024},
+        {spec(64, 48, 8, 124, 0, 0, 0), 256, 1024, 124 + 1024},
+        {spec(5, 5, 24, 40, 0, 0, 0), 0, 0, 40},
+        {spec(9, 4, 16, 40, 0, kDibBitFields, 0), 0, 0, 40 + 12}, // the masks first
+        {spec(9, 4, 16, 40, 2, kDibBitFields, 0), 2, 8, 40 + 12 + 8},
+        {spec(4, 4, 8, 40, 0, 0, 100), 256, 1024, 40 + 1024 + 100}, // the file header's offset
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.spec.bits << " bits, header " << c.spec.headerSize);
+        HDIB dib = Load(c.spec);
+        ASSERT_TRUE(dib);
+        EXPECT_EQ(dib->IsCoreHeader(), c.spec.headerSize == 12);
+        EXPECT_EQ(DibPixelWidth(dib->Header()), c.spec.width);
+        EXPECT_EQ(DibPixelHeight(dib->Header()), c.spec.height);
+        EXPECT_EQ(DibColorCount(dib->Header()), c.colours);
+        EXPECT_EQ(DibColorTableBytes(dib->Header()), c.tableBytes);
+        EXPECT_EQ(DibPixelBits(*dib) - dib->Header(), c.bitsAt);
+    }
+    // An offset inside the header or past the end is not believed: the bits
+    // follow the table.
+    std::string file = BitmapFile(Spec(4, 4, 8));
+    for (uint32_t offset : {20u, 0x7FFFFFFFu}) {
+        PutU32(file, 10, offset);
+        HDIB dib = Load(file);
+        ASSERT_TRUE(dib);
+        EXPECT_EQ(DibPixelBits(*dib) - dib->Header(), 40 + 1024);
+    }
 }
 
-TEST(PackedDib, FourBitsWithFiveColoursUsed) {
+TEST(PackedDib, PalettesComeFromTheColourTable) {
     BitmapSpec s = Spec(7, 3, 4);
     s.colorsUsed = 5;
-    HDIB dib = Load(s);
-    ASSERT_TRUE(dib);
-    EXPECT_EQ(DibColorCount(dib->Header()), 5u);
-    EXPECT_EQ(DibColorTableBytes(dib->Header()), 20u);
-    EXPECT_EQ(DibPixelBits(*dib) - dib->Header(), 40 + 20);
     CPalette palette;
-    ASSERT_TRUE(MakeDibPalette(dib, palette));
+    ASSERT_TRUE(MakeDibPalette(Load(s), palette));
     ASSERT_EQ(palette.entries.size(), 5u);
     EXPECT_EQ(palette.version, 0x300);
-    for (uint32_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(palette.entries[i],
-                  (PaletteEntry{fixtures::FixtureRed(i), fixtures::FixtureGreen(i),
-                                fixtures::FixtureBlue(i), 0}));
-    }
-}
-
-TEST(PackedDib, CoreHeaderEightBitsHas256ThreeByteColours) {
-    BitmapSpec s = Spec(300, 2, 8);
+    EXPECT_EQ(palette.entries[4], (PaletteEntry{4, 251, 28, 0}));
+    s = Spec(300, 2, 8);
     s.headerSize = 12;
-    HDIB dib = Load(s);
-    ASSERT_TRUE(dib);
-    EXPECT_TRUE(dib->IsCoreHeader());
-    EXPECT_EQ(DibPixelWidth(dib->Header()), 300);
-    EXPECT_EQ(DibPixelHeight(dib->Header()), 2);
-    EXPECT_EQ(DibColorTableBytes(dib->Header()), 768u);
-    EXPECT_EQ(DibPixelBits(*dib) - dib->Header(), 12 + 768);
-    CPalette palette;
-    ASSERT_TRUE(MakeDibPalette(dib, palette));
+    ASSERT_TRUE(MakeDibPalette(Load(s), palette));
     ASSERT_EQ(palette.entries.size(), 256u);
     EXPECT_EQ(palette.entries[200], (PaletteEntry{200, 55, static_cast<uint8_t>(1400 & 0xFF), 0}));
-}
-
-TEST(PackedDib, NewerHeadersReadLikeTheInformationHeader) {
-    for (uint32_t size : {108u, 124u}) {
-        BitmapSpec s = Spec(64, 48, 8);
-        s.headerSize = size;
-        HDIB dib = Load(s);
-        ASSERT_TRUE(dib) << size;
-        EXPECT_EQ(DibPixelWidth(dib->Header()), 64);
-        EXPECT_EQ(DibPixelHeight(dib->Header()), 48);
-        EXPECT_EQ(DibColorCount(dib->Header()), 256u);
-        EXPECT_EQ(DibPixelBits(*dib) - dib->Header(), size + 1024);
-    }
-}
-
-TEST(PackedDib, TrueColourHasNoPaletteUnlessColoursUsedIsSet) {
-    HDIB plain = Load(Spec(5, 5, 24));
-    ASSERT_TRUE(plain);
-    EXPECT_EQ(DibColorCount(plain->Header()), 0u);
-    CPalette palette;
-    EXPECT_FALSE(MakeDibPalette(plain, palette));
-    EXPECT_TRUE(palette.entries.empty());
-    BitmapSpec s = Spec(5, 5, 24);
+    s = Spec(9, 4, 16);
+    s.compression = kDibBitFields;
+    s.colorsUsed = 2;
+    ASSERT_TRUE(MakeDibPalette(Load(s), palette));
+    EXPECT_EQ(palette.entries[1], (PaletteEntry{1, 254, 7, 0}));
+    // True colour has none unless colours used is set.
+    CPalette none;
+    EXPECT_FALSE(MakeDibPalette(Load(Spec(5, 5, 24)), none));
+    EXPECT_TRUE(none.entries.empty());
+    s = Spec(5, 5, 24);
     s.colorsUsed = 3;
-    HDIB withTable = Load(s);
-    ASSERT_TRUE(withTable);
-    ASSERT_TRUE(MakeDibPalette(withTable, palette));
+    ASSERT_TRUE(MakeDibPalette(Load(s), palette));
     EXPECT_EQ(palette.entries.size(), 3u);
     EXPECT_FALSE(MakeDibPalette(nullptr, palette));
-}
-
-TEST(PackedDib, BitFieldMasksPutTheBitsTwelveBytesLater) {
-    BitmapSpec s = Spec(9, 4, 16);
-    s.compression = kDibBitFields;
-    HDIB dib = Load(s);
-    ASSERT_TRUE(dib);
-    EXPECT_EQ(DibPixelBits(*dib) - dib->Header(), 40 + 12);
-    // A colour table after the masks is read from there.
-    s.colorsUsed = 2;
-    dib = Load(s);
-    ASSERT_TRUE(dib);
-    EXPECT_EQ(DibPixelBits(*dib) - dib->Header(), 40 + 12 + 8);
-    CPalette palette;
-    ASSERT_TRUE(MakeDibPalette(dib, palette));
-    EXPECT_EQ(palette.entries[1], (PaletteEntry{1, 254, 7, 0}));
-}
-
-TEST(PackedDib, BitsStartWhereTheFileHeaderSays) {
-    BitmapSpec s = Spec(4, 4, 8);
-    s.extraOffset = 100;
-    HDIB dib = Load(s);
-    ASSERT_TRUE(dib);
-    EXPECT_EQ(DibPixelBits(*dib) - dib->Header(), 40 + 1024 + 100);
-    // An offset inside the header is not believed: the bits follow the table.
-    std::string file = BitmapFile(Spec(4, 4, 8));
-    PutU32(file, 10, 20);
-    dib = Load(file);
-    ASSERT_TRUE(dib);
-    EXPECT_EQ(DibPixelBits(*dib) - dib->Header(), 40 + 1024);
-    // And one past the end neither.
-    PutU32(file, 10, 0x7FFFFFFF);
-    dib = Load(file);
-    ASSERT_TRUE(dib);
-    EXPECT_EQ(DibPixelBits(*dib) - dib->Header(), 40 + 1024);
 }
 
 TEST(PackedDib, FileBytesPutTheFileHeaderBack) {
@@ -158,22 +126,31 @@ TEST(PackedDib, FileBytesPutTheFileHeaderBack) {
     EXPECT_EQ(std::string(again.begin(), again.end()), file);
 }
 
-TEST(PackedDib, RefusesWhatIsNotABitmap) {
+TEST(PackedDib, RefusesWhatIsNotABitmapOrCannotBeDrawn) {
     EXPECT_FALSE(Load(std::string("BM")));
     EXPECT_FALSE(Load(std::string("BM123456789012"))); // file header only
     EXPECT_FALSE(Load(std::string("XY") + BitmapFile(Spec(4, 4, 8)).substr(2)));
     EXPECT_FALSE(LoadPackedDib(nullptr, 0));
-}
-
-TEST(PackedDib, RefusesHeaderSizesOutsideTheTwoFamilies) {
-    for (uint32_t size : {0u, 11u, 13u, 16u, 39u}) {
+    // Header sizes outside the two families, or larger than the file.
+    for (uint32_t size : {0u, 11u, 13u, 16u, 39u, 0x7FFFFFFFu}) {
         std::string file = BitmapFile(Spec(4, 4, 8));
         PutU32(file, 14, size);
         EXPECT_FALSE(Load(file)) << size;
     }
-    std::string file = BitmapFile(Spec(4, 4, 8));
-    PutU32(file, 14, 0x7FFFFFFF); // header larger than the file
-    EXPECT_FALSE(Load(file));
+    // 2- and 64-bit pixels, no width, no height.
+    for (BitmapSpec s : {Spec(4, 4, 2), Spec(4, 4, 64), Spec(0, 4, 8), Spec(4, 0, 8)})
+        EXPECT_FALSE(Load(s)) << s.width << "x" << s.height << "x" << s.bits;
+    // Embedded JPEG, PNG and others; run lengths and bit fields of the wrong depth.
+    for (auto [bits, compression] : {std::pair{24, 4u},
+                                     {24, 5u},
+                                     {24, 6u},
+                                     {24, 11u},
+                                     {4, uint32_t(kDibRle8)},
+                                     {24, uint32_t(kDibBitFields)}}) {
+        BitmapSpec s = Spec(4, 4, bits);
+        s.compression = compression;
+        EXPECT_FALSE(Load(s)) << compression;
+    }
 }
 
 TEST(PackedDib, RefusesPixelRowsRunningPastTheEnd) {
@@ -208,24 +185,6 @@ TEST(PackedDib, RefusesColourTablesRunningPastTheEnd) {
     std::string file = BitmapFile(Spec(2, 1, 8));
     file.resize(14 + 40 + 512); // half the table, no bits
     EXPECT_FALSE(Load(file));
-}
-
-TEST(PackedDib, RefusesPicturesThatCannotBeDrawn) {
-    EXPECT_FALSE(Load(Spec(4, 4, 2)));  // 2-bit pixels
-    EXPECT_FALSE(Load(Spec(4, 4, 64))); // 64-bit pixels
-    EXPECT_FALSE(Load(Spec(0, 4, 8)));  // no width
-    EXPECT_FALSE(Load(Spec(4, 0, 8)));  // no height
-    for (uint32_t compression : {4u, 5u, 6u, 11u}) {
-        BitmapSpec s = Spec(4, 4, 24);
-        s.compression = compression; // embedded JPEG, PNG and others
-        EXPECT_FALSE(Load(s)) << compression;
-    }
-    BitmapSpec wrongRle = Spec(4, 4, 4);
-    wrongRle.compression = kDibRle8;
-    EXPECT_FALSE(Load(wrongRle));
-    BitmapSpec fields24 = Spec(4, 4, 24);
-    fields24.compression = kDibBitFields;
-    EXPECT_FALSE(Load(fields24));
 }
 
 TEST(PackedDib, RunLengthPicturesMayBeShorterThanTheirSize) {
@@ -279,7 +238,7 @@ protected:
     }
 };
 
-TEST_F(DibDocTest, OpensAnEightBitPictureWithItsPalette) {
+TEST_F(DibDocTest, OpensPicturesWithTheirPalettesAndReportsWhatIsNotOne) {
     std::string path = Write("p.bmp", BitmapFile(Spec(20, 10, 8)));
     ASSERT_TRUE(doc.OnOpenDocument(path));
     EXPECT_TRUE(boxes.texts().empty());
@@ -288,17 +247,10 @@ TEST_F(DibDocTest, OpensAnEightBitPictureWithItsPalette) {
     EXPECT_EQ(doc.GetPalette()->entries.size(), 256u);
     EXPECT_EQ(doc.GetPathName(), path);
     EXPECT_FALSE(doc.IsModified());
-}
-
-TEST_F(DibDocTest, TrueColourPictureLoadsWithoutPalette) {
-    ASSERT_TRUE(doc.OnOpenDocument(Write("p.bmp", BitmapFile(Spec(20, 10, 8)))));
     ASSERT_TRUE(doc.OnOpenDocument(Write("q.bmp", BitmapFile(Spec(7, 5, 24)))));
     EXPECT_EQ(doc.GetPictureSize(), (PictureSize{7, 5}));
     EXPECT_EQ(doc.GetPalette(), nullptr);
-}
 
-TEST_F(DibDocTest, NotABitmapGivesCannotLoadDibAndNoPicture) {
-    ASSERT_TRUE(doc.OnOpenDocument(Write("p.bmp", BitmapFile(Spec(20, 10, 8)))));
     EXPECT_FALSE(doc.OnOpenDocument(Write("x.bmp", "GIF89a and so on")));
     ASSERT_EQ(boxes.count(), 1u);
     EXPECT_EQ(boxes.last().text, "Cannot load DIB");
@@ -309,19 +261,17 @@ TEST_F(DibDocTest, NotABitmapGivesCannotLoadDibAndNoPicture) {
     EXPECT_EQ(doc.GetPictureSize(), (PictureSize{1, 1}));
 }
 
-TEST_F(DibDocTest, TopDownPictureIsTooLarge) {
-    EXPECT_FALSE(doc.OnOpenDocument(Write("t.bmp", BitmapFile(Spec(8, -8, 8)))));
-    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"DIB is too large", "Cannot load DIB"}));
-    EXPECT_EQ(boxes.boxes()[0].style, platform::MB_OK | platform::MB_ICONINFORMATION);
-    EXPECT_FALSE(doc.GetPicture());
-}
-
-TEST_F(DibDocTest, HugeRunLengthPictureIsTooLarge) {
-    BitmapSpec s = Spec(30000, 30000, 8);
-    s.compression = kDibRle8;
-    s.pixelBytesDelta = -(30000LL * 30000) + 2;
-    EXPECT_FALSE(doc.OnOpenDocument(Write("big.bmp", BitmapFile(s))));
-    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"DIB is too large", "Cannot load DIB"}));
+TEST_F(DibDocTest, TopDownAndHugeRunLengthPicturesAreTooLarge) {
+    BitmapSpec huge = Spec(30000, 30000, 8);
+    huge.compression = kDibRle8;
+    huge.pixelBytesDelta = -(30000LL * 30000) + 2;
+    for (const BitmapSpec& s : {Spec(8, -8, 8), huge}) {
+        boxes.clear();
+        EXPECT_FALSE(doc.OnOpenDocument(Write("t.bmp", BitmapFile(s))));
+        EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"DIB is too large", "Cannot load DIB"}));
+        EXPECT_EQ(boxes.boxes()[0].style, platform::MB_OK | platform::MB_ICONINFORMATION);
+        EXPECT_FALSE(doc.GetPicture());
+    }
 }
 
 TEST_F(DibDocTest, MissingFileIsReportedAndThePreviousPictureStays) {

@@ -44,28 +44,21 @@ std::vector<std::string> WrittenLines(CGameStats& record) {
 
 } // namespace
 
-TEST(GameStats, HintsCountOnceAndOnlyWithinTheFlags) {
-    MessageRecorder boxes;
-    CPlayer p;
-    StartNewGame(p, "Game 3: Pets", 12, 6);
-    p.Hint(1);
-    p.Hint(1);
-    p.Hint(1);
-    p.Hint(4);
-    p.Hint(6);  // beyond the flags
-    p.Hint(-1); // never a hint
-    p.Hint(-100);
-    EXPECT_EQ(p.TimesHintTaken(), 2);
-    EXPECT_EQ(p.current->hintTaken, (std::vector<bool>{false, true, false, false, true, false}));
-    EXPECT_EQ(boxes.count(), 0u);
-}
-
 TEST(GameStats, NothingIsCountedAfterGameOverUntilReset) {
     UtcZone utc;
     PinnedClock clock(kTuesday);
     MessageRecorder boxes;
     CPlayer p;
     StartNewGame(p, "Game 7", 20, 10);
+    // Hints count once and only within the flags.
+    for (int hint : {1, 1, 1, 4, 10, -1, -100})
+        p.Hint(hint);
+    EXPECT_EQ(p.TimesHintTaken(), 2);
+    EXPECT_EQ(p.current->hintTaken, (std::vector<bool>{false, true, false, false, true, false,
+                                                       false, false, false, false}));
+    EXPECT_EQ(boxes.count(), 0u);
+    p.ResetStats();
+    p.SetCorrectCount("Game 7", 20, 10);
     p.CheckAnswer();
     p.Hint(0);
     EXPECT_GT(p.GameOver(20, 20), 1);

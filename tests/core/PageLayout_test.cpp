@@ -98,66 +98,63 @@ TEST(DrawPage, RowsStackFromFiveFiveWithTheirStyles) {
     EXPECT_EQ(p.canvas.defaultFontSelected, 1);
 }
 
-TEST(DrawPage, EmptyTextEndingARowTakesThePreviousStyle) {
-    PageBuilder page("T");
-    page.Text("Big", 9, false).Text("", 13, true).Text("x");
-    Page p(page.Lf());
-    EXPECT_EQ(p.view.model.rows[0].height, kM.hC);
-    EXPECT_EQ(p.canvas.Find("x")->y, 5 + kM.hC);
-}
-
-TEST(DrawPage, CodeEightTakesFontEBesideCodeSix) {
-    PageBuilder page("T");
-    page.Text("small", 6, false).Text("after", 8, true);
-    page.Text("before", 8, false).Text("small2", 6, true);
-    page.Text("plain", 13, true).Text("alone", 8, true);
-    Page p(page.Lf());
-    EXPECT_EQ(p.canvas.Find("after")->font, fontE);
-    EXPECT_EQ(p.canvas.Find("before")->font, fontE);
-    EXPECT_EQ(p.canvas.Find("alone")->font, fontB);
-    EXPECT_EQ(p.canvas.Find("alone")->color, (PageColor{155, 0, 0}));
-    EXPECT_EQ(p.view.model.rows[0].height, kM.hE);
-    EXPECT_EQ(p.view.model.rows[1].height, kM.hE);
-    EXPECT_EQ(p.view.model.rows[3].height, kM.hB);
-}
-
-TEST(DrawPage, CodeFifteenIndentsFollowingRowsUntilTheNext) {
-    PageBuilder page("T");
-    page.Text("Q: ", 13, false).Text("", 15, false).Text("first", 13, true);
-    page.Text("second").Text("", 15, true).Text("third");
-    Page p(page.Lf());
-    EXPECT_EQ(p.canvas.Find("first")->x, 35);
-    EXPECT_EQ(p.canvas.Find("second")->x, 35);
-    EXPECT_EQ(p.canvas.Find("third")->x, 5);
-}
-
-TEST(DrawPage, ButtonMarkerLeavesFortyPixels) {
-    PageBuilder page("T");
-    page.Button("b").Text("after");
-    Page p(page.Lf());
-    EXPECT_EQ(p.canvas.Find("after")->x, 45);
-}
-
-TEST(DrawPage, HalfRowsMakeSpace) {
-    PageBuilder page("T");
-    page.Text("", 16, false).Text("", 16, true).Text("b");
-    page.Text("", 17, false).Text("", 17, true).Text("c");
-    Page p(page.Lf());
-    EXPECT_EQ(p.canvas.Find("b")->y, 5 + kM.hE / 2);
-    EXPECT_EQ(p.canvas.Find("c")->y, 5 + kM.hE / 2 + kM.hB + kM.hB / 2);
-    EXPECT_EQ(p.view.model.rows[0].height, kM.hE / 2);
-    EXPECT_EQ(p.view.model.rows[2].height, kM.hB / 2);
-}
-
-TEST(DrawPage, AnEmptyRowEndTakesThePreviousStyleEvenForSpaceCodes) {
-    // Reading gives the space row half a line; drawing measures it with the
-    // style of the text before it.
-    PageBuilder page("T");
-    page.Text("a").Text("", 16, true).Text("b");
-    Page p(page.Lf());
-    EXPECT_EQ(p.view.model.scrollStops[1].height, kM.hE / 2);
-    EXPECT_EQ(p.view.model.rows[1].height, kM.hB);
-    EXPECT_EQ(p.canvas.Find("b")->y, 5 + 2 * kM.hB);
+// Where a text lands after the style codes before it.
+TEST(DrawPage, StyleCodesPlaceTheTextsAfterThem) {
+    auto page = [] { return PageBuilder("T"); };
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* text;
+        int x, y, font;
+    } cases[] = {
+        {"an empty text ending a row takes the previous style",
+         page().Text("Big", 9, false).Text("", 13, true).Text("x").Lf(), "x", 5, 5 + kM.hC, fontB},
+        {"code 8 takes font E after code 6", page().Text("small", 6, false).Text("after", 8).Lf(),
+         "after", 5 + 50, 5, fontE},
+        {"code 8 takes font E before code 6",
+         page().Text("before", 8, false).Text("small2", 6).Lf(), "before", 5, 5, fontE},
+        {"code 8 alone is font B", page().Text("plain").Text("alone", 8).Lf(), "alone", 5,
+         5 + kM.hB, fontB},
+        {"code 15 indents the rows after it",
+         page().Text("Q: ", 13, false).Text("", 15, false).Text("first").Text("second").Lf(),
+         "second", 35, 5 + kM.hB, fontB},
+        {"until the next code 15",
+         page().Text("", 15, false).Text("first").Text("", 15, true).Text("third").Lf(), "third", 5,
+         5 + 2 * kM.hB, fontB},
+        {"a button leaves forty pixels", page().Button("b").Text("after").Lf(), "after", 45, 5,
+         fontB},
+        {"codes 16 and 17 make half rows",
+         page()
+             .Text("", 16, false)
+             .Text("", 16, true)
+             .Text("b")
+             .Text("", 17, false)
+             .Text("", 17)
+             .Text("c")
+             .Lf(),
+         "c", 5, 5 + kM.hE / 2 + kM.hB + kM.hB / 2, fontB},
+        // Reading gives the space row half a line; drawing measures it with
+        // the style of the text before it.
+        {"an empty row end takes the previous style even for space codes",
+         page().Text("a").Text("", 16, true).Text("b").Lf(), "b", 5, 5 + 2 * kM.hB, fontB},
+    };
+    for (const auto& c : cases) {
+        Page p(c.bytes);
+        const auto* run = p.canvas.Find(c.text);
+        ASSERT_TRUE(run) << c.what;
+        EXPECT_EQ(run->x, c.x) << c.what;
+        EXPECT_EQ(run->y, c.y) << c.what;
+        EXPECT_EQ(run->font, c.font) << c.what;
+    }
+    Page alone(page().Text("alone", 8).Lf());
+    EXPECT_EQ(alone.canvas.Find("alone")->color, (PageColor{155, 0, 0}));
+    EXPECT_EQ(alone.view.model.rows[0].height, kM.hB);
+    Page half(cases[7].bytes);
+    EXPECT_EQ(half.view.model.rows[0].height, kM.hE / 2);
+    EXPECT_EQ(half.view.model.rows[2].height, kM.hB / 2);
+    Page space(cases[8].bytes);
+    EXPECT_EQ(space.view.model.scrollStops[1].height, kM.hE / 2);
+    EXPECT_EQ(space.view.model.rows[1].height, kM.hB);
 }
 
 TEST(DrawPage, RevealBlocksAreRedHiddenAndMagentaOrBlackRevealed) {
@@ -206,17 +203,14 @@ TEST(DrawPage, CaretTakesTheInlineAnswerWithoutAnAddedSpace) {
     EXPECT_EQ(p.canvas.Find("Yes: blue sky^")->color, kMagenta);
 }
 
-TEST(DrawPage, StopsAtTheLimit) {
+TEST(DrawPage, StopsAtTheLimitAndAnEmptyPageDrawsNothing) {
     Page p(Rows(10));
     p.canvas.runs.clear();
     p.view.DrawPage(p.canvas, {0, 0, 320, 5 + 3 * kM.hB + kM.hB});
     EXPECT_EQ(p.canvas.runs.size(), 4u); // stops once pen y + hB passes the bottom
-}
-
-TEST(DrawPage, EmptyPageDrawsNothing) {
-    Page p("Title only\n");
-    EXPECT_TRUE(p.canvas.runs.empty());
-    EXPECT_EQ(p.canvas.defaultFontSelected, 0);
+    Page empty("Title only\n");
+    EXPECT_TRUE(empty.canvas.runs.empty());
+    EXPECT_EQ(empty.canvas.defaultFontSelected, 0);
 }
 
 // --- Scrolling -------------------------------------------------------------
@@ -242,21 +236,17 @@ TEST(Scrolling, LineAndPageStepsStopAtTheLastRow) {
     EXPECT_EQ(v.Scroll(scrollThumbPosition, 12), 12);
 }
 
-TEST(Scrolling, PageWithoutRowsStaysAtZero) {
+TEST(Scrolling, PageWithoutRowsStaysAtZeroAndAPositionWithoutAStopShowsTheTop) {
     Page p("T\n");
     for (ScrollRequest r :
          {scrollLineDown, scrollPageDown, scrollBottom, scrollLineUp, scrollPageUp})
         EXPECT_EQ(p.view.Scroll(r, 5), 0);
     EXPECT_EQ(p.view.ScrollTop(), 0);
-}
-
-TEST(Scrolling, PositionWithoutAStopShowsThePageTop) {
-    // Three rows but one of them is a block row: stops and rows differ.
     PageBuilder page("T");
     page.Text("a").Text("b").Text("c", 13, false);
-    Page p(page.Lf()); // last record does not end its row: 2 rows, 2 stops
-    p.view.scrollPos = 5;
-    EXPECT_EQ(p.view.ScrollTop(), 0);
+    Page q(page.Lf()); // the last record does not end its row: 2 rows, 2 stops
+    q.view.scrollPos = 5;
+    EXPECT_EQ(q.view.ScrollTop(), 0);
 }
 
 // --- Buttons ---------------------------------------------------------------
@@ -339,15 +329,14 @@ TEST(PageClicks, HiddenBlockRevealsAndHidesAgain) {
     EXPECT_EQ(p.canvas.Find("click me")->color, kRed);
     // Outside every box nothing happens.
     EXPECT_TRUE(p.Click(300, y).empty());
-}
 
-TEST(PageClicks, PreRevealedBlockCanBeHidden) {
-    PageBuilder page("T");
-    page.Block("2.", {{"hidden", "shown"}});
-    Page p(page.Lf());
-    EXPECT_EQ(p.canvas.Find("shown")->color, kBlackC);
-    EXPECT_EQ(p.Click(10, 8).size(), 1u);
-    EXPECT_FALSE(p.view.model.blocks[0]->revealed);
+    // A block shown from the start can be hidden.
+    PageBuilder shown("T");
+    shown.Block("2.", {{"hidden", "shown"}});
+    Page q(shown.Lf());
+    EXPECT_EQ(q.canvas.Find("shown")->color, kBlackC);
+    EXPECT_EQ(q.Click(10, 8).size(), 1u);
+    EXPECT_FALSE(q.view.model.blocks[0]->revealed);
 }
 
 TEST(PageClicks, InlineRevealAlsoFlipsItsSentence) {
@@ -369,7 +358,7 @@ TEST(PageClicks, InlineRevealAlsoFlipsItsSentence) {
     EXPECT_EQ(calls, (std::vector<std::string>{"answer Sentence"}));
 }
 
-TEST(PageClicks, ClicksCountFromTheScrolledTop) {
+TEST(PageClicks, ClicksCountFromTheScrolledTopAndAPageWithoutStopsIgnoresThem) {
     PageBuilder page("T");
     for (int i = 0; i < 5; ++i)
         page.Text("row");
@@ -378,14 +367,7 @@ TEST(PageClicks, ClicksCountFromTheScrolledTop) {
     int blockY = 5 + 5 * kM.hB + 2;
     p.view.Scroll(scrollThumbPosition, 3);
     EXPECT_EQ(p.Click(10, blockY - 3 * kM.hB), (std::vector<std::string>{"answer Deep"}));
-}
-
-TEST(PageClicks, PageWithoutStopsIgnoresClicks) {
     // One record that never ends its row: items but no scroll stops.
-    PageBuilder page("T");
-    page.Block("B", {{"hidden", "shown"}}, false);
-    Page p(page.Lf());
-    ASSERT_TRUE(p.view.model.scrollStops.size() > 0); // a block has its own stops
     Page q("T\nlink\n12\n0\n100\n0\nt\n");
     EXPECT_TRUE(q.view.model.scrollStops.empty());
     EXPECT_TRUE(q.Click(10, 8).empty());

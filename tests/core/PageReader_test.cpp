@@ -9,7 +9,6 @@
 #include "tests/support/PageFixtures.h"
 #include "tests/support/Recorders.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -50,12 +49,10 @@ TEST(PageFileLines, CrLfReadsAsOneNewlineAndLfAlike) {
     // A carriage return on its own stays.
     EXPECT_EQ(Lines("a\rb\r\r\n"), (V{"a\rb\r\n"}));
     EXPECT_EQ(Lines(""), V{});
-}
-
-TEST(PageFileLines, CtrlZEndsTheFile) {
+    // Ctrl-Z ends the file.
     EXPECT_EQ(Lines("ab\ncd\x1A"
                     "ef\n"),
-              (std::vector<std::string>{"ab\n", "cd"}));
+              (V{"ab\n", "cd"}));
 }
 
 TEST(PageFileLines, LongLinesComeInPiecesOf2046) {
@@ -72,19 +69,6 @@ TEST(PageFileLines, LongLinesComeInPiecesOf2046) {
     EXPECT_EQ(lines[2], "z\n");
 }
 
-TEST(PageFileLines, CutTrimmedAndExact) {
-    EXPECT_EQ(CutLine("Hello\n"), "Hello");
-    EXPECT_EQ(CutLine("Hello"), "Hell"); // a last line without newline loses a letter
-    EXPECT_EQ(TrimLine("Title \t \n"), "Title");
-    EXPECT_EQ(TrimLine("  lead\n"), "  lead");
-
-    CPageLineReader reader = CPageLineReader::FromBytes("start\nstart \nend");
-    EXPECT_TRUE(reader.ReadExact("start\n"));
-    EXPECT_FALSE(reader.ReadExact("start\n"));
-    EXPECT_FALSE(reader.ReadExact("end\n")); // no newline: not the end line
-    EXPECT_FALSE(reader.ReadExact("end\n")); // the file has ended
-}
-
 TEST(PageFileLines, NumbersFollowTheFileRules) {
     CPageLineReader reader = CPageLineReader::FromBytes("  42\n-7x\nabc\n99999999999\n");
     EXPECT_EQ(reader.ReadNumber(), 42);
@@ -96,26 +80,20 @@ TEST(PageFileLines, NumbersFollowTheFileRules) {
 
 // --- Pages -----------------------------------------------------------------
 
-TEST(PageReader, EmptyFileGivesAnEmptyPage) {
-    CPageView view = Read("");
-    EXPECT_EQ(view.model.caption, "");
-    EXPECT_TRUE(view.model.items.empty());
-    EXPECT_TRUE(view.model.rows.empty());
-    EXPECT_EQ(view.model.pageHeight, kM.hB);
+TEST(PageReader, EmptyAndTitleOnlyFilesGiveAnEmptyPage) {
+    for (auto [bytes, caption] : {std::pair{"", ""}, {"Hint 3 \t \r\n", "Hint 3"}}) {
+        CPageView view = Read(bytes);
+        EXPECT_EQ(view.model.caption, caption);
+        EXPECT_TRUE(view.model.items.empty());
+        EXPECT_TRUE(view.model.rows.empty());
+        EXPECT_TRUE(view.model.scrollStops.empty());
+        EXPECT_EQ(view.model.pageHeight, kM.hB);
+        EXPECT_EQ(view.LastScrollPos(), -1); // scroll range 0 to -1
+        EXPECT_EQ(view.scrollPos, 0);
+    }
 }
 
-TEST(PageReader, TitleOnlyFileGivesTrimmedCaptionAndEmptyPage) {
-    CPageView view = Read("Hint 3 \t \r\n");
-    EXPECT_EQ(view.model.caption, "Hint 3");
-    EXPECT_TRUE(view.model.items.empty());
-    EXPECT_TRUE(view.model.rows.empty());
-    EXPECT_TRUE(view.model.scrollStops.empty());
-    EXPECT_EQ(view.model.pageHeight, kM.hB);
-    EXPECT_EQ(view.LastScrollPos(), -1); // scroll range 0 to -1
-    EXPECT_EQ(view.scrollPos, 0);
-}
-
-TEST(PageReader, TextLinesAreCut) {
+TEST(PageReader, TextLinesAreCutAndOneWithoutFinalNewlineDoesNotEndTheRow) {
     CPageView view = Read("T\nHello\n13\n1\n");
     ASSERT_EQ(view.model.items.size(), 1u);
     EXPECT_EQ(view.model.items[0].text, "Hello");
@@ -124,10 +102,8 @@ TEST(PageReader, TextLinesAreCut) {
     ASSERT_EQ(view.model.items.size(), 1u);
     EXPECT_EQ(view.model.items[0].text, "Hell");
     EXPECT_EQ(view.model.items[0].style, 13); // cut short before its style line
-}
 
-TEST(PageReader, OneWithoutFinalNewlineDoesNotEndTheRow) {
-    CPageView view = Read("T\nabc\n2\n1");
+    view = Read("T\nabc\n2\n1");
     ASSERT_EQ(view.model.items.size(), 1u);
     EXPECT_FALSE(view.model.items[0].endOfRow);
     EXPECT_EQ(view.model.items[0].style, 2);
@@ -241,17 +217,16 @@ TEST(PageReader, ThreeEntryBlockGivesFourStopsAndNoneForItsRow) {
     EXPECT_EQ(view.model.pageHeight, 5 * kM.hB + kM.hB);
 }
 
-TEST(PageReader, EntryListWithoutStartKeepsOneEmptyEntry) {
+TEST(PageReader, DamagedEntryListsKeepOneEntry) {
+    // Without "start": one empty entry.
     CPageView view = Read("T\n\n14\n1\nTitle\nbegin\nx\n13\n1\n");
     ASSERT_EQ(view.model.blocks.size(), 1u);
     ASSERT_EQ(view.model.blocks[0]->entries.size(), 1u);
     EXPECT_EQ(view.model.blocks[0]->entries[0].hiddenText, "");
     EXPECT_EQ(view.model.scrollStops.size(), 2u); // n + 1 = 1 for the block, 1 for "x"
     EXPECT_EQ(view.model.items.size(), 2u);
-}
-
-TEST(PageReader, EntryListCutShortReadsMissingNumbersAsZero) {
-    CPageView view = Read("T\n\n14\n1\nTitle\nstart\n12\n");
+    // Cut short: the missing numbers read as zero.
+    view = Read("T\n\n14\n1\nTitle\nstart\n12\n");
     ASSERT_EQ(view.model.blocks.size(), 1u);
     const CRevealEntry& e = view.model.blocks[0]->entries[0];
     EXPECT_EQ(e.hiddenBox.left, 11);
@@ -295,25 +270,6 @@ TEST(PageReader, ButtonsStandOnTheirRowsWithIdsFrom128EveryLoad) {
     }
 }
 
-TEST(PageReader, ReadErrorKeepsTheRecordsReadSoFar) {
-    std::string bytes = PageBuilder("T").Text("one").Text("two").Text("three").Lf();
-    size_t served = 0;
-    CPageLineReader reader([&](char* buffer, size_t size) -> size_t {
-        if (served >= 12) // "T\none\n13\n1\n" and one more byte
-            throw platform::CFileException(platform::causeHardIO, "page.htf");
-        size_t n = std::min<size_t>({size, 12 - served, bytes.size() - served});
-        std::memcpy(buffer, bytes.data() + served, n);
-        served += n;
-        return n;
-    });
-    CPageView view;
-    view.metrics = kM;
-    EXPECT_THROW(view.ReadFrom(reader, 0, 0), platform::CFileException);
-    ASSERT_EQ(view.model.items.size(), 1u);
-    EXPECT_EQ(view.model.items[0].text, "one");
-    EXPECT_EQ(view.model.pageHeight, kM.hB + kM.hB); // finished: bottom margin added
-}
-
 // --- LoadPage's reading half on real files ---------------------------------
 
 class PageLoadTest : public ::testing::Test {
@@ -354,6 +310,10 @@ TEST_F(PageLoadTest, OpenFailureReportsAndChangesNothing) {
     // Without reporting: no box.
     EXPECT_EQ(view.ReadPage(missing, 0, false, 0), CPageView::loadOpenFailed);
     EXPECT_EQ(boxes.count(), 1u);
+    // A folder in place of the file fails too.
+    ::mkdir((dir.Path() + "data/folder.htf").c_str(), 0755);
+    EXPECT_NE(view.ReadPage(dir.File("data/folder.htf"), 0, true, 0), CPageView::loadOk);
+    EXPECT_EQ(boxes.count(), 2u);
 }
 
 TEST_F(PageLoadTest, ReadErrorMidFileReportsAndKeepsWhatWasRead) {
@@ -370,10 +330,4 @@ TEST_F(PageLoadTest, ReadErrorMidFileReportsAndKeepsWhatWasRead) {
     // The hook fires once: the next load reads the whole file.
     EXPECT_EQ(view.ReadPage(dir.File("data/b.htf"), 0, true, 0), CPageView::loadOk);
     EXPECT_EQ(view.model.items.size(), 3u);
-}
-
-TEST_F(PageLoadTest, FolderInsteadOfFileIsAReadError) {
-    ::mkdir((dir.Path() + "data/folder.htf").c_str(), 0755);
-    EXPECT_NE(view.ReadPage(dir.File("data/folder.htf"), 0, true, 0), CPageView::loadOk);
-    EXPECT_EQ(boxes.count(), 1u);
 }

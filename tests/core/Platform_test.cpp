@@ -1,13 +1,12 @@
-// The small platform services: paths, hubs, the generator, dates, dialog units.
+// The small platform services: paths, the message and sound hubs, the
+// generator, dates, dialog units.
 #include "platform/Clock.h"
 #include "platform/DataPath.h"
 #include "platform/DialogUnits.h"
-#include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
-#include "platform/Shell.h"
 #include "platform/Sound.h"
-#include "tests/support/Recorders.h"
+#include "tests/support/PlayerFixtures.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -53,25 +52,6 @@ TEST(DataPath, PlainFileNamesAndFolders) {
     EXPECT_FALSE(EnsureFolder("ants\\"));
 }
 
-TEST(MessageHub, RecordsCaptionsAndAnswersFromTheScript) {
-    MessageRecorder boxes;
-    EXPECT_EQ(MessageBox("Hello"), IDOK);
-    EXPECT_EQ(boxes.last().caption, "Deduxa");
-    EXPECT_EQ(MessageBox("Sure?", "Confirmation", MB_YESNO), IDYES);
-    boxes.Answer(IDNO);
-    EXPECT_EQ(MessageBox("Sure?", "Confirmation", MB_YESNO), IDNO);
-    boxes.Answer(IDCANCEL);
-    bool ranWhileOpen = false;
-    boxes.Answer(IDOK, [&] { ranWhileOpen = true; });
-    EXPECT_EQ(MessageBox("a", "", MB_OKCANCEL), IDCANCEL);
-    EXPECT_FALSE(ranWhileOpen);
-    EXPECT_EQ(MessageBox("b", "", MB_OKCANCEL | MB_ICONEXCLAMATION), IDOK);
-    EXPECT_TRUE(ranWhileOpen);
-    ASSERT_EQ(boxes.count(), 5u);
-    EXPECT_EQ(boxes.boxes()[1].caption, "Confirmation");
-    EXPECT_EQ(boxes.last().style, MB_OKCANCEL | MB_ICONEXCLAMATION);
-}
-
 TEST(MessageHub, WithoutAHandlerAnswersTheFirstButton) {
     auto previous = SetMessageBoxHandler({});
     EXPECT_EQ(MessageBox("x", "", MB_YESNO), IDYES);
@@ -94,18 +74,6 @@ TEST(SoundHub, PlaysOnlyWhileSoundIsOn) {
     EXPECT_TRUE(off.names().empty());
 }
 
-TEST(HelpAndShellHubs, RecordTheirCalls) {
-    HelpRecorder help;
-    ShellRecorder shell;
-    int owner = 0;
-    ShowHelpTopic(8, &owner);
-    EXPECT_TRUE(OpenInTextViewer("/tmp/stats.txt"));
-    ASSERT_EQ(help.calls().size(), 1u);
-    EXPECT_EQ(help.calls()[0].topic, 8);
-    EXPECT_EQ(help.calls()[0].owner, &owner);
-    EXPECT_EQ(shell.paths(), std::vector<std::string>{"/tmp/stats.txt"});
-}
-
 TEST(Random, FollowsTheGeneratorExactly) {
     SeedRandom(1);
     std::vector<int> values;
@@ -120,27 +88,8 @@ TEST(Random, FollowsTheGeneratorExactly) {
     }
 }
 
-class DateTexts : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const char* tz = std::getenv("TZ");
-        m_oldTz = tz ? tz : "";
-        m_hadTz = tz != nullptr;
-        setenv("TZ", "UTC", 1);
-        tzset();
-    }
-    void TearDown() override {
-        if (m_hadTz)
-            setenv("TZ", m_oldTz.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    std::string m_oldTz;
-    bool m_hadTz = false;
-};
-
-TEST_F(DateTexts, EnglishWeekdaysAndTwelveHourClock) {
+TEST(DateTexts, EnglishWeekdaysAndTwelveHourClock) {
+    UtcZone utc;
     PinnedClock clock(1049207100); // Tuesday 1 April 2003, 14:25 UTC
     EXPECT_EQ(FormatDateText(kFinishedFormat, Now()),
               "Finished this game on Tuesday, 04/01/03 at 02:25 PM");

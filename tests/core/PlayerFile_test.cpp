@@ -20,13 +20,13 @@ namespace {
 
 constexpr std::time_t kTuesday = 1049207100; // Tuesday 1 April 2003, 14:25 UTC
 
-std::string Lines(std::initializer_list<const char*> lines) {
+// The lines of a file given as "a|b|c", each ended with CR LF.
+std::string Lines(const std::string& bars) {
     std::string out;
-    for (const char* line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-    return out;
+    size_t start = 0;
+    for (size_t bar; (bar = bars.find('|', start)) != std::string::npos; start = bar + 1)
+        out += bars.substr(start, bar - start) + "\r\n";
+    return out + bars.substr(start) + "\r\n";
 }
 
 // A player with two saved games and two statistics records.
@@ -54,103 +54,70 @@ void FillPlayer(CPlayer& p) {
     seven->correctTrue = 9;
     seven->markedTrue = 10;
     seven->totalTrue = 9;
-    seven->hintCount = 0;
     seven->score = 88;
     p.stats.push_back(std::move(seven));
 }
 
-const std::string kFilledFile = Lines({"Ann Lee",
-                                       "Start Saved Games",
-                                       "Game 3: Pets",
-                                       "3__Pe0.gme",
-                                       "pets",
-                                       "Game 7",
-                                       "70.gme",
-                                       "seven",
-                                       "End Saved Games",
-                                       "Start Game Stats",
-                                       "Game 3: Pets",
-                                       "Last played this game on Tuesday, 04/01/03 at 02:25 PM",
-                                       "",
-                                       "FALSE",
-                                       "2",
-                                       "0",
-                                       "0",
-                                       "12",
-                                       "2",
-                                       "4",
-                                       "3",
-                                       "1",
-                                       "TRUE",
-                                       "FALSE",
-                                       "TRUE",
-                                       "FALSE",
-                                       "End Game Stats",
-                                       "Start Game Stats",
-                                       "Game 7",
-                                       "Finished this game on Monday, 03/31/03 at 09:05 AM",
-                                       "kept as it was",
-                                       "TRUE",
-                                       "5",
-                                       "9",
-                                       "10",
-                                       "9",
-                                       "0",
-                                       "0",
-                                       "0",
-                                       "88",
-                                       "End Game Stats"});
+const std::string kFilledFile =
+    Lines("Ann Lee|Start Saved Games|Game 3: Pets|3__Pe0.gme|pets|Game 7|70.gme|seven|"
+          "End Saved Games|Start Game Stats|Game 3: Pets|"
+          "Last played this game on Tuesday, 04/01/03 at 02:25 PM||FALSE|2|0|0|12|2|4|3|1|"
+          "TRUE|FALSE|TRUE|FALSE|End Game Stats|Start Game Stats|Game 7|"
+          "Finished this game on Monday, 03/31/03 at 09:05 AM|kept as it was|TRUE|5|9|10|9|0|"
+          "0|0|88|End Game Stats");
 
-} // namespace
-
-TEST(PlayerFile, EmptyPlayerIsTwoLines) {
+struct PlayerFile : ::testing::Test {
     PlayerFolders folders;
     MessageRecorder boxes;
     CPlayer p;
+    // Writes bytes as name and loads it into p (named Ann).
+    bool Load(const std::string& name, const std::string& bytes) {
+        WriteBytes(folders.PlayerFile(name), bytes);
+        p.name = "Ann";
+        p.fileName = name;
+        return p.Load(folders.Players());
+    }
+    std::string Titles() const {
+        std::string out;
+        for (const auto& g : p.savedGames)
+            out += "g:" + g->title + " ";
+        for (const auto& s : p.stats)
+            out += "s:" + s->title + " ";
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(PlayerFile, EmptyPlayerIsTwoLinesAndAnEmptyFileNameWritesNothing) {
     p.name = "Bob";
+    EXPECT_FALSE(p.Save(folders.Players()));
+    EXPECT_FALSE(p.Load(folders.Players()));
+    EXPECT_TRUE(std::filesystem::is_empty(folders.Players()));
     p.fileName = "Bob0.ply";
     ASSERT_TRUE(p.Save(folders.Players()));
     EXPECT_EQ(ReadBytes(folders.PlayerFile("Bob0.ply")), "Bob\r\nNo Saved Games\r\n");
     EXPECT_EQ(boxes.count(), 0u);
 }
 
-TEST(PlayerFile, EmptyFileNameWritesNothingAndSaysNothing) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    CPlayer p;
-    p.name = "Bob";
-    EXPECT_FALSE(p.Save(folders.Players()));
-    EXPECT_FALSE(p.Load(folders.Players()));
-    EXPECT_EQ(boxes.count(), 0u);
-    EXPECT_TRUE(std::filesystem::is_empty(folders.Players()));
-}
-
-TEST(PlayerFile, WriteThenReadGivesTheSameFileByteForByte) {
+TEST_F(PlayerFile, WriteThenReadGivesTheSameFileByteForByte) {
     UtcZone utc;
     PinnedClock clock(kTuesday);
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    {
-        CPlayer p;
-        FillPlayer(p);
-        ASSERT_TRUE(p.Save(folders.Players()));
-        EXPECT_EQ(ReadBytes(folders.PlayerFile("Ann_L0.ply")), kFilledFile);
-        // The stamp stays with the record.
-        EXPECT_EQ(p.stats.front()->dateText,
-                  "Last played this game on Tuesday, 04/01/03 at 02:25 PM");
-    }
+    FillPlayer(p);
+    ASSERT_TRUE(p.Save(folders.Players()));
+    EXPECT_EQ(ReadBytes(folders.PlayerFile("Ann_L0.ply")), kFilledFile);
+    // The stamp stays with the record.
+    EXPECT_EQ(p.stats.front()->dateText, "Last played this game on Tuesday, 04/01/03 at 02:25 PM");
+
     clock.Set(kTuesday + 86400);
     CPlayer q;
     q.name = "Ann Lee";
     q.fileName = "Ann_L0.ply";
-    q.current = nullptr;
     ASSERT_TRUE(q.Load(folders.Players()));
     EXPECT_EQ(boxes.count(), 0u);
     ASSERT_EQ(q.savedGames.size(), 2u);
-    EXPECT_EQ(q.savedGames.front()->title, "Game 3: Pets");
     EXPECT_EQ(q.savedGames.front()->fileName, "3__Pe0.gme");
     EXPECT_EQ(q.savedGames.front()->puzzleBase, "pets");
-    EXPECT_EQ(q.savedGames.back()->title, "Game 7");
     for (const auto& g : q.savedGames)
         EXPECT_FALSE(g->finished);
     ASSERT_EQ(q.stats.size(), 2u);
@@ -168,235 +135,93 @@ TEST(PlayerFile, WriteThenReadGivesTheSameFileByteForByte) {
     EXPECT_EQ(ReadBytes(folders.PlayerFile("copy.ply")), kFilledFile);
 }
 
-TEST(PlayerFile, ReadsLfFilesAndKeepsTheNameOnMismatch) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    WriteBytes(folders.PlayerFile("x.ply"), "Someone Else\nNo Saved Games\n");
-    CPlayer p;
-    p.name = "Ann";
-    p.fileName = "x.ply";
+TEST_F(PlayerFile, ReadsLfFilesAndKeepsTheNameOnMismatch) {
     p.stats.push_back(std::make_unique<CGameStats>());
-    ASSERT_TRUE(p.Load(folders.Players()));
+    ASSERT_TRUE(Load("x.ply", "Someone Else\nNo Saved Games\n"));
     ASSERT_EQ(boxes.count(), 1u);
     EXPECT_EQ(boxes.last().text, "Player's name and file name do not match!");
-    EXPECT_EQ(boxes.last().caption, platform::kAppTitle);
+    EXPECT_EQ(boxes.last().caption, "Deduxa");
     EXPECT_EQ(p.name, "Ann");
     EXPECT_TRUE(p.stats.empty());
 }
 
-TEST(PlayerFile, TwoRecordsInOneStatsBlockLoadAsTwo) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    WriteBytes(folders.PlayerFile("t.ply"), Lines({"Ann",
-                                                   "No Saved Games",
-                                                   "Start Game Stats",
-                                                   "First",
-                                                   "d1",
-                                                   "",
-                                                   "FALSE",
-                                                   "1",
-                                                   "0",
-                                                   "0",
-                                                   "5",
-                                                   "0",
-                                                   "2",
-                                                   "0",
-                                                   "1",
-                                                   "FALSE",
-                                                   "TRUE",
-                                                   "Second",
-                                                   "d2",
-                                                   "r2",
-                                                   "TRUE",
-                                                   "4",
-                                                   "3",
-                                                   "3",
-                                                   "3",
-                                                   "0",
-                                                   "0",
-                                                   "1",
-                                                   "77",
-                                                   "End Game Stats",
-                                                   "Start Game Stats",
-                                                   "Third",
-                                                   "d3",
-                                                   "",
-                                                   "FALSE",
-                                                   "1",
-                                                   "0",
-                                                   "0",
-                                                   "1",
-                                                   "0",
-                                                   "0",
-                                                   "0",
-                                                   "1",
-                                                   "End Game Stats"}));
-    CPlayer p;
-    p.name = "Ann";
-    p.fileName = "t.ply";
-    ASSERT_TRUE(p.Load(folders.Players()));
+// Damaged and cut-off files load what is whole, without a message.
+TEST_F(PlayerFile, CutOffAndOddFilesKeepTheWholeRecords) {
+    const std::string whole = "Whole|d||FALSE|1|0|0|3|0|1|0|1|TRUE";
+    const std::pair<std::string, std::string> cases[] = {
+        // Two records in one stats block load as two.
+        {"Ann|No Saved Games|Start Game Stats|First|d1||FALSE|1|0|0|5|0|2|0|1|FALSE|TRUE|Second|"
+         "d2|r2|TRUE|4|3|3|3|0|0|1|77|End Game Stats|Start Game Stats|Third|d3||FALSE|1|0|0|1|0|"
+         "0|0|1|End Game Stats",
+         "s:First s:Second s:Third "},
+        // The end inside the saved games: a whole entry, then one cut off.
+        {"Ann|Start Saved Games|Game 7|70.gme|seven|Game 8|80.gme", "g:Game 7 "},
+        {"Ann|Start Saved Games|Game 7", ""},
+        // No "End Game Stats": the whole record is kept.
+        {"Ann|No Saved Games|Start Game Stats|" + whole, "s:Whole "},
+        // A second record cut off inside its numbers is dropped.
+        {"Ann|No Saved Games|Start Game Stats|" + whole +
+             "|End Game Stats|Start Game Stats|Cut|"
+             "d||FALSE|4",
+         "s:Whole "},
+        // So is one whose hint flags the end of the file cuts off.
+        {"Ann|No Saved Games|Start Game Stats|Flags|d||FALSE|1|0|0|3|0|3|0|1|TRUE", ""},
+    };
+    for (const auto& [file, titles] : cases) {
+        ASSERT_TRUE(Load("c.ply", Lines(file))) << file;
+        EXPECT_EQ(Titles(), titles) << file;
+    }
     EXPECT_EQ(boxes.count(), 0u);
-    ASSERT_EQ(p.stats.size(), 3u);
-    auto it = p.stats.begin();
-    EXPECT_EQ((*it)->title, "First");
-    EXPECT_EQ((*it)->hintTaken, (std::vector<bool>{false, true}));
-    ++it;
-    EXPECT_EQ((*it)->title, "Second");
-    EXPECT_EQ((*it)->dateText, "d2");
-    EXPECT_EQ((*it)->reserved, "r2");
-    EXPECT_TRUE((*it)->finished);
-    EXPECT_EQ((*it)->score, 77);
-    ++it;
-    EXPECT_EQ((*it)->title, "Third");
+    ASSERT_TRUE(Load("c.ply", Lines(cases[0].first)));
+    const CGameStats& second = **std::next(p.stats.begin());
+    EXPECT_EQ(p.stats.front()->hintTaken, (std::vector<bool>{false, true}));
+    EXPECT_EQ(second.dateText, "d2");
+    EXPECT_EQ(second.reserved, "r2");
+    EXPECT_TRUE(second.finished);
+    EXPECT_EQ(second.score, 77);
 }
 
-TEST(PlayerFile, StopsAtTheEndInsideTheSavedGamesSection) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    // One whole entry, then one cut off after its file name.
-    WriteBytes(folders.PlayerFile("c.ply"), Lines({"Ann", "Start Saved Games", "Game 7", "70.gme",
-                                                   "seven", "Game 8", "80.gme"}));
-    CPlayer p;
-    p.name = "Ann";
-    p.fileName = "c.ply";
-    ASSERT_TRUE(p.Load(folders.Players()));
-    ASSERT_EQ(p.savedGames.size(), 1u);
-    EXPECT_EQ(p.savedGames.front()->title, "Game 7");
-    EXPECT_TRUE(p.stats.empty());
-
-    // Ending right after the title line.
-    WriteBytes(folders.PlayerFile("c.ply"), Lines({"Ann", "Start Saved Games", "Game 7"}));
-    ASSERT_TRUE(p.Load(folders.Players()));
-    EXPECT_TRUE(p.savedGames.empty());
-}
-
-TEST(PlayerFile, StopsAtTheEndInsideAStatsBlock) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    const char* whole[] = {"Whole", "d", "",  "FALSE", "1", "0",   "0",
-                           "3",     "0", "1", "0",     "1", "TRUE"};
-    std::string file = Lines({"Ann", "No Saved Games", "Start Game Stats"});
-    for (const char* line : whole)
-        file += std::string(line) + "\r\n";
-    // No "End Game Stats": the whole record is kept.
-    WriteBytes(folders.PlayerFile("s.ply"), file);
-    CPlayer p;
-    p.name = "Ann";
-    p.fileName = "s.ply";
-    ASSERT_TRUE(p.Load(folders.Players()));
-    ASSERT_EQ(p.stats.size(), 1u);
-    EXPECT_EQ(p.stats.front()->title, "Whole");
-
-    // A second record cut off inside its numbers is dropped.
-    WriteBytes(folders.PlayerFile("s.ply"),
-               file + Lines({"End Game Stats", "Start Game Stats", "Cut", "d", "", "FALSE", "4"}));
-    ASSERT_TRUE(p.Load(folders.Players()));
-    ASSERT_EQ(p.stats.size(), 1u);
-    EXPECT_EQ(p.stats.front()->title, "Whole");
-
-    // A record whose hint flags the end of the file cuts off is dropped too.
-    WriteBytes(folders.PlayerFile("s.ply"),
-               Lines({"Ann", "No Saved Games", "Start Game Stats", "Flags", "d", "", "FALSE", "1",
-                      "0", "0", "3", "0", "3", "0", "1", "TRUE"}));
-    ASSERT_TRUE(p.Load(folders.Players()));
-    EXPECT_TRUE(p.stats.empty());
-    EXPECT_EQ(boxes.count(), 0u);
-}
-
-TEST(PlayerFile, AbsurdAndNegativeHintCountsAllocateNothing) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    WriteBytes(folders.PlayerFile("h.ply"), Lines({"Ann",
-                                                   "No Saved Games",
-                                                   "Start Game Stats",
-                                                   "Neg",
-                                                   "d",
-                                                   "",
-                                                   "FALSE",
-                                                   "1",
-                                                   "0",
-                                                   "0",
-                                                   "3",
-                                                   "0",
-                                                   "-5",
-                                                   "0",
-                                                   "1",
-                                                   "End Game Stats",
-                                                   "Start Game Stats",
-                                                   "Huge",
-                                                   "d",
-                                                   "",
-                                                   "FALSE",
-                                                   "1",
-                                                   "0",
-                                                   "0",
-                                                   "3",
-                                                   "0",
-                                                   "2147483647",
-                                                   "0",
-                                                   "1",
-                                                   "TRUE",
-                                                   "End Game Stats"}));
-    CPlayer p;
-    p.name = "Ann";
-    p.fileName = "h.ply";
-    ASSERT_TRUE(p.Load(folders.Players()));
+TEST_F(PlayerFile, AbsurdAndNegativeHintCountsAllocateNothing) {
+    const std::string neg = "Ann|No Saved Games|Start Game Stats|Neg|d||FALSE|1|0|0|3|0|-5|0|1|"
+                            "End Game Stats";
+    ASSERT_TRUE(Load("h.ply", Lines(neg + "|Start Game Stats|Huge|d||FALSE|1|0|0|3|0|2147483647|"
+                                          "0|1|TRUE|End Game Stats")));
     // The negative count has no flags; the huge one runs out of lines and is dropped.
-    ASSERT_EQ(p.stats.size(), 1u);
-    EXPECT_EQ(p.stats.front()->title, "Neg");
+    EXPECT_EQ(Titles(), "s:Neg ");
     EXPECT_EQ(p.stats.front()->hintCount, -5);
     EXPECT_TRUE(p.stats.front()->hintTaken.empty());
     // Written back unchanged: no flag lines for a count the flags do not match.
     p.fileName = "h2.ply";
     UtcZone utc;
     ASSERT_TRUE(p.Save(folders.Players()));
-    EXPECT_EQ(ReadBytes(folders.PlayerFile("h2.ply")),
-              Lines({"Ann", "No Saved Games", "Start Game Stats", "Neg", "d", "", "FALSE", "1", "0",
-                     "0", "3", "0", "-5", "0", "1", "End Game Stats"}));
+    EXPECT_EQ(ReadBytes(folders.PlayerFile("h2.ply")), Lines(neg));
 }
 
-TEST(PlayerFile, MissingFileGivesTheLoadMessage) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    CPlayer p;
+TEST_F(PlayerFile, MissingFileAndFailedWriteGiveTheirMessagesAndKeepTheOldFile) {
     p.name = "Ann";
     p.fileName = "gone.ply";
-    p.savedGames.push_back(std::make_unique<CSavedGame>("t", "f", "b"));
     EXPECT_FALSE(p.Load(folders.Players()));
     ASSERT_EQ(boxes.count(), 1u);
     EXPECT_EQ(boxes.last().text,
               "Unable to load " + folders.PlayerFile("gone.ply") + " because of error 2.");
-}
 
-TEST(PlayerFile, FailedWriteKeepsTheOldFileByteForByte) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
     const std::string old = "Ann\r\nNo Saved Games\r\n";
     WriteBytes(folders.PlayerFile("Ann0.ply"), old);
-    CPlayer p;
     FillPlayer(p);
-    p.name = "Ann";
     p.fileName = "Ann0.ply";
     platform::CTextFile::FailNextWrite(platform::causeDiskFull);
     EXPECT_FALSE(p.Save(folders.Players()));
     platform::CTextFile::FailNextWrite(0);
-    ASSERT_EQ(boxes.count(), 1u);
+    ASSERT_EQ(boxes.count(), 2u);
     EXPECT_EQ(boxes.last().text,
               "Unable to save " + folders.PlayerFile("Ann0.ply") + " because of error 13.");
     EXPECT_EQ(ReadBytes(folders.PlayerFile("Ann0.ply")), old);
     // Nothing is left behind beside it.
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator(folders.Players()))
-        ++files;
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folders.Players()), {}), 1);
 }
 
-TEST(PlayerFile, FileNamesThatAreNotPlainAreNeverUsed) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
+TEST_F(PlayerFile, FileNamesThatAreNotPlainAreNeverUsed) {
     WriteBytes(folders.Data() + "x", "precious");
-    CPlayer p;
     p.name = "Eve";
     p.fileName = "../x";
     EXPECT_FALSE(p.Save(folders.Players()));
@@ -414,12 +239,8 @@ TEST(PlayerFile, FileNamesThatAreNotPlainAreNeverUsed) {
     }
 }
 
-TEST(PlayerFile, FindsAFileWhoseNameDiffersInCase) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    WriteBytes(folders.PlayerFile("ann0.ply"), "Ann\r\nNo Saved Games\r\n");
-    CPlayer p;
-    p.name = "Ann";
+TEST_F(PlayerFile, FindsAFileWhoseNameDiffersInCase) {
+    EXPECT_TRUE(Load("ann0.ply", "Ann\r\nNo Saved Games\r\n"));
     p.fileName = "Ann0.PLY";
     EXPECT_TRUE(p.Load(folders.Players()));
     EXPECT_TRUE(p.Save(folders.Players()));

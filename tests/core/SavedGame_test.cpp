@@ -16,13 +16,13 @@ using testing_support::WriteBytes;
 
 namespace {
 
-std::string Lines(std::initializer_list<const char*> lines) {
+// The lines of a file given as "a|b|c", each ended with CR LF.
+std::string Lines(const std::string& bars) {
     std::string out;
-    for (const char* line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-    return out;
+    size_t start = 0;
+    for (size_t bar; (bar = bars.find('|', start)) != std::string::npos; start = bar + 1)
+        out += bars.substr(start, bar - start) + "\r\n";
+    return out + bars.substr(start) + "\r\n";
 }
 
 CSavedGame::CellList Board(std::initializer_list<std::array<int, 3>> cells) {
@@ -54,7 +54,7 @@ TEST(SavedGameFile, EmptyBoardIsSevenLines) {
     CSavedGame g("Game 7", "70.gme", "seven");
     ASSERT_TRUE(g.Write(folders.Games(), "Ann", 3, -4, {}));
     EXPECT_EQ(ReadBytes(folders.GameFile("70.gme")),
-              Lines({"Game 7", "seven", "Ann", "3", "-4", "Start Grid", "End Grid"}));
+              Lines("Game 7|seven|Ann|3|-4|Start Grid|End Grid"));
     EXPECT_EQ(boxes.count(), 0u);
 }
 
@@ -65,8 +65,7 @@ TEST(SavedGameFile, WriteAndReadRestoresStatesAndMarkedList) {
     auto saved = Board({{0, 0, 2}, {1, 0, 1}, {2, 0, 0}, {0, 1, 2}});
     ASSERT_TRUE(g.Write(folders.Games(), "Ann", 11, 12, saved));
     EXPECT_EQ(ReadBytes(folders.GameFile("70.gme")),
-              Lines({"Game 7", "seven", "Ann", "11", "12", "Start Grid", "0", "0", "2", "1", "0",
-                     "1", "2", "0", "0", "0", "1", "2", "End Grid"}));
+              Lines("Game 7|seven|Ann|11|12|Start Grid|0|0|2|1|0|1|2|0|0|0|1|2|End Grid"));
 
     CGridDoc doc;
     for (auto [c, r] : {std::pair{0, 0}, {1, 0}, {2, 0}, {0, 1}})
@@ -87,72 +86,58 @@ TEST(SavedGameFile, WriteAndReadRestoresStatesAndMarkedList) {
     EXPECT_EQ(boxes.count(), 0u);
 }
 
-TEST(SavedGameFile, MissingCellChangesNothingButIsStillMarked) {
+// Damaged files restore what they have, on a board of three empty cells.
+TEST(SavedGameFile, OddAndCutOffFilesRestoreWhatTheyHave) {
     PlayerFolders folders;
     MessageRecorder boxes;
-    WriteBytes(folders.GameFile("g.gme"), Lines({"T", "b", "Ann", "1", "2", "Start Grid", "5", "5",
-                                                 "2", "0", "0", "1", "7", "7", "1", "End Grid"}));
-    auto cells = Board({{0, 0, 0}, {1, 1, 0}});
-    CSavedGame::KeyList marked;
-    int first = 0, second = 0;
-    CSavedGame g("T", "g.gme", "b");
-    ASSERT_TRUE(g.Read(folders.Games(), first, second, cells, marked));
-    EXPECT_EQ(States(cells), (std::vector<int>{1, 0}));
-    EXPECT_EQ(marked, (CSavedGame::KeyList{"5,5"}));
-}
-
-TEST(SavedGameFile, WithoutStartGridOnlyTheIntegersComeBack) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    WriteBytes(folders.GameFile("g.gme"),
-               Lines({"T", "b", "Ann", "41", "x", "Grid", "0", "0", "2", "End Grid"}));
-    auto cells = Board({{0, 0, 0}});
-    CSavedGame::KeyList marked;
-    int first = 9, second = 9;
-    CSavedGame g("T", "g.gme", "b");
-    ASSERT_TRUE(g.Read(folders.Games(), first, second, cells, marked));
-    EXPECT_EQ(first, 41);
-    EXPECT_EQ(second, 0);
-    EXPECT_EQ(States(cells), (std::vector<int>{0}));
-    EXPECT_TRUE(marked.empty());
-}
-
-TEST(SavedGameFile, FileCutShortRestoresWhatItHas) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    // Two whole triples, then one cut off after its row.
-    WriteBytes(folders.GameFile("g.gme"), Lines({"T", "b", "Ann", "1", "2", "Start Grid", "0", "0",
-                                                 "2", "1", "0", "1", "2", "0"}));
-    auto cells = Board({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}});
-    CSavedGame::KeyList marked;
-    int first = 0, second = 0;
-    CSavedGame g("T", "g.gme", "b");
-    ASSERT_TRUE(g.Read(folders.Games(), first, second, cells, marked));
-    EXPECT_EQ(States(cells), (std::vector<int>{2, 1, 0}));
-    EXPECT_EQ(marked, (CSavedGame::KeyList{"0,0"}));
-
-    // An empty file (a reserved name never written) keeps the entry's texts.
-    WriteBytes(folders.GameFile("g.gme"), "");
-    first = second = 5;
-    ASSERT_TRUE(g.Read(folders.Games(), first, second, cells, marked));
-    EXPECT_EQ(g.title, "T");
-    EXPECT_EQ(g.puzzleBase, "b");
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(second, 0);
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::vector<int> states;
+        CSavedGame::KeyList marked;
+        int first, second;
+    } cases[] = {
+        {"a missing cell changes nothing but is still marked",
+         Lines("T|b|Ann|1|2|Start Grid|5|5|2|0|0|1|7|7|1|End Grid"),
+         {1, 0, 0},
+         {"5,5"},
+         1,
+         2},
+        {"without Start Grid only the integers come back",
+         Lines("T|b|Ann|41|x|Grid|0|0|2|End Grid"),
+         {0, 0, 0},
+         {},
+         41,
+         0},
+        {"two whole triples, then one cut off after its row",
+         Lines("T|b|Ann|1|2|Start Grid|0|0|2|1|0|1|2|0"),
+         {2, 1, 0},
+         {"0,0"},
+         1,
+         2},
+        {"states that are not marks are ignored",
+         Lines("T|b|Ann|0|0|Start Grid|0|0|7|1|0|-1|End Grid"),
+         {0, 0, 0},
+         {},
+         0,
+         0},
+        {"an empty file (a reserved name never written)", "", {0, 0, 0}, {}, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes(folders.GameFile("g.gme"), c.bytes);
+        auto cells = Board({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}});
+        CSavedGame::KeyList marked;
+        int first = 9, second = 9;
+        CSavedGame g("T", "g.gme", "b");
+        ASSERT_TRUE(g.Read(folders.Games(), first, second, cells, marked));
+        EXPECT_EQ(States(cells), c.states);
+        EXPECT_EQ(marked, c.marked);
+        EXPECT_EQ(std::pair(first, second), std::pair(c.first, c.second));
+        EXPECT_EQ(g.title, "T"); // the entry keeps its texts
+        EXPECT_EQ(g.puzzleBase, "b");
+    }
     EXPECT_EQ(boxes.count(), 0u);
-}
-
-TEST(SavedGameFile, StatesThatAreNotMarksAreIgnored) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    WriteBytes(folders.GameFile("g.gme"), Lines({"T", "b", "Ann", "0", "0", "Start Grid", "0", "0",
-                                                 "7", "1", "0", "-1", "End Grid"}));
-    auto cells = Board({{0, 0, 1}, {1, 0, 0}});
-    CSavedGame::KeyList marked;
-    int first = 0, second = 0;
-    CSavedGame g("T", "g.gme", "b");
-    ASSERT_TRUE(g.Read(folders.Games(), first, second, cells, marked));
-    EXPECT_EQ(States(cells), (std::vector<int>{1, 0}));
 }
 
 TEST(SavedGameFile, MissingOrUnsafeFileGivesTheReadMessage) {
@@ -165,7 +150,7 @@ TEST(SavedGameFile, MissingOrUnsafeFileGivesTheReadMessage) {
     EXPECT_FALSE(g.Read(folders.Games(), first, second, cells, marked));
     EXPECT_EQ(boxes.last().text,
               "Unable to read " + folders.GameFile("none.gme") + " because of error 2.");
-    WriteBytes(folders.Data() + "x.gme", Lines({"T", "b", "Ann", "1", "2"}));
+    WriteBytes(folders.Data() + "x.gme", Lines("T|b|Ann|1|2"));
     g.fileName = "../x.gme";
     EXPECT_FALSE(g.Read(folders.Games(), first, second, cells, marked));
     EXPECT_EQ(boxes.last().text,
@@ -173,7 +158,7 @@ TEST(SavedGameFile, MissingOrUnsafeFileGivesTheReadMessage) {
     EXPECT_FALSE(g.Write(folders.Games(), "Ann", 0, 0, cells));
     EXPECT_EQ(boxes.last().text,
               "Unable to save " + folders.Games() + "../x.gme because of error 3.");
-    EXPECT_EQ(ReadBytes(folders.Data() + "x.gme"), Lines({"T", "b", "Ann", "1", "2"}));
+    EXPECT_EQ(ReadBytes(folders.Data() + "x.gme"), Lines("T|b|Ann|1|2"));
     EXPECT_EQ(first, 0);
 }
 
@@ -192,9 +177,8 @@ TEST(SaveGame, SavingTwiceKeepsOneEntryAndOneFile) {
     ASSERT_EQ(p.savedGames.size(), 1u);
     EXPECT_EQ(p.savedGames.front()->puzzleBase, "pets");
     EXPECT_EQ(FilesIn(folders.Games()), 1);
-    EXPECT_EQ(
-        ReadBytes(folders.GameFile("3__Pe0.gme")),
-        Lines({"Game 3: Pets", "pets", "Ann", "5", "6", "Start Grid", "0", "0", "1", "End Grid"}));
+    EXPECT_EQ(ReadBytes(folders.GameFile("3__Pe0.gme")),
+              Lines("Game 3: Pets|pets|Ann|5|6|Start Grid|0|0|1|End Grid"));
     EXPECT_TRUE(p.IsUnfinishedSaved("Game 3: Pets"));
     EXPECT_TRUE(p.AnyUnfinishedSaved());
     EXPECT_FALSE(p.IsUnfinishedSaved("game 3: pets"));
@@ -225,20 +209,17 @@ TEST(SaveGame, GameOverDeletesTheEntryAndItsFile) {
     EXPECT_EQ(boxes.count(), 0u);
 }
 
-TEST(SaveGame, EndedGameWithoutEntryMakesNothing) {
+TEST(SaveGame, AnEndedGameWithoutEntryMakesNothingNorDoesATakenName) {
     PlayerFolders folders;
     MessageRecorder boxes;
-    CPlayer p;
-    p.name = "Ann";
-    p.SaveGame(folders.Games(), "Game 7", "seven", 0, 0, {}, true);
-    p.SaveGame(folders.Games(), "", "x", 0, 0, {}, false);
-    EXPECT_TRUE(p.savedGames.empty());
-    EXPECT_EQ(FilesIn(folders.Games()), 0);
-}
-
-TEST(SaveGame, NoFreeNameLeavesAnEntryThatNeverWrites) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
+    {
+        CPlayer p;
+        p.SaveGame(folders.Games(), "Game 7", "seven", 0, 0, {}, true);
+        p.SaveGame(folders.Games(), "", "x", 0, 0, {}, false);
+        EXPECT_TRUE(p.savedGames.empty());
+        EXPECT_EQ(FilesIn(folders.Games()), 0);
+    }
+    // No free name leaves an entry that never writes.
     for (int n = 0; n <= 99; ++n)
         WriteBytes(folders.GameFile("7" + std::to_string(n) + ".gme"), "x");
     CPlayer p;

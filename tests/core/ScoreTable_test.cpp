@@ -50,150 +50,78 @@ TEST(ScoreEntry, ComparesBytesAsUnsignedNumbers) {
     EXPECT_LT(CompareEntries("05\tzed", "05\t\xE9mile"), 0);
 }
 
-TEST(ScoreTable, MissingFileGivesTenPlacesWithTheNewEntryAndIsCreatedOnSave) {
-    TempDir dir;
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "04\tKim");
-    EXPECT_EQ(table.Capacity(), 10);
-    EXPECT_EQ(table.Lines(), Lines{"04\tKim"});
-    EXPECT_TRUE(table.Keepable());
-    ASSERT_EQ(table.Save(dir.File("scores.dat")), platform::causeNone);
-    EXPECT_EQ(ReadBytes(dir.File("scores.dat")), "10\r\n04\tKim\r\n");
+namespace {
+
+// "a|b|c" as lines; "" as none.
+Lines Split(const std::string& bars) {
+    Lines out;
+    for (size_t start = 0; !bars.empty() && start <= bars.size();) {
+        size_t bar = std::min(bars.find('|', start), bars.size());
+        out.push_back(bars.substr(start, bar - start));
+        start = bar + 1;
+    }
+    return out;
 }
 
-TEST(ScoreTable, EmptyFileGivesCapacityTenAndOneLine) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), "");
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "02\tKim");
-    EXPECT_EQ(table.Capacity(), 10);
-    EXPECT_EQ(table.Lines(), Lines{"02\tKim"});
-    table.Save(dir.File("scores.dat"));
-    EXPECT_EQ(ReadBytes(dir.File("scores.dat")), "10\r\n02\tKim\r\n");
-}
+} // namespace
 
-TEST(ScoreTable, NewEntryGoesBeforeTheFirstLineItBeats) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), ScoreFile(10, {"20\tAnna", "12\tBen", "03\tCleo"}));
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "12\tCarl");
-    EXPECT_EQ(table.Lines(), (Lines{"20\tAnna", "12\tCarl", "12\tBen", "03\tCleo"}));
-    table.Save(dir.File("scores.dat"));
-    EXPECT_EQ(ReadBytes(dir.File("scores.dat")),
-              ScoreFile(10, {"20\tAnna", "12\tCarl", "12\tBen", "03\tCleo"}));
-}
-
-TEST(ScoreTable, EqualLineGoesAfterAndEqualCountsAreOrderedByNameBytes) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), ScoreFile(10, {"12\tBen", "12\tAnna"}));
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "12\tBen");
-    EXPECT_EQ(table.Lines(), (Lines{"12\tBen", "12\tBen", "12\tAnna"}));
-
-    table.Load(dir.File("scores.dat"), "12\tAnn");
-    EXPECT_EQ(table.Lines(), (Lines{"12\tBen", "12\tAnna", "12\tAnn"}));
-
-    // "b" (0x62) is above "B" (0x42): later names first.
-    table.Load(dir.File("scores.dat"), "12\tbob");
-    EXPECT_EQ(table.Lines(), (Lines{"12\tbob", "12\tBen", "12\tAnna"}));
-}
-
-TEST(ScoreTable, HundredAntsSortAsTextBelowNinetyNineAndAboveTen) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), ScoreFile(10, {"99\tAnna", "10\tBen", "09\tCleo"}));
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), FormatEntry(100, "Kim"));
-    EXPECT_EQ(table.Lines(), (Lines{"99\tAnna", "100\tKim", "10\tBen", "09\tCleo"}));
-}
-
-TEST(ScoreTable, FullTableWhoseLowestBeatsTheNewEntryIsRewrittenUnchanged) {
-    TempDir dir;
-    const std::string before = ScoreFile(10, TenEntries());
-    WriteBytes(dir.File("scores.dat"), before);
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "05\tKim");
-    EXPECT_EQ(table.Lines(), TenEntries());
-    ASSERT_EQ(table.Save(dir.File("scores.dat")), platform::causeNone);
-    EXPECT_EQ(ReadBytes(dir.File("scores.dat")), before);
-}
-
-TEST(ScoreTable, FullTableDropsItsLowestForABetterEntry) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), ScoreFile(10, TenEntries()));
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "21\tKim");
-    Lines expected = TenEntries();
-    expected.insert(expected.begin() + 4, "21\tKim");
-    expected.pop_back();
-    EXPECT_EQ(table.Lines(), expected);
-    EXPECT_EQ(table.Lines().size(), 10u);
-}
-
-TEST(ScoreTable, CapacityFiveGivesFivePlacesAndIsWrittenBackAsFive) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), ScoreFile(5, {"30\tA", "20\tB", "15\tC", "10\tD", "05\tE"}));
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "16\tKim");
-    EXPECT_EQ(table.Capacity(), 5);
-    EXPECT_EQ(table.Lines(), (Lines{"30\tA", "20\tB", "16\tKim", "15\tC", "10\tD"}));
-    table.Save(dir.File("scores.dat"));
-    EXPECT_EQ(ReadBytes(dir.File("scores.dat")),
-              ScoreFile(5, {"30\tA", "20\tB", "16\tKim", "15\tC", "10\tD"}));
-}
-
-TEST(ScoreTable, LinesBeyondTheCapacityAreNotRead) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), ScoreFile(2, {"30\tA", "20\tB", "15\tC"}));
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "01\tKim");
-    EXPECT_EQ(table.Lines(), (Lines{"30\tA", "20\tB"}));
-}
-
-TEST(ScoreTable, FewerLinesThanTheCapacityGrowByOne) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), ScoreFile(10, {"30\tA", "20\tB"}));
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "01\tKim");
-    EXPECT_EQ(table.Lines(), (Lines{"30\tA", "20\tB", "01\tKim"}));
-}
-
-TEST(ScoreTable, NegativeCapacityMeansTen) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), ScoreFile(-3, {"30\tA", "20\tB"}));
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "25\tKim");
-    EXPECT_EQ(table.Capacity(), 10);
-    EXPECT_EQ(table.Lines(), (Lines{"30\tA", "25\tKim", "20\tB"}));
-    table.Save(dir.File("scores.dat"));
-    EXPECT_EQ(ReadBytes(dir.File("scores.dat")), ScoreFile(10, {"30\tA", "25\tKim", "20\tB"}));
-}
-
-TEST(ScoreTable, HugeCapacityReadsToTheEndOfTheFileOnly) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), "99999999999\r\n30\tA\r\n20\tB\r\n");
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "25\tKim");
-    EXPECT_EQ(table.Capacity(), INT_MAX);
-    EXPECT_EQ(table.Lines(), (Lines{"30\tA", "25\tKim", "20\tB"}));
-}
-
-TEST(ScoreTable, CapacityZeroKeepsNothing) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), "0\r\n30\tA\r\n");
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "25\tKim");
-    EXPECT_TRUE(table.Lines().empty());
-    table.Save(dir.File("scores.dat"));
-    EXPECT_EQ(ReadBytes(dir.File("scores.dat")), "0\r\n");
-}
-
-TEST(ScoreTable, ReadsLfOnlyFilesAndLeadingBlanksInTheCapacity) {
-    TempDir dir;
-    WriteBytes(dir.File("scores.dat"), "  3 places\n30\tA\n20\tB");
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "25\tKim");
-    EXPECT_EQ(table.Capacity(), 3);
-    EXPECT_EQ(table.Lines(), (Lines{"30\tA", "25\tKim", "20\tB"}));
+// The file as found (nullptr: none) and the new entry; the table shown and
+// written back under its capacity.
+TEST(ScoreTable, TheNewEntryTakesItsPlaceWithinTheCapacity) {
+    const struct {
+        const char *what, *file, *entry;
+        int capacity;
+        const char* shown;
+    } cases[] = {
+        {"missing file", nullptr, "04\tKim", 10, "04\tKim"},
+        {"empty file", "", "02\tKim", 10, "02\tKim"},
+        {"before the first line it beats", "10\r\n20\tAnna\r\n12\tBen\r\n03\tCleo\r\n", "12\tCarl",
+         10, "20\tAnna|12\tCarl|12\tBen|03\tCleo"},
+        {"an equal line goes after", "10\r\n12\tBen\r\n12\tAnna\r\n", "12\tBen", 10,
+         "12\tBen|12\tBen|12\tAnna"},
+        {"equal counts by name bytes", "10\r\n12\tBen\r\n12\tAnna\r\n", "12\tAnn", 10,
+         "12\tBen|12\tAnna|12\tAnn"},
+        {"b is above B: later names first", "10\r\n12\tBen\r\n12\tAnna\r\n", "12\tbob", 10,
+         "12\tbob|12\tBen|12\tAnna"},
+        {"a hundred sorts as text below 99 and above 10",
+         "10\r\n99\tAnna\r\n10\tBen\r\n09\tCleo\r\n", "100\tKim", 10,
+         "99\tAnna|100\tKim|10\tBen|09\tCleo"},
+        {"capacity five", "5\r\n30\tA\r\n20\tB\r\n15\tC\r\n10\tD\r\n05\tE\r\n", "16\tKim", 5,
+         "30\tA|20\tB|16\tKim|15\tC|10\tD"},
+        {"lines beyond the capacity are not read", "2\r\n30\tA\r\n20\tB\r\n15\tC\r\n", "01\tKim", 2,
+         "30\tA|20\tB"},
+        {"fewer lines than the capacity grow by one", "10\r\n30\tA\r\n20\tB\r\n", "01\tKim", 10,
+         "30\tA|20\tB|01\tKim"},
+        {"a negative capacity means ten", "-3\r\n30\tA\r\n20\tB\r\n", "25\tKim", 10,
+         "30\tA|25\tKim|20\tB"},
+        {"a huge capacity reads to the end only", "99999999999\r\n30\tA\r\n20\tB\r\n", "25\tKim",
+         INT_MAX, "30\tA|25\tKim|20\tB"},
+        {"capacity zero keeps nothing", "0\r\n30\tA\r\n", "25\tKim", 0, ""},
+        {"LF only, blanks before the capacity", "  3 places\n30\tA\n20\tB", "25\tKim", 3,
+         "30\tA|25\tKim|20\tB"},
+        {"a full table whose lowest beats the entry", nullptr, "05\tKim", 10,
+         "30\tAnna|28\tBen|25\tCleo|22\tDan|20\tEve|18\tFinn|15\tGus|12\tHal|10\tIda|09\tJo"},
+        {"a full table drops its lowest", nullptr, "21\tKim", 10,
+         "30\tAnna|28\tBen|25\tCleo|22\tDan|21\tKim|20\tEve|18\tFinn|15\tGus|12\tHal|10\tIda"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string path = dir.File("scores.dat");
+        if (c.file)
+            WriteBytes(path, c.file);
+        else if (std::string(c.what).rfind("a full table", 0) == 0)
+            WriteBytes(path, ScoreFile(10, TenEntries()));
+        CScoreTable table;
+        table.Load(path, c.entry);
+        EXPECT_EQ(table.Capacity(), c.capacity);
+        EXPECT_EQ(table.Lines(), Split(c.shown));
+        EXPECT_TRUE(table.Keepable());
+        ASSERT_EQ(table.Save(path), platform::causeNone);
+        // The capacity line as read: INT_MAX for the huge one.
+        EXPECT_EQ(ReadBytes(path), ScoreFile(c.capacity, Split(c.shown)));
+    }
+    EXPECT_EQ(FormatEntry(100, "Kim"), "100\tKim");
 }
 
 TEST(ScoreTable, FullDiskLeavesTheOldFileInPlace) {

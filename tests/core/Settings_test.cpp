@@ -24,104 +24,51 @@ const std::string kDefaultFile = "TRUE\r\n0\r\n0\r\n255\r\n0\r\n255\r\n0\r\n255\
 
 } // namespace
 
-TEST(SettingsSound, FirstLineDecidesTheSound) {
-    {
-        SettingsFolder f("FALSE\r\n0\r\n0\r\n255\r\n");
-        EXPECT_FALSE(ReadSoundSetting());
+// The file's bytes (nullptr: no file) and what the game reads from them.
+TEST(SettingsRead, SoundFromTheFirstLineColoursFromTheNextNine) {
+    const BoardColors d = kDefaultColors;
+    const struct {
+        const char* file;
+        bool sound;
+        BoardColors colors;
+    } cases[] = {
+        {kDefaultFile.c_str(), true, d},
+        {"FALSE\r\n0\r\n0\r\n255\r\n", false, {{0, 0, 255}, d.trueColor, d.falseColor}},
+        {"\r\n", false, d},
+        {"", false, d},
+        {nullptr, false, d},
+        {"yes\n", true, d}, // only an empty line or exactly FALSE switch sound off
+        {"FALSE\n1\n2\n3\n4\n5\n6\n7\n8\n9\n", false, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}},
+        // Components keep their low eight bits.
+        {"TRUE\n300\nred\n256\n  17xyz\n-1\n+20\n511\n\n2147483647999\n",
+         true,
+         {{44, 0, 0}, {17, 255, 20}, {255, 0, 255}}},
+        // Lines after ten are never read.
+        {"TRUE\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\ngarbage\n",
+         true,
+         {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}},
+        // A file stopping short keeps the defaults of the colours it does not reach.
+        {"TRUE\n10\n20\n30\n40\n50\n", true, {{10, 20, 30}, d.trueColor, d.falseColor}},
+        {"TRUE\n1\n2\n3\n4\n5\n6\n7\n8\n9", true, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file ? c.file : "(no file)");
+        TempDir dir;
+        ScopedDataFolder folder(dir.Path());
+        if (c.file)
+            WriteBytes(dir.File("data/Sound.dat"), c.file);
+        EXPECT_EQ(ReadSoundSetting(), c.sound);
+        EXPECT_EQ(ReadColorSettings(), c.colors);
     }
-    {
-        SettingsFolder f("TRUE\r\n0\r\n0\r\n255\r\n");
-        EXPECT_TRUE(ReadSoundSetting());
-    }
-    {
-        SettingsFolder f("\r\n0\r\n0\r\n255\r\n");
-        EXPECT_FALSE(ReadSoundSetting());
-    }
-    {
-        SettingsFolder f("");
-        EXPECT_FALSE(ReadSoundSetting());
-    }
-}
-
-TEST(SettingsSound, AnyOtherFirstLineIsOn) {
-    // Only an empty line or exactly FALSE switch sound off.
-    EXPECT_TRUE(ParseSoundLine("yes"));
-    EXPECT_TRUE(ParseSoundLine("false"));
-    EXPECT_TRUE(ParseSoundLine("FALSE "));
+    for (const char* on : {"false", "FALSE ", "TRUE"})
+        EXPECT_TRUE(ParseSoundLine(on)) << on;
     EXPECT_FALSE(ParseSoundLine("FALSE"));
-    EXPECT_FALSE(ParseSoundLine(""));
-}
-
-TEST(SettingsSound, MissingFileMeansSoundOff) {
-    TempDir dir;
-    ScopedDataFolder folder(dir.Path());
-    EXPECT_FALSE(ReadSoundSetting());
-}
-
-TEST(SettingsSound, FindsTheFileWhateverTheFolderCase) {
+    EXPECT_EQ(ParseColorComponent("no digits"), 0);
+    // The file is found whatever the case of its folder and name.
     TempDir dir;
     WriteBytes(dir.File("DATA/sound.DAT"), "TRUE\n");
     ScopedDataFolder folder(dir.Path());
     EXPECT_TRUE(ReadSoundSetting());
-}
-
-TEST(SettingsColors, DefaultColourFileGivesTheDefaults) {
-    SettingsFolder f(kDefaultFile);
-    BoardColors c = ReadColorSettings();
-    EXPECT_EQ(c, kDefaultColors);
-    EXPECT_EQ(c.hint, (RgbColor{0, 0, 255}));
-    EXPECT_EQ(c.trueColor, (RgbColor{0, 255, 0}));
-    EXPECT_EQ(c.falseColor, (RgbColor{255, 0, 0}));
-}
-
-TEST(SettingsColors, ReadsHintTrueFalseInFileOrder) {
-    SettingsFolder f("FALSE\n1\n2\n3\n4\n5\n6\n7\n8\n9\n");
-    BoardColors c = ReadColorSettings();
-    EXPECT_EQ(c.hint, (RgbColor{1, 2, 3}));
-    EXPECT_EQ(c.trueColor, (RgbColor{4, 5, 6}));
-    EXPECT_EQ(c.falseColor, (RgbColor{7, 8, 9}));
-}
-
-TEST(SettingsColors, ComponentsKeepTheirLowEightBits) {
-    SettingsFolder f("TRUE\n300\nred\n256\n  17xyz\n-1\n+20\n511\n\n2147483647999\n");
-    BoardColors c = ReadColorSettings();
-    EXPECT_EQ(c.hint, (RgbColor{44, 0, 0}));
-    EXPECT_EQ(c.trueColor, (RgbColor{17, 255, 20}));
-    EXPECT_EQ(c.falseColor, (RgbColor{255, 0, 255}));
-    EXPECT_EQ(ParseColorComponent("300"), 44);
-    EXPECT_EQ(ParseColorComponent("no digits"), 0);
-}
-
-TEST(SettingsColors, MissingFileLeavesTheDefaults) {
-    TempDir dir;
-    ScopedDataFolder folder(dir.Path());
-    EXPECT_EQ(ReadColorSettings(), kDefaultColors);
-}
-
-TEST(SettingsColors, LinesAfterTenAreNeverRead) {
-    SettingsFolder f("TRUE\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\ngarbage\n");
-    EXPECT_EQ(ReadColorSettings().falseColor, (RgbColor{7, 8, 9}));
-}
-
-TEST(SettingsColors, FileStoppingShortKeepsTheDefaultsOfColoursItDoesNotReach) {
-    // Sound alone: every colour keeps its default rather than reading black.
-    {
-        SettingsFolder f("TRUE\n");
-        EXPECT_EQ(ReadColorSettings(), kDefaultColors);
-    }
-    // The hint colour whole, the true colour cut off after two lines.
-    {
-        SettingsFolder f("TRUE\n10\n20\n30\n40\n50\n");
-        BoardColors c = ReadColorSettings();
-        EXPECT_EQ(c.hint, (RgbColor{10, 20, 30}));
-        EXPECT_EQ(c.trueColor, kDefaultTrueColor);
-        EXPECT_EQ(c.falseColor, kDefaultFalseColor);
-    }
-    // A last line without its line end still counts.
-    {
-        SettingsFolder f("TRUE\n1\n2\n3\n4\n5\n6\n7\n8\n9");
-        EXPECT_EQ(ReadColorSettings().falseColor, (RgbColor{7, 8, 9}));
-    }
 }
 
 TEST(SettingsWrite, WritesTenLinesInFileOrder) {
@@ -158,15 +105,6 @@ TEST(SettingsWrite, MissingFileIsNotCreated) {
     EXPECT_FALSE(ReadSoundSetting());
 }
 
-TEST(SettingsWrite, DiskFullReportsFailureWithoutThrowing) {
-    SettingsFolder f(kDefaultFile);
-    platform::CTextFile::FailNextWrite(13);
-    EXPECT_FALSE(WriteSettings(false, {{9, 9, 9}, {9, 9, 9}, {9, 9, 9}}));
-    platform::CTextFile::FailNextWrite(0);
-    // Nothing reached the disk.
-    EXPECT_EQ(ReadBytes(f.path), kDefaultFile);
-}
-
 TEST(SettingsWrite, UnwritableSettingsAreLeftAloneQuietly) {
     // A folder where the file should be cannot be opened for writing, nor read.
     TempDir dir;
@@ -175,4 +113,11 @@ TEST(SettingsWrite, UnwritableSettingsAreLeftAloneQuietly) {
     EXPECT_FALSE(WriteSettings(true, kDefaultColors));
     EXPECT_FALSE(ReadSoundSetting());
     EXPECT_EQ(ReadColorSettings(), kDefaultColors);
+
+    // A full disk reports failure without throwing; nothing reached the disk.
+    SettingsFolder f(kDefaultFile);
+    platform::CTextFile::FailNextWrite(13);
+    EXPECT_FALSE(WriteSettings(false, {{9, 9, 9}, {9, 9, 9}, {9, 9, 9}}));
+    platform::CTextFile::FailNextWrite(0);
+    EXPECT_EQ(ReadBytes(f.path), kDefaultFile);
 }

@@ -42,60 +42,42 @@ TEST(TextFile, WritesLineEndsAsCrLfAndReadsThemBack) {
     EXPECT_EQ(line, "");
 }
 
-TEST(TextFile, ReadsLfFilesMixedEndsAndAnUnterminatedLastLine) {
-    TempDir dir;
-    WriteBytes(dir.File("b.txt"), "one\ntwo\r\n\r\nlone\rcr\nlast");
-    std::vector<std::string> lines;
-    ASSERT_TRUE(ReadAllLines(dir.File("b.txt"), lines));
-    EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "", "lone\rcr", "last"}));
-}
-
-TEST(TextFile, EmptyFileHasNoLines) {
-    TempDir dir;
-    WriteBytes(dir.File("e.txt"), "");
-    CTextFile in;
-    ASSERT_TRUE(in.Open(dir.File("e.txt"), CTextFile::modeRead));
-    std::string line = "x";
-    EXPECT_FALSE(in.ReadString(line));
-    EXPECT_EQ(line, "");
-}
-
-TEST(TextFile, ReadsVeryLongLinesWhole) {
-    TempDir dir;
+TEST(TextFile, ReadsLfCrLfMixedEndsLongLinesAndAnUnterminatedLastLine) {
+    using Lines = std::vector<std::string>;
     std::string longLine(100000, 'x');
     longLine[99999] = 'y';
-    WriteBytes(dir.File("long.txt"), "a\r\n" + longLine + "\r\nb\r\n");
-    std::vector<std::string> lines;
-    ASSERT_TRUE(ReadAllLines(dir.File("long.txt"), lines));
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[1], longLine);
-    EXPECT_EQ(lines[2], "b");
-}
-
-TEST(TextFile, CrLfSplitAcrossTheReadBufferIsOneLineEnd) {
+    const std::string chunk(65535, 'a'); // the CR as the last byte of the first 64 KiB
+    const std::pair<std::string, Lines> cases[] = {
+        {"one\ntwo\r\n\r\nlone\rcr\nlast", {"one", "two", "", "lone\rcr", "last"}},
+        {"", {}},
+        {"a\r\n" + longLine + "\r\nb\r\n", {"a", longLine, "b"}},
+        {chunk + "\r\nnext\r\n", {chunk, "next"}},
+    };
     TempDir dir;
-    // Put the CR as the last byte of the first 64 KiB chunk.
-    std::string first(65535, 'a');
-    WriteBytes(dir.File("split.txt"), first + "\r\nnext\r\n");
-    std::vector<std::string> lines;
-    ASSERT_TRUE(ReadAllLines(dir.File("split.txt"), lines));
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], first);
-    EXPECT_EQ(lines[1], "next");
+    for (const auto& [bytes, expected] : cases) {
+        WriteBytes(dir.File("b.txt"), bytes);
+        Lines lines;
+        ASSERT_TRUE(ReadAllLines(dir.File("b.txt"), lines));
+        EXPECT_EQ(lines, expected) << bytes.substr(0, 40);
+    }
 }
 
 TEST(TextFile, NumberRules) {
-    EXPECT_EQ(ParseInt("  -12abc"), -12);
-    EXPECT_EQ(ParseInt("abc"), 0);
-    EXPECT_EQ(ParseInt(""), 0);
-    EXPECT_EQ(ParseInt("+7"), 7);
-    EXPECT_EQ(ParseInt("\t 300"), 300);
-    EXPECT_EQ(ParseInt("- 5"), 0);
-    EXPECT_EQ(ParseInt("2147483647"), INT_MAX);
-    EXPECT_EQ(ParseInt("2147483648"), INT_MAX);
-    EXPECT_EQ(ParseInt("99999999999999999999999"), INT_MAX);
-    EXPECT_EQ(ParseInt("-2147483648"), INT_MIN);
-    EXPECT_EQ(ParseInt("-99999999999999999999"), INT_MIN);
+    const std::pair<const char*, int> ints[] = {
+        {"  -12abc", -12},
+        {"abc", 0},
+        {"", 0},
+        {"+7", 7},
+        {"\t 300", 300},
+        {"- 5", 0},
+        {"2147483647", INT_MAX},
+        {"2147483648", INT_MAX},
+        {"99999999999999999999999", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"-99999999999999999999", INT_MIN},
+    };
+    for (const auto& [text, value] : ints)
+        EXPECT_EQ(ParseInt(text), value) << text;
     EXPECT_EQ(FormatInt(-3), "-3");
     EXPECT_TRUE(ParseFlag("TRUE"));
     EXPECT_FALSE(ParseFlag("true"));
@@ -217,7 +199,7 @@ TEST(TextFile, FullDiskThrowsDiskFull) {
     EXPECT_EQ(message, "Disk full while accessing " + path + ".");
 }
 
-TEST(TextFile, WriteWithoutTruncationKeepsTheRest) {
+TEST(TextFile, WriteWithoutTruncationKeepsTheRestAndAppendAddsAtTheEnd) {
     TempDir dir;
     WriteBytes(dir.File("s.dat"), "FALSE\r\n1\r\n2\r\n3\r\n");
     CTextFile f;
@@ -226,12 +208,7 @@ TEST(TextFile, WriteWithoutTruncationKeepsTheRest) {
     f.Close();
     // "TRUE\r\n" overwrites "FALSE\r" and leaves the old "\n" after it.
     EXPECT_EQ(ReadBytes(dir.File("s.dat")), "TRUE\r\n\n1\r\n2\r\n3\r\n");
-}
-
-TEST(TextFile, AppendAddsAtTheEnd) {
-    TempDir dir;
     for (int i = 0; i < 2; ++i) {
-        CTextFile f;
         ASSERT_TRUE(f.Open(dir.File("r"), CTextFile::modeAppend));
         f.WriteLine("line" + std::to_string(i));
         f.Close();
@@ -258,63 +235,42 @@ TEST(FileErrors, StandardTextsAndErrnoMapping) {
     EXPECT_EQ(FileErrorText(9, "x"), "Seek failed on x");
     EXPECT_EQ(FileErrorText(14, "x"), "An attempt was made to access x past its end.");
     EXPECT_EQ(FileErrorText(99, "x"), "An unknown error occurred while accessing x.");
-    EXPECT_EQ(CauseFromErrno(ENOENT), 2);
-    EXPECT_EQ(CauseFromErrno(ENOTDIR), 3);
-    EXPECT_EQ(CauseFromErrno(ENAMETOOLONG), 3);
-    EXPECT_EQ(CauseFromErrno(EMFILE), 4);
-    EXPECT_EQ(CauseFromErrno(EACCES), 5);
-    EXPECT_EQ(CauseFromErrno(EISDIR), 5);
-    EXPECT_EQ(CauseFromErrno(EBADF), 6);
-    EXPECT_EQ(CauseFromErrno(EIO), 10);
-    EXPECT_EQ(CauseFromErrno(ENOSPC), 13);
-    EXPECT_EQ(CauseFromErrno(EDQUOT), 13);
-    EXPECT_EQ(CauseFromErrno(EFBIG), 13);
-    EXPECT_EQ(CauseFromErrno(EPROTO), 1);
+    const std::pair<int, int> causes[] = {
+        {ENOENT, 2}, {ENOTDIR, 3}, {ENAMETOOLONG, 3}, {EMFILE, 4},  {EACCES, 5}, {EISDIR, 5},
+        {EBADF, 6},  {EIO, 10},    {ENOSPC, 13},      {EDQUOT, 13}, {EFBIG, 13}, {EPROTO, 1}};
+    for (auto [error, cause] : causes)
+        EXPECT_EQ(CauseFromErrno(error), cause) << error;
 }
 
-TEST(FileReplace, ReplacesTheWholeFile) {
+TEST(FileReplace, ReplacesTheWholeFileOrLeavesTheOldOneByteForByte) {
     TempDir dir;
     WriteBytes(dir.File("p.ply"), "old contents that are longer\r\n");
-    int cause = ReplaceFile(dir.File("p.ply"), [](CTextFile& f) { f.WriteLine("new"); });
-    EXPECT_EQ(cause, 0);
+    EXPECT_EQ(ReplaceFile(dir.File("p.ply"), [](CTextFile& f) { f.WriteLine("new"); }), 0);
     EXPECT_EQ(ReadBytes(dir.File("p.ply")), "new\r\n");
     EXPECT_EQ(ReplaceFile(dir.File("fresh"), [](CTextFile& f) { f.WriteInt(5); }), 0);
     EXPECT_EQ(ReadBytes(dir.File("fresh")), "5\r\n");
-}
 
-TEST(FileReplace, AFailedWriteKeepsTheOldFileByteForByte) {
-    TempDir dir;
+    // A failed write, or an exception from the writer, changes nothing.
     const std::string old = "Start Grid\r\n1,2\r\nEnd Grid\r\n";
     WriteBytes(dir.File("p.ply"), old);
     CTextFile::FailNextWrite(causeDiskFull);
-    int cause = ReplaceFile(dir.File("p.ply"), [](CTextFile& f) {
-        for (int i = 0; i < 10; ++i)
-            f.WriteLine("replacement line");
-    });
-    EXPECT_EQ(cause, causeDiskFull);
+    EXPECT_EQ(ReplaceFile(dir.File("p.ply"),
+                          [](CTextFile& f) {
+                              for (int i = 0; i < 10; ++i)
+                                  f.WriteLine("replacement line");
+                          }),
+              causeDiskFull);
+    EXPECT_EQ(ReadBytes(dir.File("p.ply")), old);
+    EXPECT_EQ(ReplaceFile(dir.File("p.ply"),
+                          [](CTextFile& f) {
+                              f.WriteLine("partial");
+                              throw CFileException(causeHardIO, "a");
+                          }),
+              causeHardIO);
     EXPECT_EQ(ReadBytes(dir.File("p.ply")), old);
     // No temporary file is left behind.
-    int files = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Path()))
-        ++files;
-    EXPECT_EQ(files, 1);
-    // The hook fires once.
-    EXPECT_EQ(ReplaceFile(dir.File("p.ply"), [](CTextFile& f) { f.WriteLine("ok"); }), 0);
-}
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
 
-TEST(FileReplace, AnExceptionFromTheWriterIsReportedAndChangesNothing) {
-    TempDir dir;
-    WriteBytes(dir.File("a"), "keep\r\n");
-    int cause = ReplaceFile(dir.File("a"), [](CTextFile& f) {
-        f.WriteLine("partial");
-        throw CFileException(causeHardIO, "a");
-    });
-    EXPECT_EQ(cause, causeHardIO);
-    EXPECT_EQ(ReadBytes(dir.File("a")), "keep\r\n");
-}
-
-TEST(FileReplace, MissingFolderAndFolderTargetFail) {
-    TempDir dir;
     EXPECT_EQ(ReplaceFile(dir.File("nope/a"), [](CTextFile&) {}), causeFileNotFound);
     EXPECT_EQ(ReplaceFile(dir.Path(), [](CTextFile&) {}), causeAccessDenied);
     EXPECT_EQ(RemoveFile(dir.File("nope")), causeFileNotFound);

@@ -122,6 +122,15 @@ inline std::string Lines(std::initializer_list<std::string> lines) {
     return out;
 }
 
+// The lines given as "a|b|c", each ended with CR LF.
+inline std::string Bars(const std::string& bars) {
+    std::string out;
+    size_t start = 0;
+    for (size_t bar; (bar = bars.find('|', start)) != std::string::npos; start = bar + 1)
+        out += bars.substr(start, bar - start) + "\r\n";
+    return out + bars.substr(start) + "\r\n";
+}
+
 inline std::string Lines(const std::vector<std::string>& lines) {
     std::string out;
     for (const auto& l : lines)

@@ -27,22 +27,17 @@ inline void WriteTinyGame(const testing_support::TempDir& dir) {
     testing_support::WriteBytes(dir.File("data/Head.bmp"), bmp);
     testing_support::WriteBytes(
         dir.File("data/tiny.bgd"),
-        fixtures::Lines({"tiny.bmp", "15",         "Offsets",    "70",
-                         "70",       "Start Grid", "0",          "0",
-                         "1",        "0",          "0",          "1",
-                         "1",        "1",          "End Grid",   "Start Answer",
-                         "0,0",      "1,1",        "End Answer", "Start Hint",
-                         "0,0",      "1,0",        "End Hint",   "Start Hint",
-                         "1,1",      "End Hint"}));
+        fixtures::Bars(
+            "tiny.bmp|15|Offsets|70|70|Start Grid|0|0|1|0|0|1|1|1|End Grid|Start "
+            "Answer|0,0|1,1|End Answer|Start Hint|0,0|1,0|End Hint|Start Hint|1,1|End Hint"));
     for (const char* page : {"tiny_00", "tiny_01", "tiny_02", "tiny-00", "tiny-01", "tiny-02"})
         testing_support::WriteBytes(dir.File(std::string("data/") + page + ".htf"),
                                     fixtures::Lines({std::string("Page ") + page}));
     testing_support::WriteBytes(dir.File("data/games.dat"), fixtures::Lines({"Tiny Farm", "tiny"}));
     testing_support::WriteBytes(dir.File("data/About.dat"),
                                 fixtures::Lines({"Linux", "2026", "1.0"}));
-    testing_support::WriteBytes(
-        dir.File("data/Sound.dat"),
-        fixtures::Lines({"TRUE", "0", "0", "255", "0", "255", "0", "255", "0", "0"}));
+    testing_support::WriteBytes(dir.File("data/Sound.dat"),
+                                fixtures::Bars("TRUE|0|0|255|0|255|0|255|0|0"));
 }
 
 // Makes folder the working folder for the lifetime of the object.
