@@ -689,16 +689,8 @@ void CMainFrame::OnPlayRewardGame() {
 
 void CMainFrame::OnSettings() {
     SetHintMode(false);
-    CSettingsDlg dlg(this);
-    dlg.sound = platform::SoundOn();
-    if (m_view)
-        dlg.SetColors(m_view->Colors());
-    if (dlg.exec() != platform::kIdOk)
-        return;
-    platform::SetSoundOn(dlg.sound);
-    board::WriteSettings(dlg.sound, dlg.Colors());
-    if (m_view)
-        m_view->SetColors(dlg.Colors());
+    if (m_view) // the board is there from the first game on
+        RunSettingsCommand(*m_view, this);
 }
 
 void CMainFrame::OnNewPlayer() {
