@@ -85,22 +85,17 @@ TEST_F(HelpFixture, OpensTheDocumentAtTheTopicWithoutDisturbingTheOwner) {
     EXPECT_TRUE(owner.isEnabled());
     EXPECT_EQ(owner.geometry(), ownerGeometry);
     EXPECT_EQ(ownerLabel->text(), "Board");
-}
 
-TEST_F(HelpFixture, LaterTopicsReuseTheOwnersWindow) {
-    platform::ShowHelpTopic(8, &owner);
-    Pump(20);
-    CHelpWindow* first = platform::HelpWindowFor(&owner);
+    // Later topics reuse the owner's window; topic 0 is the contents at the top.
     platform::ShowHelpTopic(1001, &owner);
     Pump(20);
-    EXPECT_EQ(platform::HelpWindowFor(&owner), first);
+    EXPECT_EQ(platform::HelpWindowFor(&owner), w);
     EXPECT_EQ(owner.findChildren<CHelpWindow*>().size(), 1);
-    EXPECT_EQ(TopLine(first), "Quick Instructions");
-    // Topic 0 is the contents at the top.
+    EXPECT_EQ(TopLine(w), "Quick Instructions");
     platform::ShowHelpTopic(0, &owner);
     Pump(20);
-    EXPECT_LE(first->Browser()->verticalScrollBar()->value(), 20);
-    EXPECT_EQ(TopLine(first), "Contents");
+    EXPECT_LE(w->Browser()->verticalScrollBar()->value(), 20);
+    EXPECT_EQ(TopLine(w), "Contents");
 }
 
 TEST_F(HelpFixture, MissingTopicIsSaidInsideTheWindow) {
@@ -121,23 +116,20 @@ TEST_F(HelpFixture, MissingTopicIsSaidInsideTheWindow) {
     EXPECT_EQ(TopLine(w), "Customizing the game");
 }
 
-TEST_F(HelpFixture, MissingDocumentIsSaidInsideTheWindow) {
-    std::filesystem::remove(dir.File("deduxa.hlp"));
+TEST_F(HelpFixture, TheDocumentIsFoundWhateverTheCaseOfItsNameAndAMissingOneIsSaid) {
+    std::filesystem::rename(dir.File("deduxa.hlp"), dir.File("Deduxa.HLP"));
     platform::ShowHelpTopic(8, &owner);
     Pump(20);
     CHelpWindow* w = platform::HelpWindowFor(&owner);
     ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->state(), CHelpWindow::State::Topic);
+    std::filesystem::remove(dir.File("Deduxa.HLP"));
+    platform::ShowHelpTopic(8, &owner);
+    Pump(20);
     EXPECT_EQ(w->state(), CHelpWindow::State::MissingDocument);
     EXPECT_TRUE(
         w->Browser()->toPlainText().contains("The help file deduxa.hlp could not be found."));
     EXPECT_TRUE(owner.isVisible());
-}
-
-TEST_F(HelpFixture, DocumentIsFoundWhateverTheCaseOfItsName) {
-    std::filesystem::rename(dir.File("deduxa.hlp"), dir.File("Deduxa.HLP"));
-    platform::ShowHelpTopic(8, &owner);
-    Pump(20);
-    EXPECT_EQ(platform::HelpWindowFor(&owner)->state(), CHelpWindow::State::Topic);
 }
 
 TEST_F(HelpFixture, HelpWindowGoesWithItsOwner) {
@@ -149,16 +141,14 @@ TEST_F(HelpFixture, HelpWindowGoesWithItsOwner) {
     ASSERT_FALSE(w.isNull());
     delete transient;
     EXPECT_TRUE(w.isNull());
-}
-
-TEST_F(HelpFixture, WithoutOwnerTheWindowStandsAlone) {
+    // Without an owner the window stands alone.
     platform::ShowHelpTopic(1001, nullptr);
     Pump(20);
-    CHelpWindow* w = platform::HelpWindowFor(nullptr);
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->parentWidget(), nullptr);
-    EXPECT_EQ(TopLine(w), "Quick Instructions");
-    w->close();
+    CHelpWindow* alone = platform::HelpWindowFor(nullptr);
+    ASSERT_NE(alone, nullptr);
+    EXPECT_EQ(alone->parentWidget(), nullptr);
+    EXPECT_EQ(TopLine(alone), "Quick Instructions");
+    alone->close();
     Pump(20);
     EXPECT_EQ(platform::HelpWindowFor(nullptr), nullptr);
 }

@@ -57,12 +57,6 @@ int CountNonWhite(const QImage& image) {
     return n;
 }
 
-// Screenshots for review go to DEDUXA_SHOTS when it is set.
-void SaveShot(const QImage& image, const char* name) {
-    if (const char* dir = std::getenv("DEDUXA_SHOTS"))
-        image.save(QString(dir) + "/" + name);
-}
-
 class MuWndTest : public ::testing::Test {
 protected:
     MuWndTest() {
@@ -120,8 +114,6 @@ TEST_F(MuWndTest, SamplePageLoadsAndDraws) {
     EXPECT_EQ(wnd->Buttons()[0]->pos(), QPoint(5, rowTop + 5));
 
     QImage shot = GrabClient();
-    SaveShot(wnd->grab().toImage(), "page_window.png");
-    SaveShot(wnd->PageBitmap(), "page_bitmap.png");
     // The heading is drawn in black, the hidden answers in red, the
     // pre-revealed "2." block in black, links in green.
     EXPECT_GT(CountColour(shot, QRect(0, 0, 320, 40), 0, 0, 0), 50);
@@ -156,7 +148,6 @@ TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
     while (wnd->View().ScrollTop() + 300 < block.entries[0].hiddenBox.top && stop++ < 100)
         wnd->OnVScroll(scrollLineDown);
     QRect box = ClientBox(block.entries[0].hiddenBox);
-    SaveShot(wnd->grab().toImage(), "reveal_before.png");
     EXPECT_GT(CountColour(GrabClient(), box, 255, 0, 0), 20);
 
     Click(box.center().x(), box.center().y());
@@ -167,7 +158,6 @@ TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
     EXPECT_TRUE(block.revealed);
     QRect shown = ClientBox(block.entries[0].revealedBox);
     QImage after = GrabClient();
-    SaveShot(wnd->grab().toImage(), "reveal_after.png");
     EXPECT_GT(CountColour(after, shown, 255, 0, 255), 20);
     EXPECT_EQ(CountColour(after, shown, 255, 0, 0), 0);
 
@@ -195,7 +185,6 @@ TEST_F(MuWndTest, ClickOnInlineAnswerAlsoFlipsItsSentence) {
     EXPECT_EQ(boxes.boxes()[1].text, "The house colour");
     EXPECT_TRUE(in.revealed);
     EXPECT_TRUE(sentence.revealed);
-    SaveShot(wnd->grab().toImage(), "inline_after.png");
     // The whole sentence, with the answer at the caret, is magenta now.
     EXPECT_GT(CountColour(GrabClient(), ClientBox(sentence.entries[0].revealedBox), 255, 0, 255),
               100);
@@ -215,6 +204,9 @@ TEST_F(MuWndTest, ContextMenuOffersPrint) {
                             wnd->ClientArea()->mapToGlobal(QPoint(20, 20)));
     QApplication::sendEvent(wnd->ClientArea(), &event);
     EXPECT_EQ(seen, QStringList{pages_text::kPrintPageMenu});
+    // And in the window's own menu.
+    EXPECT_EQ(wnd->PrintAction()->data().toInt(), 57607);
+    EXPECT_TRUE(wnd->systemMenu()->actions().contains(wnd->PrintAction()));
 }
 
 TEST_F(MuWndTest, ClickOnLinkShowsJumpAndChangesNothing) {
@@ -282,14 +274,16 @@ TEST_F(MuWndTest, BottomShowsTheLastRowAtTheTopWithWhiteBelow) {
     wnd->OnVScroll(scrollBottom);
     EXPECT_EQ(wnd->ScrollPos(), 39);
     QImage shot = GrabClient();
-    SaveShot(wnd->grab().toImage(), "page_bottom.png");
     const int hB = wnd->View().metrics.hB;
     // The last row at the top (drawn 5 below its stop), white below it.
     EXPECT_GT(CountNonWhite(shot.copy(0, 0, shot.width(), hB + 5)), 20);
     EXPECT_EQ(CountNonWhite(shot.copy(0, hB + 5, shot.width(), shot.height() - hB - 5)), 0);
 }
 
-TEST_F(MuWndTest, SizeAndTopLimit) {
+TEST_F(MuWndTest, EmptyWindowPaintsWhiteWithinItsSizeAndTopLimit) {
+    EXPECT_EQ(CountNonWhite(GrabClient()), 0);
+    Click(10, 10);
+    EXPECT_EQ(boxes.count(), 0u);
     EXPECT_EQ(wnd->maximumSize(), QSize(345, 600));
     wnd->resize(1000, 1000);
     EXPECT_LE(wnd->width(), 345);
@@ -305,7 +299,14 @@ TEST_F(MuWndTest, MissingPageReportsAndKeepsTheOldPage) {
     ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     QImage before = wnd->PageBitmap().copy();
     std::string missing = dir.File("nothing_00.htf");
+    bool busy = false; // loading shows the busy cursor
+    boxes.OnEveryBox([&](const testing_support::RecordedBox&) {
+        busy = QGuiApplication::overrideCursor() &&
+               QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    });
     EXPECT_FALSE(wnd->LoadPage(missing));
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     ASSERT_EQ(boxes.count(), 1u);
     EXPECT_EQ(boxes.last().text, "Unable to load " + missing);
     EXPECT_EQ(boxes.last().caption, "File Error");
@@ -355,12 +356,6 @@ TEST_F(MuWndTest, PageTooTallForABitmapIsReportedAndTheWindowStaysUsable) {
     EXPECT_EQ(boxes.count(), 1u);
 }
 
-TEST_F(MuWndTest, EmptyWindowPaintsWhite) {
-    EXPECT_EQ(CountNonWhite(GrabClient()), 0);
-    Click(10, 10);
-    EXPECT_EQ(boxes.count(), 0u);
-}
-
 TEST_F(MuWndTest, PrintsThePageToPdf) {
     ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     QPrinter printer(QPrinter::HighResolution);
@@ -393,7 +388,6 @@ TEST_F(MuWndTest, PrintsThePageToPdf) {
     ASSERT_TRUE(raster.waitForFinished(30000));
     QImage sheet(QString::fromStdString(dir.File("sheet.png")));
     ASSERT_FALSE(sheet.isNull());
-    SaveShot(sheet, "printed_sheet.png");
     // Centred: ink on both sides of the middle and nothing at the far edges.
     const int ink = CountNonWhite(sheet);
     EXPECT_GT(ink, 500);
@@ -404,43 +398,22 @@ TEST_F(MuWndTest, PrintsThePageToPdf) {
     EXPECT_TRUE(wnd->Buttons()[0]->isVisible());
 }
 
-TEST_F(MuWndTest, CancelledPrintDialogPrintsNothing) {
+TEST_F(MuWndTest, CancelledPrintDialogPrintsNothingAndAnUnwritableSheetSaysStartDoc) {
     ASSERT_TRUE(wnd->LoadPage(SamplePage()));
-    QPrinter printer(QPrinter::HighResolution);
-    std::string pdf = dir.File("none.pdf");
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf));
-    wnd->SetPrinterForTesting(&printer);
-    testing_support::ModalDriver driver;
-    driver.Then([](QDialog* dialog) { dialog->reject(); });
-    wnd->PrintPage();
-    EXPECT_EQ(driver.seen(), 1);
-    EXPECT_TRUE(testing_support::ReadBytes(pdf).empty());
-    EXPECT_EQ(boxes.count(), 0u);
-}
-
-TEST_F(MuWndTest, PrintToAFolderThatDoesNotExistReportsStartDoc) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(dir.File("no/such/folder/x.pdf")));
-    wnd->SetPrinterForTesting(&printer);
-    testing_support::ModalDriver driver;
-    driver.Then([](QDialog* dialog) { dialog->accept(); });
-    wnd->PrintPage();
-    ASSERT_EQ(boxes.count(), 1u);
-    EXPECT_EQ(boxes.last().text, "StartDoc error");
-}
-
-TEST_F(MuWndTest, LoadingShowsTheBusyCursor) {
-    bool busy = false;
-    boxes.OnEveryBox([&](const testing_support::RecordedBox&) {
-        busy = QGuiApplication::overrideCursor() &&
-               QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
-    });
-    EXPECT_FALSE(wnd->LoadPage(dir.File("missing.htf")));
-    EXPECT_TRUE(busy);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    for (bool accept : {false, true}) {
+        QPrinter printer(QPrinter::HighResolution);
+        std::string pdf = dir.File(accept ? "no/such/folder/x.pdf" : "none.pdf");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        wnd->SetPrinterForTesting(&printer);
+        testing_support::ModalDriver driver;
+        driver.Then([accept](QDialog* dialog) { accept ? dialog->accept() : dialog->reject(); });
+        wnd->PrintPage();
+        EXPECT_EQ(driver.seen(), 1);
+        EXPECT_TRUE(testing_support::ReadBytes(pdf).empty());
+        EXPECT_EQ(boxes.texts(),
+                  accept ? std::vector<std::string>{"StartDoc error"} : std::vector<std::string>{});
+    }
 }
 
 TEST_F(MuWndTest, ActivationIsSignalled) {
@@ -453,9 +426,4 @@ TEST_F(MuWndTest, ActivationIsSignalled) {
     area.setActiveSubWindow(wnd);
     testing_support::Pump();
     EXPECT_GE(spy.count(), 1);
-}
-
-TEST_F(MuWndTest, PrintIsOfferedInTheWindowsOwnMenus) {
-    EXPECT_EQ(wnd->PrintAction()->data().toInt(), 57607);
-    EXPECT_TRUE(wnd->systemMenu()->actions().contains(wnd->PrintAction()));
 }

@@ -95,23 +95,21 @@ TEST_F(PictureFixture, PictureWithoutColourTableIsReportedAndNotDrawn) {
     EXPECT_NE(dlg.Control(1), nullptr);
 }
 
-TEST_F(PictureFixture, UnreadablePictureIsReportedAndLeavesNoPicture) {
+TEST_F(PictureFixture, MissingOrUnreadablePicturesGetTheirMessages) {
     CPaletteStatic still;
     ASSERT_TRUE(still.LoadPicture("data\\Head.bmp"));
+    // A missing file keeps the old picture.
+    EXPECT_FALSE(still.LoadPicture("data\\Gone.bmp"));
+    EXPECT_EQ(boxes.texts(),
+              std::vector<std::string>{dir.File("data/Gone.bmp") + " was not found."});
+    EXPECT_NE(still.GetPicture(), nullptr);
+    // A file that is not a picture leaves none.
+    boxes.clear();
     EXPECT_FALSE(still.LoadPicture("data\\text.bmp"));
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Error reading DIB file."});
     EXPECT_EQ(still.GetPicture(), nullptr);
     EXPECT_EQ(still.GetPalette(), nullptr);
     EXPECT_EQ(still.PictureSize(), QSize(0, 0));
-}
-
-TEST_F(PictureFixture, MissingPictureFileGetsItsFileErrorAndKeepsTheOldPicture) {
-    CPaletteStatic still;
-    ASSERT_TRUE(still.LoadPicture("data\\Head.bmp"));
-    EXPECT_FALSE(still.LoadPicture("data\\Gone.bmp"));
-    ASSERT_EQ(boxes.count(), 1u);
-    EXPECT_EQ(boxes.last().text, platform::FileErrorText(2, dir.File("data/Gone.bmp")));
-    EXPECT_NE(still.GetPicture(), nullptr);
 }
 
 TEST_F(PictureFixture, FailedPaintIsReportedOnceAfterThePaint) {
@@ -174,7 +172,15 @@ TEST_F(PictureFixture, HitRestartsTheSpriteAfterALongerWait) {
     EXPECT_EQ(ant.Frame(), 1);
 }
 
-TEST_F(PictureFixture, SpriteWithAMissingFrameSaysSoOnceAndDrawsNothingForIt) {
+TEST_F(PictureFixture, WithoutAPaletteOrAFrameTheSpriteDrawsNothingForIt) {
+    // Without a palette a sprite draws nothing.
+    CDibStatic bare;
+    bare.resize(16, 12);
+    ASSERT_TRUE(bare.LoadPicture(nullptr, dir.File("ants/ant"), 16, 12));
+    bare.Cycle().SetState(0, true, 0);
+    EXPECT_NE(Grab(&bare).pixelColor(8, 6), Q(kTable[0]));
+
+    // A missing frame is said once.
     std::filesystem::remove(dir.File("ants/ant2.bmp"));
     CPaletteStatic field;
     ASSERT_TRUE(field.LoadPicture("data\\Head.bmp"));
@@ -193,12 +199,4 @@ TEST_F(PictureFixture, SpriteWithAMissingFrameSaysSoOnceAndDrawsNothingForIt) {
     ant.Tick();
     EXPECT_EQ(Grab(&ant).pixelColor(8, 6), Q(kTable[3]));
     EXPECT_EQ(boxes.count(), 1u);
-}
-
-TEST_F(PictureFixture, SpriteWithoutPaletteDrawsNothing) {
-    CDibStatic ant;
-    ant.resize(16, 12);
-    ASSERT_TRUE(ant.LoadPicture(nullptr, dir.File("ants/ant"), 16, 12));
-    ant.Cycle().SetState(0, true, 0);
-    EXPECT_NE(Grab(&ant).pixelColor(8, 6), Q(kTable[0]));
 }

@@ -1,14 +1,11 @@
 // The shell's own dialogs: the button bar, the end-of-game dialog, the About
-// box and the fixed-scale layout.
+// box.
 #include "app/Texts.h"
 #include "app/qt/AboutDlg.h"
 #include "app/qt/CongratsDlg.h"
-#include "app/qt/FixedScaleDlg.h"
 #include "app/qt/GameBarDlg.h"
 #include "app/qt/RewardLink.h"
 #include "platform/DataPath.h"
-#include "platform/DialogUnits.h"
-#include "resources/dialogs/Dlg130.h"
 #include "tests/support/PuzzleFixtures.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/qt/UiHelpers.h"
@@ -62,14 +59,10 @@ TEST(GameBar, SelectingAHintDisablesOnlyItsButtonAndClearEnablesAll) {
     bar.EnableAllHintButtons();
     for (auto* b : bar.HintButtons())
         EXPECT_TRUE(b->isEnabled());
-}
 
-TEST(GameBar, MoreThanTwentyOneHintsAllWork) {
-    CGameBarDlg bar;
+    // More than twenty-one: button 31 would share id 1036 with "Show The
+    // Solution" if found by id.
     bar.CreateHintButtons(40);
-    QSignalSpy hints(&bar, &CGameBarDlg::HintPressed);
-    bar.show();
-    // Button 31 would share id 1036 with "Show The Solution" if found by id.
     bar.HintButtons()[30]->click();
     bar.HintButtons()[39]->click();
     ASSERT_EQ(hints.count(), 2);
@@ -153,26 +146,6 @@ TEST(Congrats, ResultsAndTheRewardButton) {
     shell::SetRewardRunner(old);
 }
 
-TEST(FixedScale, LayoutUsesTheDesignBaseUnits) {
-    CFixedScaleDlg dlg(resources::kDlg130);
-    const auto real = dlg.RealUnits();
-    // The list at (29, 81) size 174 x 110 dialog units.
-    QRect expected(platform::DluToPixelsX(29, real.x), platform::DluToPixelsY(81, real.y), 0, 0);
-    QRect list = dlg.Control(1001)->geometry();
-    QRect unscaled(platform::DluToPixelsX(29, real.x), platform::DluToPixelsY(81, real.y),
-                   platform::DluToPixelsX(203, real.x) - platform::DluToPixelsX(29, real.x),
-                   platform::DluToPixelsY(191, real.y) - platform::DluToPixelsY(81, real.y));
-    EXPECT_EQ(list, CFixedScaleDlg::ScaleRect(unscaled, real));
-    // Close to the design size: 2 pixels per horizontal and vertical unit.
-    EXPECT_NEAR(list.left(), 58, 2);
-    EXPECT_NEAR(list.top(), 162, 2);
-    EXPECT_NEAR(dlg.width(), 466, 3);
-    EXPECT_NEAR(dlg.height(), 494, 3);
-    // With base units 8 x 16 nothing changes; with 10 x 20, 40 becomes 32.
-    EXPECT_EQ(CFixedScaleDlg::ScaleRect(QRect(40, 40, 80, 32), {8, 16}), QRect(40, 40, 80, 32));
-    EXPECT_EQ(CFixedScaleDlg::ScaleRect(QRect(40, 40, 80, 40), {10, 20}).left(), 32);
-}
-
 TEST(AboutBox, TextsFromTheDataFileAndMessagesForMissingPaths) {
     TempDir dir;
     MessageRecorder boxes;
@@ -206,6 +179,8 @@ TEST(AboutBox, TextsFromTheDataFileAndMessagesForMissingPaths) {
         EXPECT_EQ(about.ItemText(1047), "1.0");
     }
     EXPECT_EQ(boxes.texts(),
-              (std::vector<std::string>{texts::kNoImagePath, texts::kMissingAboutData,
-                                        texts::kNoDataPath}));
+              (std::vector<std::string>{
+                  "No image path given!\nThis could only be caused by human error.",
+                  "Missing about box data!\nPlease reinstall this software.",
+                  "No data path given!\nThis could only be caused by human error."}));
 }
