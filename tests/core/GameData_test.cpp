@@ -186,17 +186,6 @@ TEST(GameData, EveryGameOpensWithItsPictureAndPagesAndIsTheUniquePuzzleOfItsSeed
         const auto file = puzzlegen::MakePuzzleFile(layout, only, p.clues, doc.GetPictureName());
         EXPECT_EQ(file.answer, doc.GetAnswerList());
         EXPECT_EQ(file.hints, doc.GetHints());
-        // Marking the answer solves the board.
-        for (const std::string& key : doc.GetAnswerList()) {
-            const size_t comma = key.find(',');
-            ASSERT_TRUE(
-                doc.ToggleCell(std::stoi(key.substr(0, comma)), std::stoi(key.substr(comma + 1))));
-            ASSERT_TRUE(
-                doc.ToggleCell(std::stoi(key.substr(0, comma)), std::stoi(key.substr(comma + 1))));
-        }
-        int percent = 0, marked = 0, correct = 0;
-        EXPECT_TRUE(doc.CompareWithAnswer(&percent, &marked, &correct));
-        EXPECT_EQ(percent, 100);
     }
 }
 

@@ -120,9 +120,8 @@ TEST_F(BoardFixture, ThreeClicksShowFalseTrueThenWhite) {
     Grab();
     EXPECT_TRUE(Filled(x + 1, y + 1, 14, 14, kRed));
     // The picture's grid lines around the fill stay.
-    EXPECT_EQ(At(x, y + 5), kBlack);
-    EXPECT_EQ(At(x + 5, y), kBlack);
-    EXPECT_EQ(At(x + 15, y + 5), kBlack);
+    for (auto [dx, dy] : {std::pair{0, 5}, {5, 0}, {15, 5}})
+        EXPECT_EQ(At(x + dx, y + dy), kBlack);
     EXPECT_TRUE(doc.GetMarkedTrueList().empty());
 
     Click(x + 5, y + 5);
@@ -159,10 +158,8 @@ TEST_F(BoardFixture, HighlightedHintMarksAnEightPixelSquare) {
     for (int column : {0, 1}) {
         const int fillX = CellX(column) + 1, fillY = CellY(0) + 1;
         EXPECT_TRUE(Filled(fillX + 3, fillY + 4, 8, 8, kBlue)) << column;
-        EXPECT_EQ(At(fillX + 2, fillY + 4), kWhite);
-        EXPECT_EQ(At(fillX + 11, fillY + 4), kWhite);
-        EXPECT_EQ(At(fillX + 3, fillY + 3), kWhite);
-        EXPECT_EQ(At(fillX + 3, fillY + 12), kWhite);
+        for (auto [dx, dy] : {std::pair{2, 4}, {11, 4}, {3, 3}, {3, 12}})
+            EXPECT_EQ(At(fillX + dx, fillY + dy), kWhite);
     }
     // Not hint 2's cell.
     EXPECT_TRUE(Filled(CellX(2) + 1, CellY(1) + 1, 14, 14, kWhite));
@@ -191,13 +188,8 @@ TEST_F(BoardFixture, SolutionShowsPlusShapedCrossesInTheAnswerCells) {
         // Vertical bar 2 x 12, horizontal bar 12 x 2, crossing in the middle.
         EXPECT_TRUE(Filled(fillX + 6, fillY + 1, 2, 12, kBlack)) << column;
         EXPECT_TRUE(Filled(fillX + 1, fillY + 6, 12, 2, kBlack)) << column;
-        EXPECT_EQ(At(fillX + 5, fillY + 1), kWhite);
-        EXPECT_EQ(At(fillX + 8, fillY + 1), kWhite);
-        EXPECT_EQ(At(fillX + 6, fillY), kWhite);
-        EXPECT_EQ(At(fillX + 6, fillY + 13), kWhite);
-        EXPECT_EQ(At(fillX, fillY + 6), kWhite);
-        EXPECT_EQ(At(fillX + 13, fillY + 6), kWhite);
-        EXPECT_EQ(At(fillX + 1, fillY + 1), kWhite);
+        for (auto [dx, dy] : {std::pair{5, 1}, {8, 1}, {6, 0}, {6, 13}, {0, 6}, {13, 6}, {1, 1}})
+            EXPECT_EQ(At(fillX + dx, fillY + dy), kWhite) << dx << "," << dy;
     }
     EXPECT_TRUE(Filled(CellX(1) + 1, CellY(0) + 1, 14, 14, kWhite));
 }
@@ -409,10 +401,8 @@ TEST_F(BoardFixture, TheCursorFrameShowsForKeyboardFocusAndLeavesNoTrace) {
     ASSERT_TRUE(view->CursorShown());
     Grab();
     const int x = CellX(2), y = CellY(1);
-    EXPECT_EQ(At(x - 1, y + 7), kBlack);
-    EXPECT_EQ(At(x - 3, y + 7), kBlack);
-    EXPECT_EQ(At(x + 17, y + 7), kBlack);
-    EXPECT_EQ(At(x + 7, y + 16), kBlack);
+    for (auto [dx, dy] : {std::pair{-1, 7}, {-3, 7}, {17, 7}, {7, 16}})
+        EXPECT_EQ(At(x + dx, y + dy), kBlack);
     EXPECT_EQ(At(x, y + 7), kWhite);
     EXPECT_EQ(At(x + 15, y + 7), kWhite);
     EXPECT_EQ(plain.pixelColor(x - 1, y + 7), kWhite); // the cell to the left's fill
