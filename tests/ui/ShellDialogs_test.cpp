@@ -153,26 +153,6 @@ TEST(Congrats, ResultsAndTheRewardButton) {
     shell::SetRewardRunner(old);
 }
 
-TEST(FixedScale, LayoutUsesTheDesignBaseUnits) {
-    CFixedScaleDlg dlg(resources::kDlg130);
-    const auto real = dlg.RealUnits();
-    // The list at (29, 81) size 174 x 110 dialog units.
-    QRect expected(platform::DluToPixelsX(29, real.x), platform::DluToPixelsY(81, real.y), 0, 0);
-    QRect list = dlg.Control(1001)->geometry();
-    QRect unscaled(platform::DluToPixelsX(29, real.x), platform::DluToPixelsY(81, real.y),
-                   platform::DluToPixelsX(203, real.x) - platform::DluToPixelsX(29, real.x),
-                   platform::DluToPixelsY(191, real.y) - platform::DluToPixelsY(81, real.y));
-    EXPECT_EQ(list, CFixedScaleDlg::ScaleRect(unscaled, real));
-    // Close to the design size: 2 pixels per horizontal and vertical unit.
-    EXPECT_NEAR(list.left(), 58, 2);
-    EXPECT_NEAR(list.top(), 162, 2);
-    EXPECT_NEAR(dlg.width(), 466, 3);
-    EXPECT_NEAR(dlg.height(), 494, 3);
-    // With base units 8 x 16 nothing changes; with 10 x 20, 40 becomes 32.
-    EXPECT_EQ(CFixedScaleDlg::ScaleRect(QRect(40, 40, 80, 32), {8, 16}), QRect(40, 40, 80, 32));
-    EXPECT_EQ(CFixedScaleDlg::ScaleRect(QRect(40, 40, 80, 40), {10, 20}).left(), 32);
-}
-
 TEST(AboutBox, TextsFromTheDataFileAndMessagesForMissingPaths) {
     TempDir dir;
     MessageRecorder boxes;
