@@ -7,7 +7,9 @@
 //   maximised  the board frame maximised under the button bar
 //   about      the About box beside the Settings dialog
 //   select     the game selection beside the Settings dialog
-//   begin      the "Let's begin..." box over the main window
+//   begin      the quick instructions and the "Let's begin..." box, as at
+//              start-up
+//   instructions  the same with the help window on screen before the box
 //
 //   deduxa_windowshots <data folder copy> <game file name> <scene> <out.png>
 //
@@ -25,6 +27,7 @@
 #include "platform/DataPath.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
+#include "platform/qt/HelpViewer.h"
 #include "platform/qt/QtPlatform.h"
 #include "players/Player.h"
 #include "players/Roster.h"
@@ -60,6 +63,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     platform::InstallQtPlatform();
+    platform::InstallHelpViewer();
     platform::SetSoundOn(false);
     InstallDibDecoder();
     platform::SetDataFolder(std::string(argv[1]) + "/");
@@ -126,7 +130,12 @@ int main(int argc, char** argv) {
             games.exec();
         }
         return 0;
-    } else if (scene == "begin") {
+    } else if (scene == "begin" || scene == "instructions") {
+        // As at start-up: the quick instructions, then the box; for
+        // "instructions" the help window is given time to come up first.
+        frame.OnQuickInstructions();
+        if (scene == "instructions")
+            Settle(500);
         QTimer::singleShot(1200, &frame, [&] {
             Grab(out);
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -134,6 +143,11 @@ int main(int argc, char** argv) {
                 std::printf("main window %d,%d %dx%d; box %d,%d %dx%d\n", f.x(), f.y(), f.width(),
                             f.height(), b.x(), b.y(), b.width(), b.height());
                 box->accept();
+            }
+            if (QWidget* help = platform::HelpWindowFor(&frame)) {
+                const QRect h = help->frameGeometry();
+                std::printf("help window %d,%d %dx%d%s\n", h.x(), h.y(), h.width(), h.height(),
+                            help->isVisible() ? "" : " (hidden)");
             }
         });
         int points = 0, average = 0;
