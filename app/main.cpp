@@ -11,8 +11,7 @@ int main(int argc, char** argv) {
     // Beside the toolkit's start: the fonts' configuration, the window icon.
     platform::BeginStartupWarmUp(texts::kIconFilePrefix, texts::kIconSizes);
     QApplication qt(argc, argv);
-    qt.setApplicationName("Deduxa");
-    qt.setApplicationDisplayName("Deduxa");
+    platform::SetApplicationNames("Deduxa");
     platform::InstallQtPlatform();
     platform::InstallHelpViewer();
     // Qt has already taken its own options (-platform ...) out of the list.

@@ -14,6 +14,10 @@ int MulDiv(int a, int b, int c) {
 }
 } // namespace
 
+BaseUnits SystemBaseUnits() {
+    return BaseUnits{8, 16};
+}
+
 int DluToPixelsX(int dlu, int baseX) {
     return MulDiv(dlu, baseX, 4);
 }

@@ -10,6 +10,12 @@ struct BaseUnits {
     int y = 16;
 };
 
+// The system's dialog base units, from which the fixed-scale dialogs convert
+// their layout. This desktop has no large-font setting of its own: every
+// dialog is drawn at its own font's size, so the system stands at the design
+// units 8 x 16 and the fixed-scale step leaves each dialog as laid out.
+BaseUnits SystemBaseUnits();
+
 // Dialog units to pixels, rounded to the nearest pixel.
 int DluToPixelsX(int dlu, int baseX);
 int DluToPixelsY(int dlu, int baseY);

@@ -1,13 +1,12 @@
 #include "app/qt/FixedScaleDlg.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include "platform/qt/Placement.h"
 
 using platform::FixedScaleX;
 using platform::FixedScaleY;
 
 CFixedScaleDlg::CFixedScaleDlg(const platform::DialogTemplate& tmpl, QWidget* parent)
-    : CTemplateDialog(tmpl, parent), m_real(Units()) {
+    : CTemplateDialog(tmpl, parent), m_real(platform::SystemBaseUnits()) {
     ApplyFixedScale();
 }
 
@@ -31,11 +30,5 @@ void CFixedScaleDlg::ApplyFixedScale() {
 }
 
 void CFixedScaleDlg::CenterWindow() {
-    QRect area;
-    if (QWidget* p = parentWidget())
-        area = p->window()->frameGeometry();
-    else if (QScreen* s = QGuiApplication::primaryScreen())
-        area = s->availableGeometry();
-    if (area.isValid())
-        move(area.center() - QPoint(width() / 2, height() / 2));
+    platform::CentreOnOwner(this, parentWidget());
 }

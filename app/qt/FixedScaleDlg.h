@@ -1,7 +1,9 @@
 // CFixedScaleDlg: a template dialog that keeps the pixel sizes its dialog
-// units have with the design base units 8 x 16, whatever the real font.
-// Every position is turned into dialog units with the real base units and
-// back into pixels with the fixed ones.
+// units have with the design base units 8 x 16, whatever the system's base
+// units. Every position is turned into dialog units with the system's base
+// units and back into pixels with the fixed ones; where the system stands at
+// 8 x 16 (SystemBaseUnits) nothing moves beyond the rule's truncation to
+// even pixels.
 #pragma once
 
 #include "platform/qt/TemplateDialog.h"
@@ -11,7 +13,7 @@ class CFixedScaleDlg : public platform::CTemplateDialog {
 public:
     explicit CFixedScaleDlg(const platform::DialogTemplate& tmpl, QWidget* parent = nullptr);
 
-    // The real base units the layout was converted from.
+    // The system's base units the layout was converted from.
     const platform::BaseUnits& RealUnits() const { return m_real; }
 
     // Converts a rectangle's four edges with the fixed-scale rule.

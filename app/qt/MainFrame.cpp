@@ -269,6 +269,16 @@ void CMainFrame::CreateGameWindows() {
     m_pageWnd = new CMuWnd(m_mdiArea);
     m_pageWnd->setGeometry(0, 1, 320, kPageHeight);
     m_pageWnd->hide();
+    // The page window in focus empties the main caption. Checked once the
+    // events have settled: showing the main window passes the activation
+    // through the page window on its way to the board.
+    connect(
+        m_pageWnd, &CMuWnd::PageFocused, this,
+        [this] {
+            if (m_mdiArea->activeSubWindow() == m_pageWnd)
+                setWindowTitle(QString());
+        },
+        Qt::QueuedConnection);
 
     m_boardFrame = new CChildFrame;
     m_mdiArea->addSubWindow(m_boardFrame);
@@ -725,6 +735,7 @@ void CMainFrame::OnStatsAnyPlayer() {
 }
 
 void CMainFrame::OnPrintPage() {
+    SetHintMode(false);
     if (m_pageWnd && !m_pageWnd->CurrentFile().empty())
         m_pageWnd->PrintPage();
 }

@@ -3,8 +3,10 @@
 #include "board/HintHost.h"
 #include "board/Texts.h"
 #include "platform/Help.h"
+#include "platform/qt/Placement.h"
 #include "resources/dialogs/Dlg135.h"
 
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextOption>
@@ -22,6 +24,42 @@ CCellHintDlg::CCellHintDlg(QWidget* parent, CHintHost* host)
         edit->setFocusPolicy(Qt::NoFocus);
     }
     hide();
+}
+
+void CCellHintDlg::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        Place();
+    } else if (!visible && isVisible() && pos() != m_placedAt) {
+        m_playerPlaced = true;
+        m_playerAt = pos();
+    }
+    platform::CTemplateDialog::setVisible(visible);
+}
+
+void CCellHintDlg::Place() {
+    QRect outer = platform::OuterRect(this);
+    if (m_playerPlaced) {
+        outer.moveTopLeft(m_playerAt);
+        outer = platform::KeptInside(outer, platform::AvailableArea(this));
+    } else {
+        // The board frame: the child window of the main window's MDI area
+        // that holds the view this dialog belongs to, as far as it is in sight.
+        QWidget* frame = parentWidget();
+        while (frame && !qobject_cast<QMdiSubWindow*>(frame))
+            frame = frame->parentWidget();
+        if (!frame || !frame->parentWidget()) {
+            m_placedAt = pos();
+            return;
+        }
+        QWidget* area = frame->parentWidget();
+        const QRect seen = frame->geometry().intersected(area->rect());
+        const QRect board(area->mapToGlobal(seen.topLeft()), seen.size());
+        outer = platform::BesideRect(
+            board.isValid() ? board : QRect(frame->mapToGlobal(QPoint()), frame->size()),
+            outer.size(), platform::AvailableArea(frame));
+    }
+    platform::MoveOuterTo(this, outer);
+    m_placedAt = outer.topLeft();
 }
 
 void CCellHintDlg::showEvent(QShowEvent* event) {

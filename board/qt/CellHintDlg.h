@@ -3,6 +3,10 @@
 // every click to ShowCellHint; OK, Escape and the close box end hint mode
 // through the host.
 //
+// Each time it is shown it is set beside the board frame (right of it where
+// the screen has room, else left, else below), never over a cell, until the
+// player drags it somewhere: from then on it comes back where they left it.
+//
 // A cell that several hints name (number 0 with a text such as
 // "Hint 1, Hint 4") shows that text without opening a page; a click that no
 // hint concerns (number 0, no text) leaves the dialog as it was.
@@ -10,6 +14,7 @@
 
 #include "platform/qt/TemplateDialog.h"
 
+#include <QPoint>
 #include <QString>
 #include <string>
 
@@ -36,6 +41,8 @@ public:
     // The hint text field, exchanged with edit control 1026.
     const QString& HintText() const { return m_hintText; }
 
+    void setVisible(bool visible) override;
+
 protected:
     void OnCommand(int id) override;
     void OnOK() override;
@@ -46,7 +53,12 @@ private:
     void EndHintMode();
     void UpdateControls();
     void EnableHintControls(bool enable);
+    // Beside the board frame, or where the player last left the dialog.
+    void Place();
 
     CHintHost* m_host;
     QString m_hintText;
+    QPoint m_placedAt;           // where Place last put it
+    bool m_playerPlaced = false; // the player has dragged it
+    QPoint m_playerAt;           // ... to here
 };

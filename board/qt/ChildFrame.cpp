@@ -1,6 +1,7 @@
 #include "board/qt/ChildFrame.h"
 
 #include "board/qt/GridView.h"
+#include "platform/qt/Placement.h"
 
 #include <QCloseEvent>
 #include <QMoveEvent>
@@ -38,9 +39,20 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CChildFrame::moveEvent(QMoveEvent* event) {
+    // Maximised, the frame fills the area below the bar (which stands one
+    // pixel down, so its last row is minimumTop), so that the key and the
+    // headings at the picture's top stay in sight.
+    if (platform::KeepMaximisedBelow(this, minimumTop + 1))
+        return;
     if (event->pos().y() < minimumTop && !isMinimized() && !isMaximized()) {
         move(event->pos().x(), minimumTop);
         return;
     }
     QMdiSubWindow::moveEvent(event);
+}
+
+void CChildFrame::resizeEvent(QResizeEvent* event) {
+    if (platform::KeepMaximisedBelow(this, minimumTop + 1))
+        return;
+    QMdiSubWindow::resizeEvent(event);
 }

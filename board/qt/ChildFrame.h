@@ -1,7 +1,7 @@
 // CChildFrame: the board's frame inside the main window's MDI area. It holds
 // the board view, minimises instead of closing until the main frame allows it
 // to close, and never lets its top edge rise above minimumTop (the button
-// bar's height).
+// bar's height), maximised or not.
 #pragma once
 
 #include "board/DibDoc.h"
@@ -35,4 +35,5 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 };

@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/DataIcon.h"
 #include "platform/qt/Module.h"
+#include "platform/qt/Placement.h"
 #include "platform/qt/TemplateDialog.h"
 #include "platform/qt/modules/ModuleApi.h"
 
@@ -168,6 +169,9 @@ bool CMuWnd::LoadPage(const std::string& path, int firstRow, bool reportFailure,
     CPageView::LoadResult result = m_view.ReadPage(path, firstRow, reportFailure, revealMode);
     if (result == CPageView::loadOpenFailed)
         return false;
+    // A page the player asked for is not left hidden in a minimised window.
+    if (isMinimized())
+        showNormal();
 
     for (CPageButton* button : m_buttons)
         delete button;
@@ -331,9 +335,19 @@ void CMuWnd::closeEvent(QCloseEvent* event) {
 }
 
 void CMuWnd::moveEvent(QMoveEvent* event) {
+    // Maximised, the window fills the area below the bar down to the area's
+    // bottom, so that neither its first nor its last row is cut off.
+    if (platform::KeepMaximisedBelow(this, topLimit + 1))
+        return;
     QMdiSubWindow::moveEvent(event);
     if (y() < topLimit)
         move(x(), topLimit);
+}
+
+void CMuWnd::resizeEvent(QResizeEvent* event) {
+    if (platform::KeepMaximisedBelow(this, topLimit + 1))
+        return;
+    QMdiSubWindow::resizeEvent(event);
 }
 
 void CMuWnd::focusInEvent(QFocusEvent* event) {

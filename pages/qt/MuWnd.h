@@ -43,7 +43,8 @@ public:
 
     // Reads the page at path, builds the page model and draws it. path may use
     // backslashes and any letter case (names are matched against the disk).
-    // False on a file error (reported when reportFailure is true).
+    // False on a file error (reported when reportFailure is true). A
+    // minimised window is restored to show the page.
     virtual bool LoadPage(const std::string& path, int firstRow = 0, bool reportFailure = true,
                           int revealMode = 0);
     // Draws the page again after a reveal (same page height).
@@ -98,6 +99,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:

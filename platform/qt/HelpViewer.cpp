@@ -2,6 +2,7 @@
 
 #include "platform/DataPath.h"
 #include "platform/Help.h"
+#include "platform/qt/Placement.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -178,6 +179,11 @@ CHelpWindow* ShowHelpWindow(int contextNumber, QWidget* owner) {
             window->setAttribute(Qt::WA_DeleteOnClose, true);
             g_ownerless = window;
         }
+        // On the owner, inside the screen, wherever the window manager
+        // would have put it.
+        CentreOnOwner(window, owner);
+    } else if (!window->isVisible()) {
+        KeepOnScreen(window);
     }
     window->show();
     window->ShowTopic(contextNumber);

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
+#include "platform/qt/Placement.h"
 #include "platform/qt/QtSound.h"
 
 #include <QApplication>
@@ -17,11 +18,23 @@ namespace {
 
 QPointer<QWidget> g_boxParent;
 
+// A message box that comes up centred on its owner, once it has its size.
+class CCentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        CentreOnOwner(this, parentWidget());
+    }
+};
+
 int ShowQtMessageBox(const std::string& text, const std::string& caption, unsigned style) {
     QWidget* parent = QApplication::activeWindow();
     if (!parent)
         parent = g_boxParent.data();
-    QMessageBox box(parent);
+    CCentredMessageBox box(parent);
     box.setWindowTitle(QString::fromStdString(caption));
     box.setText(QString::fromStdString(text));
     switch (style & MB_ICONMASK) {
@@ -66,6 +79,11 @@ int ShowQtMessageBox(const std::string& text, const std::string& caption, unsign
 
 void SetMessageBoxParent(QWidget* parent) {
     g_boxParent = parent;
+}
+
+void SetApplicationNames(const char* name) {
+    QCoreApplication::setApplicationName(QString::fromUtf8(name));
+    QGuiApplication::setApplicationDisplayName(QString());
 }
 
 void InstallQtPlatform() {

@@ -1,5 +1,7 @@
 #include "platform/qt/TemplateDialog.h"
 
+#include "platform/qt/Placement.h"
+
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -158,6 +160,12 @@ QWidget* CTemplateDialog::Build(const ControlTemplate& ctl) {
     }
     }
     return new QWidget(this);
+}
+
+void CTemplateDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (isWindow())
+        KeepOnScreen(this);
 }
 
 int CTemplateDialog::exec() {

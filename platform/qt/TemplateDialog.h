@@ -70,6 +70,8 @@ public slots:
     void reject() override;
 
 protected:
+    // Keeps the dialog inside the screen's available area.
+    void showEvent(QShowEvent* event) override;
     // A button was pressed. Default: 1 -> OnOK, 2 -> OnCancel.
     virtual void OnCommand(int id);
     virtual void OnOK();

@@ -203,13 +203,13 @@ TEST(GameData, AboutDataSettingsAndDialogPictures) {
     const Bitmap head = ReadBitmapHeader(Data("Head.bmp"));
     EXPECT_TRUE(head.ok);
     EXPECT_EQ(head.bits, 8);
-    EXPECT_EQ(head.width, 154); // the 77 x 67 unit picture control
-    EXPECT_EQ(head.height, 134);
+    EXPECT_EQ(head.width, 116); // the 77 x 67 unit picture control
+    EXPECT_EQ(head.height, 100);
     const Bitmap about = ReadBitmapHeader(Data("Deduxa.bmp"));
     EXPECT_TRUE(about.ok);
     EXPECT_EQ(about.bits, 8);
-    EXPECT_EQ(about.width, 128); // the 64 x 64 unit picture control
-    EXPECT_EQ(about.height, 128);
+    EXPECT_EQ(about.width, 96); // the 64 x 64 unit picture control
+    EXPECT_EQ(about.height, 96);
     EXPECT_FALSE(about.palette.empty());
 }
 

@@ -254,44 +254,47 @@ void DrawMiniGrid(QPainter& p, int x, int y, int cell) {
 } // namespace
 
 QImage DrawHead(int scale) {
-    QImage img(154 * scale, 134 * scale, QImage::Format_RGB32);
+    // The game selection shows its header in a 77 x 67 unit control: 116 x
+    // 100 pixels at the dialog font's base units 6 x 12.
+    QImage img(116 * scale, 100 * scale, QImage::Format_RGB32);
     img.setDevicePixelRatio(scale);
     QPainter p(&img);
-    QLinearGradient g(0, 0, 0, 134);
+    QLinearGradient g(0, 0, 0, 100);
     g.setColorAt(0, QColor(34, 62, 120));
     g.setColorAt(1, QColor(80, 130, 200));
-    p.fillRect(QRect(0, 0, 154, 134), g);
+    p.fillRect(QRect(0, 0, 116, 100), g);
     p.setRenderHint(QPainter::Antialiasing, false);
-    DrawMiniGrid(p, 50, 12, 18);
+    DrawMiniGrid(p, 37, 8, 14);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setPen(Qt::white);
-    p.setFont(Font(28, true));
-    p.drawText(QRect(0, 68, 154, 34), Qt::AlignCenter, "Deduxa");
-    p.setFont(Font(13, false));
+    p.setFont(Font(21, true));
+    p.drawText(QRect(0, 51, 116, 26), Qt::AlignCenter, "Deduxa");
+    p.setFont(Font(10, false));
     p.setPen(QColor(230, 236, 250));
-    p.drawText(QRect(0, 102, 154, 22), Qt::AlignCenter, "Pick a puzzle below");
+    p.drawText(QRect(0, 77, 116, 17), Qt::AlignCenter, "Pick a puzzle below");
     p.end();
     return img;
 }
 
 QImage DrawAbout(int scale) {
-    // The About box shows its picture in a 64 x 64 unit control: 128 pixels.
-    QImage img(128 * scale, 128 * scale, QImage::Format_RGB32);
+    // The About box shows its picture in a 64 x 64 unit control: 96 pixels
+    // at the dialog font's base units 6 x 12.
+    QImage img(96 * scale, 96 * scale, QImage::Format_RGB32);
     img.setDevicePixelRatio(scale);
     QPainter p(&img);
-    QLinearGradient g(0, 0, 128, 128);
+    QLinearGradient g(0, 0, 96, 96);
     g.setColorAt(0, QColor(250, 246, 230));
     g.setColorAt(1, QColor(220, 232, 250));
-    p.fillRect(QRect(0, 0, 128, 128), g);
+    p.fillRect(QRect(0, 0, 96, 96), g);
     p.setRenderHint(QPainter::Antialiasing, false);
-    DrawMiniGrid(p, 37, 8, 18);
+    DrawMiniGrid(p, 27, 6, 14);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setPen(QColor(20, 40, 110));
-    p.setFont(Font(26, true));
-    p.drawText(QRect(0, 64, 128, 32), Qt::AlignCenter, "Deduxa");
-    p.setFont(Font(11, false));
+    p.setFont(Font(20, true));
+    p.drawText(QRect(0, 48, 96, 24), Qt::AlignCenter, "Deduxa");
+    p.setFont(Font(9, false));
     p.setPen(QColor(40, 40, 40));
-    p.drawText(QRect(0, 96, 128, 26), Qt::AlignCenter, "Logic-grid puzzles");
+    p.drawText(QRect(0, 72, 96, 19), Qt::AlignCenter, "Logic-grid puzzles");
     p.end();
     return img;
 }

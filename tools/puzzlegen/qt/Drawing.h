@@ -49,8 +49,8 @@ struct PuzzlePicture {
 PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape, int scale = 1);
 
 // Scale 2 draws them twice the size, as DrawPuzzle does.
-QImage DrawHead(int scale = 1);  // the game selection header, 154 x 134
-QImage DrawAbout(int scale = 1); // the About box picture, 128 x 128
+QImage DrawHead(int scale = 1);  // the game selection header, 116 x 100
+QImage DrawAbout(int scale = 1); // the About box picture, 96 x 96
 
 // The application icon, size x size with a transparent surround.
 QImage DrawIcon(int size);

@@ -1,0 +1,165 @@
+// deduxa_windowshots: the game's own windows on a real screen, for a look at
+// where they sit (run it under xvfb-run with a window manager). Plays one
+// game of a data folder as the program does and saves a screenshot of the
+// whole screen in one of these scenes:
+//
+//   hint       the cell-hint dialog beside the board
+//   maximised  the board frame maximised under the button bar
+//   about      the About box beside the Settings dialog
+//   select     the game selection beside the Settings dialog
+//   begin      the quick instructions and the "Let's begin..." box, as at
+//              start-up
+//   instructions  the same with the help window on screen before the box
+//
+//   deduxa_windowshots <data folder copy> <game file name> <scene> <out.png>
+//
+// The data folder is written to (player and saved-game files): give it a copy.
+#include "app/GameFlow.h"
+#include "app/GameList.h"
+#include "app/Texts.h"
+#include "app/qt/AboutDlg.h"
+#include "app/qt/MainFrame.h"
+#include "app/qt/SelectGameDlg.h"
+#include "board/qt/CellHintDlg.h"
+#include "board/qt/ChildFrame.h"
+#include "board/qt/DibImage.h"
+#include "board/qt/SettingsDlg.h"
+#include "platform/DataPath.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
+#include "platform/qt/HelpViewer.h"
+#include "platform/qt/QtPlatform.h"
+#include "players/Player.h"
+#include "players/Roster.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+void Grab(const char* path) {
+    QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+}
+
+// Lets the window manager map and frame what was shown.
+void Settle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    platform::SetApplicationNames("Deduxa");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: %s <data folder> <game> <scene> <out.png>\n", argv[0]);
+        return 2;
+    }
+    platform::InstallQtPlatform();
+    platform::InstallHelpViewer();
+    platform::SetSoundOn(false);
+    InstallDibDecoder();
+    platform::SetDataFolder(std::string(argv[1]) + "/");
+    const std::string game = argv[2], scene = argv[3];
+    const char* out = argv[4];
+    platform::EnsureFolder("players\\");
+    platform::EnsureFolder("games\\");
+
+    CPlayer player;
+    player.MakeFileName("Shots", players::PlayersFolder());
+    CMainFrame frame(player);
+    platform::SetMessageBoxParent(&frame);
+    std::string title = game;
+    for (const auto& entry : ReadGameListFile(platform::RealPath("data\\games.dat")))
+        if (entry.fileName == game)
+            title = entry.title;
+    frame.CreateGameWindows();
+    frame.gameFileName = game;
+    frame.gameTitle = title;
+    if (!frame.StartGame(game))
+        return 1;
+    frame.BeginGameRecord(true);
+    frame.SetFrameTitle(title);
+    frame.RefreshPanes();
+    frame.show();
+    frame.FitGameWindows();
+    Settle(600);
+
+    if (scene == "hint") {
+        frame.SetHintMode(true);
+        Settle(800);
+        const QRect b = frame.HintDialog()->frameGeometry();
+        const QRect board(frame.BoardFrame()->mapToGlobal(QPoint()), frame.BoardFrame()->size());
+        std::printf("board %d,%d %dx%d; dialog %d,%d %dx%d\n", board.x(), board.y(), board.width(),
+                    board.height(), b.x(), b.y(), b.width(), b.height());
+    } else if (scene == "maximised") {
+        frame.BoardFrame()->showMaximized();
+    } else if (scene == "about" || scene == "select") {
+        CSettingsDlg settings(&frame);
+        settings.show();
+        if (scene == "about") {
+            CAboutDlg about;
+            const std::string picture = platform::RealPath("data\\Deduxa.bmp");
+            const std::string data = platform::RealPath("data\\About.dat");
+            about.SetAboutData(&picture, &data, false);
+            QTimer::singleShot(200, &about, [&] {
+                settings.move(about.frameGeometry().right() + 12, about.frameGeometry().top());
+            });
+            QTimer::singleShot(1200, &about, [&] {
+                Grab(out);
+                about.accept();
+            });
+            about.exec();
+        } else {
+            CSelectGameDlg games(&player);
+            games.startupMode = true;
+            QTimer::singleShot(200, &games, [&] {
+                settings.move(games.frameGeometry().right() + 12, games.frameGeometry().top());
+            });
+            QTimer::singleShot(1200, &games, [&] {
+                Grab(out);
+                games.done(2);
+            });
+            games.exec();
+        }
+        return 0;
+    } else if (scene == "begin" || scene == "instructions") {
+        // As at start-up: the quick instructions, then the box; for
+        // "instructions" the help window is given time to come up first.
+        frame.OnQuickInstructions();
+        if (scene == "instructions")
+            Settle(500);
+        QTimer::singleShot(1200, &frame, [&] {
+            Grab(out);
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                const QRect b = box->frameGeometry(), f = frame.frameGeometry();
+                std::printf("main window %d,%d %dx%d; box %d,%d %dx%d\n", f.x(), f.y(), f.width(),
+                            f.height(), b.x(), b.y(), b.width(), b.height());
+                box->accept();
+            }
+            if (QWidget* help = platform::HelpWindowFor(&frame)) {
+                const QRect h = help->frameGeometry();
+                std::printf("help window %d,%d %dx%d%s\n", h.x(), h.y(), h.width(), h.height(),
+                            help->isVisible() ? "" : " (hidden)");
+            }
+        });
+        int points = 0, average = 0;
+        player.GetGameData(points, average);
+        platform::MessageBox(gameflow::ScoringText(points, average), texts::kLetsBegin,
+                             platform::MB_OK);
+        return 0;
+    } else {
+        std::fprintf(stderr, "unknown scene %s\n", scene.c_str());
+        return 2;
+    }
+    Settle(1000);
+    Grab(out);
+    return 0;
+}
