@@ -486,6 +486,14 @@ void CGridView::mousePressEvent(QMouseEvent* event) {
     CDibView::mousePressEvent(event);
 }
 
+void CGridView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    CDibView::mouseReleaseEvent(event);
+}
+
 void CGridView::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
 }

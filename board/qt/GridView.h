@@ -150,6 +150,9 @@ protected:
     void OnDraw(QPainter& painter) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // The release of a left click is the board's too: it goes no further
+    // (the frame round the board would repaint its caption for it).
+    void mouseReleaseEvent(QMouseEvent* event) override;
     // The second press of a quick double click is a click like any other.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
