@@ -11,11 +11,13 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -100,10 +102,100 @@ void CGridView::SetShowSymbols(bool on) {
 }
 
 void CGridView::OnInitialUpdate() {
-    // Invalidated and erased: the next paint starts from a blank board.
-    m_eraseNext = true;
     Layout();
-    CDibView::OnInitialUpdate();
+    const Shown now = CurrentBoard();
+    const bool sameBoard = !m_eraseNext && !m_canvas.isNull() && now.game == m_shown.game &&
+                           now.picture == m_shown.picture && now.cells == m_shown.cells &&
+                           now.solution == m_shown.solution;
+    if (!sameBoard) {
+        // Invalidated and erased: the next paint starts from a blank board.
+        m_eraseNext = true;
+        m_shown = now;
+        CDibView::OnInitialUpdate();
+        return;
+    }
+    // The same board: only the highlighted hint's cells, old and new, are
+    // blanked and drawn again, and the cells whose marks changed.
+    UpdateScrollSizes();
+    OnRealizePicturePalette(this);
+    if (now.hint != m_shown.hint) {
+        QRegion areas;
+        AddHintAreas(m_shown.hint, areas);
+        AddHintAreas(now.hint, areas);
+        m_repicture += areas;
+        for (const QRect& area : areas)
+            UpdatePictureRect(area);
+        m_shown.hint = now.hint;
+    }
+    UpdateChangedCells();
+}
+
+CGridView::Shown CGridView::CurrentBoard() const {
+    Shown shown;
+    if (!m_gridDoc)
+        return shown;
+    shown.game = m_gridDoc->GetPathName();
+    shown.picture = m_gridDoc->GetPicture().get();
+    shown.cells = m_gridDoc->GetCells().size();
+    shown.hint = m_gridDoc->GetHighlightedHint();
+    shown.solution = solutionShown;
+    shown.states.reserve(shown.cells);
+    for (const auto& cell : m_gridDoc->GetCells())
+        shown.states.push_back(cell->state);
+    return shown;
+}
+
+QRect CGridView::CellArea(int column, int row) const {
+    if (!m_gridDoc || m_gridDoc->GetCellSize() <= 0)
+        return {};
+    const long long size = m_gridDoc->GetCellSize();
+    const long long x = m_gridDoc->GetGridOffsetX() + column * size;
+    const long long y = m_gridDoc->GetGridOffsetY() + row * size;
+    // The fill runs from x + 1 to x + size - 1; a hint on a tiny cell reaches
+    // one pixel lower. The grid lines round it come along.
+    const long long limit = 1LL << 24;
+    const long long left = std::max(x, -1LL), top = std::max(y, -1LL);
+    const long long right = std::min(x + size + 1, limit), bottom = std::min(y + size + 2, limit);
+    if (right <= left || bottom <= top)
+        return {};
+    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                 static_cast<int>(bottom - top));
+}
+
+void CGridView::AddHintAreas(int hint, QRegion& region) const {
+    if (!m_gridDoc)
+        return;
+    const auto& hints = m_gridDoc->GetHints();
+    if (hint < 1 || hint > static_cast<int>(hints.size()))
+        return;
+    for (const std::string& key : hints[hint - 1]) {
+        int column = 0;
+        int row = 0;
+        SplitCellKey(key, column, row);
+        region += CellArea(column, row);
+    }
+}
+
+void CGridView::UpdatePictureRect(const QRect& area) {
+    const QRect client = area.translated(-ScrollPosition()) & viewport()->rect();
+    if (!client.isEmpty())
+        viewport()->update(client);
+}
+
+void CGridView::UpdateChangedCells() {
+    if (!m_gridDoc)
+        return;
+    const auto& cells = m_gridDoc->GetCells();
+    if (m_shown.states.size() != cells.size()) {
+        m_shown.states.assign(cells.size(), -1);
+        viewport()->update();
+    }
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (cells[i]->state == m_shown.states[i])
+            continue;
+        m_shown.states[i] = cells[i]->state;
+        UpdatePictureRect(CellArea(cells[i]->column, cells[i]->row));
+    }
 }
 
 void CGridView::focusInEvent(QFocusEvent* event) {
@@ -159,8 +251,13 @@ bool CGridView::CursorShown() const {
 void CGridView::SetCursorCell(int column, int row) {
     if (!Layout().Has(column, row))
         return;
+    // The frame is drawn on the screen only: where it was and where it goes.
+    const bool shown = CursorShown();
+    if (shown)
+        viewport()->update(CursorArea());
     m_cursor = QPoint(column, row);
-    viewport()->update();
+    if (shown)
+        viewport()->update(CursorArea());
 }
 
 QRect CGridView::CursorRect() const {
@@ -171,6 +268,12 @@ QRect CGridView::CursorRect() const {
                         m_gridDoc->GetGridOffsetY() + m_cursor.y() * size);
     // Over the cell's grid lines, two pixels beyond them on every side.
     return QRect(PictureToClient(corner) - QPoint(2, 2), QSize(size + 5, size + 5));
+}
+
+QRect CGridView::CursorArea() const {
+    // The frame's three-pixel pen, centred on the rectangle's outer pixels,
+    // reaches one pixel past it.
+    return CursorRect().adjusted(-1, -1, 1, 1);
 }
 
 void CGridView::ScrollToCursor() {
@@ -223,14 +326,15 @@ void CGridView::keyPressEvent(QKeyEvent* event) {
     const CBoardLayout& layout = Layout();
     if (!m_hasCursor)
         return;
+    if (!m_cursorVisible)
+        viewport()->update(CursorArea());
     m_cursorVisible = true;
     if (isMove) {
         int column = m_cursor.x();
         int row = m_cursor.y();
         if (layout.Step(column, row, move))
-            m_cursor = QPoint(column, row);
+            SetCursorCell(column, row);
         ScrollToCursor();
-        viewport()->update();
         return;
     }
     switch (event->key()) {
@@ -283,7 +387,7 @@ void CGridView::SetCursorMark(int state) {
         MarkRestIfTrue(column, row);
         return true;
     });
-    viewport()->update();
+    UpdateChangedCells();
 }
 
 bool CGridView::CanUndoMark() const {
@@ -300,7 +404,7 @@ bool CGridView::UndoMark() {
     m_pictureDrawn = false;
     SetCursorCell(m_gridDoc->History().LastColumn(), m_gridDoc->History().LastRow());
     emit marksChanged();
-    viewport()->update();
+    UpdateChangedCells();
     return true;
 }
 
@@ -310,7 +414,7 @@ bool CGridView::RedoMark() {
     m_pictureDrawn = false;
     SetCursorCell(m_gridDoc->History().LastColumn(), m_gridDoc->History().LastRow());
     emit marksChanged();
-    viewport()->update();
+    UpdateChangedCells();
     return true;
 }
 
@@ -341,6 +445,8 @@ void CGridView::OnLButtonDown(QPoint point) {
     int row = 0;
     const bool onBoard = PointToCell(point, column, row);
     // The cursor follows the mouse, out of sight until a key is pressed.
+    if (m_cursorVisible)
+        viewport()->update(CursorArea());
     m_cursorVisible = false;
     if (onBoard)
         SetCursorCell(column, row);
@@ -368,7 +474,7 @@ void CGridView::ClickCell(bool onBoard, int column, int row) {
             MarkRestIfTrue(column, row);
             return true;
         });
-    viewport()->update();
+    UpdateChangedCells();
 }
 
 void CGridView::mousePressEvent(QMouseEvent* event) {
@@ -378,6 +484,14 @@ void CGridView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     CDibView::mousePressEvent(event);
+}
+
+void CGridView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    CDibView::mouseReleaseEvent(event);
 }
 
 void CGridView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -395,6 +509,10 @@ const QImage& CGridView::SharpPicture() {
 }
 
 void CGridView::RenderBoard() {
+    RenderBoard(QRegion(0, 0, INT_MAX / 2, INT_MAX / 2));
+}
+
+void CGridView::RenderBoard(const QRegion& region) {
     // The image covers the picture and whatever part of the view lies beyond,
     // in the screen's device pixels.
     const PictureSize picture = m_gridDoc ? m_gridDoc->GetPictureSize() : PictureSize{};
@@ -412,8 +530,13 @@ void CGridView::RenderBoard() {
     if (fresh || m_eraseNext) {
         m_canvas.fill(Qt::white);
         m_eraseNext = false;
+        m_repicture = QRegion();
         fresh = true;
     }
+    // A blank image, or one at a density whose pixels do not fall on picture
+    // pixels, is drawn whole; otherwise only the region asked for.
+    const QRect whole(QPoint(0, 0), needed);
+    QRegion area = fresh || ratio != std::floor(ratio) ? QRegion(whole) : region & whole;
     QPainter painter(&m_canvas);
     // Step 1: the picture, unless a click just changed a cell.
     bool drawPicture = true;
@@ -423,8 +546,24 @@ void CGridView::RenderBoard() {
     } else {
         m_fullRedraw = false;
     }
+    if (area.isEmpty())
+        return;
+    const QRect bounds = area.boundingRect();
+    const bool clipped = bounds != whole || area.rectCount() != 1;
+    // Where the highlighted hint was: blanked and drawn from the picture.
+    const QRegion repicture = m_repicture.isEmpty() ? QRegion() : m_repicture & area;
+    if (!repicture.isEmpty()) {
+        m_repicture -= area;
+        painter.setClipRegion(repicture);
+        painter.fillRect(repicture.boundingRect(), Qt::white);
+    }
     // A blank image has nothing to draw over: it always gets the picture.
-    if (drawPicture || fresh) {
+    const bool pictureHere = drawPicture || fresh;
+    if (pictureHere || !repicture.isEmpty()) {
+        if (pictureHere && clipped)
+            painter.setClipRegion(area);
+        else if (pictureHere)
+            painter.setClipping(false);
         const QImage& sharp = ratio > 1.0 ? SharpPicture() : m_sharp;
         if (ratio > 1.0 && !sharp.isNull())
             painter.drawImage(QRect(0, 0, picture.width, picture.height), sharp);
@@ -432,10 +571,17 @@ void CGridView::RenderBoard() {
             CDibView::OnDraw(painter);
         ++m_pictureDraws;
     }
-    DrawKey(painter);
-    DrawCells(painter);
-    DrawHint(painter);
-    DrawSolution(painter);
+    if (clipped)
+        painter.setClipRegion(area);
+    else
+        painter.setClipping(false);
+    if (bounds.intersects(QRect(QPoint(kKeyLeft, kKeyTop), QPoint(kKeyRight - 1, kKeyBottom - 1))))
+        PaintKey(painter);
+    DrawCells(painter, bounds);
+    DrawHint(painter, bounds);
+    DrawSolution(painter, bounds);
+    if (fresh)
+        m_shown = CurrentBoard();
 }
 
 void CGridView::OnDraw(QPainter& painter) {
@@ -443,11 +589,22 @@ void CGridView::OnDraw(QPainter& painter) {
     painter.drawImage(QPoint(0, 0), m_canvas);
 }
 
-void CGridView::paintEvent(QPaintEvent*) {
+void CGridView::paintEvent(QPaintEvent* event) {
+    const QPoint scroll = ScrollPosition();
+    RenderBoard(event->region().translated(scroll));
     QPainter painter(viewport());
-    painter.translate(-ScrollPosition());
-    OnDraw(painter);
-    painter.resetTransform();
+    // Only the exposed rectangles are copied; at a density whose pixels do
+    // not fall on picture pixels the whole image is drawn (clipped).
+    const qreal ratio = m_canvas.devicePixelRatio();
+    if (ratio != std::floor(ratio)) {
+        painter.drawImage(-scroll, m_canvas);
+    } else {
+        for (const QRect& rect : event->region()) {
+            const QRect source = rect.translated(scroll);
+            painter.drawImage(rect, m_canvas,
+                              QRect(source.topLeft() * ratio, source.size() * ratio));
+        }
+    }
     DrawCursor(painter);
 }
 
@@ -461,6 +618,44 @@ void CGridView::DrawCursor(QPainter& painter) {
     painter.drawRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5));
     painter.setPen(QPen(Qt::white, 1));
     painter.drawRect(QRectF(frame).adjusted(2.5, 2.5, -2.5, -2.5));
+}
+
+void CGridView::PaintKey(QPainter& painter) {
+    const qreal ratio = m_canvas.devicePixelRatio();
+    const QRect box(QPoint(kKeyLeft, kKeyTop), QPoint(kKeyRight - 1, kKeyBottom - 1));
+    // The key's texts fill their own backgrounds inside its white box, so
+    // the box drawn once stands for the box drawn on any picture, as long as
+    // no glyph reaches beyond it.
+    static const bool inkInBox = [&box] {
+        const QFontMetrics metrics(KeyFont());
+        const std::pair<QPoint, const char*> texts[] = {
+            {{kKeyTrueX, kKeyTrueY}, board_texts::kKeyTrue},
+            {{kKeyFalseX, kKeyFalseY}, board_texts::kKeyFalse},
+            {{kKeyTitleX, kKeyTitleY}, board_texts::kKeyTitle}};
+        for (const auto& [at, s] : texts) {
+            const QString str = QString::fromLatin1(s);
+            const QRect ink =
+                metrics.boundingRect(str).translated(at + QPoint(0, metrics.ascent()));
+            const QRect back(at, QSize(metrics.horizontalAdvance(str), metrics.height()));
+            if (!box.adjusted(1, 1, -1, -1).contains(ink.adjusted(-1, -1, 1, 1) | back))
+                return false;
+        }
+        return true;
+    }();
+    if (ratio != std::floor(ratio) || !inkInBox) {
+        DrawKey(painter);
+        return;
+    }
+    if (m_key.isNull() || m_key.devicePixelRatio() != ratio || !(m_keyColors == m_colors)) {
+        m_key = QImage(box.size() * ratio, QImage::Format_RGB32);
+        m_key.setDevicePixelRatio(ratio);
+        m_key.fill(Qt::white);
+        QPainter keyPainter(&m_key);
+        keyPainter.translate(-box.topLeft());
+        DrawKey(keyPainter);
+        m_keyColors = m_colors;
+    }
+    painter.drawImage(box.topLeft(), m_key);
 }
 
 void CGridView::DrawKey(QPainter& painter) {
@@ -485,7 +680,7 @@ void CGridView::DrawKey(QPainter& painter) {
     text(kKeyTitleX, kKeyTitleY, board_texts::kKeyTitle, Qt::white);
 }
 
-void CGridView::DrawCells(QPainter& painter) {
+void CGridView::DrawCells(QPainter& painter, const QRect& bounds) {
     if (!m_gridDoc)
         return;
     const long long size = m_gridDoc->GetCellSize();
@@ -494,6 +689,8 @@ void CGridView::DrawCells(QPainter& painter) {
     const QColor falseColor = ToQColor(m_colors.falseColor);
     const QColor trueColor = ToQColor(m_colors.trueColor);
     for (const auto& cell : m_gridDoc->GetCells()) {
+        if (!bounds.intersects(CellArea(cell->column, cell->row)))
+            continue;
         const long long x = offsetX + cell->column * size;
         const long long y = offsetY + cell->row * size;
         const QColor& fill = cell->state == 1   ? falseColor
@@ -536,7 +733,7 @@ void CGridView::DrawSymbol(QPainter& painter, long long x, long long y, long lon
     painter.restore();
 }
 
-void CGridView::DrawHint(QPainter& painter) {
+void CGridView::DrawHint(QPainter& painter, const QRect& bounds) {
     if (!m_gridDoc)
         return;
     const int hint = m_gridDoc->GetHighlightedHint();
@@ -550,6 +747,8 @@ void CGridView::DrawHint(QPainter& painter) {
         int column = 0;
         int row = 0;
         SplitCellKey(key, column, row);
+        if (!bounds.intersects(CellArea(column, row)))
+            continue;
         const long long x = m_gridDoc->GetGridOffsetX() + column * size;
         const long long y = m_gridDoc->GetGridOffsetY() + row * size;
         // One pixel lower than the cell's fill, shrunk by a quarter cell.
@@ -558,7 +757,7 @@ void CGridView::DrawHint(QPainter& painter) {
     }
 }
 
-void CGridView::DrawSolution(QPainter& painter) {
+void CGridView::DrawSolution(QPainter& painter, const QRect& bounds) {
     if (!solutionShown || !m_gridDoc)
         return;
     const long long size = m_gridDoc->GetCellSize();
@@ -568,6 +767,8 @@ void CGridView::DrawSolution(QPainter& painter) {
         int column = 0;
         int row = 0;
         SplitCellKey(key, column, row);
+        if (!bounds.intersects(CellArea(column, row)))
+            continue;
         const long long x = m_gridDoc->GetGridOffsetX() + column * size;
         const long long y = m_gridDoc->GetGridOffsetY() + row * size;
         const long long left = x + 1, top = y + 1, right = x + size, bottom = y + size;

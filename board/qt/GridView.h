@@ -22,7 +22,10 @@
 // Drawing goes to a board image in picture pixels that stands for the screen
 // contents: a paint that leaves the picture out (right after a click changed a
 // cell) draws the key and the marks over what the image already shows, just
-// as the board has always been drawn on the screen.
+// as the board has always been drawn on the screen. A paint draws only the
+// region it exposes, and a change asks for the cells it changed (the cursor's
+// frame, the old and new highlighted hint) rather than the whole board; the
+// key is drawn once and kept until its colours or the screen's density change.
 #pragma once
 
 #include "board/Settings.h"
@@ -32,9 +35,11 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QRegion>
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 class CGridDoc;
 class CHintHost;
@@ -117,8 +122,14 @@ public:
     bool PointToCell(QPoint point, int& column, int& row) const;
 
     // Runs the paint steps into the board image now (what a paint does before
-    // it copies the image to the screen).
+    // it copies the image to the screen), for the whole image or only for the
+    // given region in picture pixels.
     void RenderBoard();
+    void RenderBoard(const QRegion& region);
+    // The rectangle, in picture pixels, that cell (column, row) draws in: its
+    // fill and what the hint and the crosses put over it (empty when the cell
+    // lies beyond the board image's reach).
+    QRect CellArea(int column, int row) const;
     // The board image in picture pixels (its top-left is the picture's). On a
     // high-density screen it holds device pixels: its device pixel ratio says
     // how many to a picture pixel.
@@ -139,6 +150,9 @@ protected:
     void OnDraw(QPainter& painter) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // The release of a left click is the board's too: it goes no further
+    // (the frame round the board would repaint its caption for it).
+    void mouseReleaseEvent(QMouseEvent* event) override;
     // The second press of a quick double click is a click like any other.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -158,15 +172,36 @@ private:
     // The layout and the cursor of the document's game, made again when the
     // game or its cells change.
     const CBoardLayout& Layout();
+    // The pixels the cursor's frame covers, in viewport pixels.
+    QRect CursorArea() const;
     void ScrollToCursor();
     void DrawCursor(QPainter& painter);
     void DrawSymbol(QPainter& painter, long long x, long long y, long long size, int state,
                     const QColor& fill);
 
     void DrawKey(QPainter& painter);
-    void DrawCells(QPainter& painter);
-    void DrawHint(QPainter& painter);
-    void DrawSolution(QPainter& painter);
+    void PaintKey(QPainter& painter);
+    void DrawCells(QPainter& painter, const QRect& bounds);
+    void DrawHint(QPainter& painter, const QRect& bounds);
+    void DrawSolution(QPainter& painter, const QRect& bounds);
+
+    // What the board image shows now, so that a change repaints only what it
+    // changed.
+    struct Shown {
+        std::string game;
+        const void* picture = nullptr;
+        std::size_t cells = 0;
+        int hint = 0;
+        bool solution = false;
+        std::vector<int> states;
+    };
+    Shown CurrentBoard() const;
+    // Asks for the cells whose marks differ from what is shown.
+    void UpdateChangedCells();
+    // Asks for a rectangle in picture pixels to be repainted.
+    void UpdatePictureRect(const QRect& area);
+    // The cells of hint n (1-based), as areas.
+    void AddHintAreas(int hint, QRegion& region) const;
 
     CGridDoc* m_gridDoc = nullptr;
     QPointer<CCellHintDlg> m_hintDialog;
@@ -176,6 +211,13 @@ private:
     bool m_eraseNext = true;
     int m_pictureDraws = 0;
     QImage m_canvas;
+    Shown m_shown;
+    // Parts of the board image to be blanked and drawn from the picture again
+    // (where the highlighted hint was), in picture pixels.
+    QRegion m_repicture;
+    // The key as drawn, for these colours at this density.
+    QImage m_key;
+    board::BoardColors m_keyColors{};
 
     bool m_showSymbols = false;
     CBoardLayout m_layout;

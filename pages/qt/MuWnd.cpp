@@ -2,6 +2,7 @@
 
 #include "pages/PagePrint.h"
 #include "pages/Texts.h"
+#include "pages/qt/PageTiles.h"
 #include "pages/qt/QtPageCanvas.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/DataIcon.h"
@@ -29,8 +30,7 @@
 
 namespace {
 
-// The largest page bitmap made: 64 MiB. A taller page is reported as one
-// whose bitmap cannot be made.
+// The largest whole-page bitmap PageBitmap makes: 64 MiB.
 constexpr long long kMaxBitmapBytes = 64LL * 1024 * 1024;
 
 class CWaitCursor {
@@ -149,6 +149,7 @@ CMuWnd::CMuWnd(QMdiArea* area) : QMdiSubWindow(nullptr) {
 }
 
 CMuWnd::~CMuWnd() {
+    m_tiles.reset();
     delete m_fonts;
 }
 
@@ -160,6 +161,7 @@ void CMuWnd::EnsureFonts() {
     if (!m_fonts) {
         m_fonts = new CPageFonts;
         m_view.metrics = m_fonts->Heights();
+        m_tiles = std::make_unique<CPageTiles>(*m_fonts);
     }
 }
 
@@ -191,7 +193,7 @@ bool CMuWnd::LoadPage(const std::string& path, int firstRow, bool reportFailure,
     m_scrollBar->show();
     m_tracking = false;
 
-    DrawIntoBitmap();
+    LayOutPage();
     PlaceButtons(false);
     m_area->update();
     m_area->repaint();
@@ -199,32 +201,40 @@ bool CMuWnd::LoadPage(const std::string& path, int firstRow, bool reportFailure,
     return result == CPageView::loadOk;
 }
 
-bool CMuWnd::CreatePageBitmap(int height) {
-    m_bitmap = QImage();
-    long long bytes = static_cast<long long>(CPageView::kPageWidth) * 4 * std::max(height, 0);
-    if (height > 0 && bytes <= kMaxBitmapBytes)
-        m_bitmap = QImage(CPageView::kPageWidth, height, QImage::Format_RGB32);
-    if (m_bitmap.isNull()) {
+void CMuWnd::LayOutPage() {
+    if (m_view.model.pageHeight <= 0) {
+        m_tiles->Clear();
         ErrorBox(pages_text::kCreateBitmapFailed);
-        return false;
+        return;
     }
-    return true;
+    m_tiles->Record(m_view);
 }
 
-void CMuWnd::DrawIntoBitmap() {
-    if (!CreatePageBitmap(m_view.model.pageHeight))
-        return;
-    m_bitmap.fill(Qt::white);
-    QPainter painter(&m_bitmap);
-    CQtPageCanvas canvas(painter, *m_fonts, 0, m_bitmap.height());
-    m_view.DrawPage(canvas, m_view.PageLimit());
+QImage CMuWnd::PageBitmap() const {
+    if (!m_tiles || !m_tiles->Recorded())
+        return {};
+    const int height = m_tiles->Height();
+    const long long bytes = static_cast<long long>(CPageView::kPageWidth) * 4 * height;
+    if (height <= 0 || bytes > kMaxBitmapBytes)
+        return {};
+    QImage bitmap(CPageView::kPageWidth, height, QImage::Format_RGB32);
+    if (bitmap.isNull())
+        return bitmap;
+    bitmap.fill(Qt::white);
+    QPainter painter(&bitmap);
+    m_tiles->DrawAll(painter);
+    return bitmap;
+}
+
+std::size_t CMuWnd::CachedTiles() const {
+    return m_tiles ? m_tiles->TileCount() : 0;
 }
 
 void CMuWnd::RedrawPage() {
     if (!m_view.loaded)
         return;
     EnsureFonts();
-    DrawIntoBitmap();
+    LayOutPage();
     PlaceButtons(true);
     m_area->update();
     m_area->repaint();
@@ -232,12 +242,11 @@ void CMuWnd::RedrawPage() {
 }
 
 void CMuWnd::PaintPage(QPainter& painter, const QRect& clip) {
-    painter.fillRect(clip, Qt::white);
-    if (m_bitmap.isNull())
+    if (!m_tiles) {
+        painter.fillRect(clip, Qt::white);
         return;
-    int top = m_view.ScrollTop();
-    QRect source(0, top, CPageView::kPageWidth, m_area->height());
-    painter.drawImage(QPoint(0, 0), m_bitmap, source);
+    }
+    m_tiles->Paint(painter, clip, m_view.ScrollTop());
 }
 
 void CMuWnd::PlaceButtons(bool show) {
@@ -408,7 +417,7 @@ void CMuWnd::PrintPage() {
             platform::MessageBox(pages_text::kEndDocError, "", platform::MB_OK);
     }
     // The screen page again, with its buttons in place.
-    DrawIntoBitmap();
+    LayOutPage();
     PlaceButtons(false);
     m_area->update();
     PlaceButtons(true);

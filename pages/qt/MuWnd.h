@@ -1,7 +1,9 @@
 // CMuWnd: the page window. An MDI child of the main frame's MDI area that
 // shows hint, answer and instruction pages, scrolls them in rows, reveals
 // answers on a click, places the page's buttons beside their rows and prints
-// the page. Closing it only minimises it until allowDestroy is set.
+// the page. Closing it only minimises it until allowDestroy is set. A page of
+// any length shows: it is drawn in bounded tiles of the rows on show
+// (pages/qt/PageTiles.h), never as one bitmap of the whole page.
 #pragma once
 
 #include "pages/PageView.h"
@@ -70,8 +72,12 @@ public:
     const CPageView& View() const { return m_view; }
     CPageView& View() { return m_view; }
     const std::vector<CPageButton*>& Buttons() const { return m_buttons; }
-    // The page bitmap (null before the first load or when it could not be made).
-    const QImage& PageBitmap() const { return m_bitmap; }
+    // The whole page drawn into one bitmap, made when asked (for tests and
+    // pictures; the window itself never makes it): null before the first
+    // load, or for a page too tall for one bitmap of 64 MiB.
+    QImage PageBitmap() const;
+    // Tiles of the page kept for painting (bounded, whatever the page's length).
+    std::size_t CachedTiles() const;
     // The action of the Print command (also in the window's context menu).
     QAction* PrintAction() const { return m_printAction; }
 
@@ -104,8 +110,8 @@ protected:
 
 private:
     friend class CPageArea;
-    bool CreatePageBitmap(int height);
-    void DrawIntoBitmap();
+    // Lays the page out and records what it draws, for the tiles.
+    void LayOutPage();
     void PlaceButtons(bool show);
     void OnScrollAction(int action);
     void OnLButtonDown(int x, int y);
@@ -114,7 +120,7 @@ private:
 
     CPageView m_view;
     class CPageFonts* m_fonts = nullptr;
-    QImage m_bitmap;
+    std::unique_ptr<class CPageTiles> m_tiles;
     CPageArea* m_area = nullptr;
     QScrollBar* m_scrollBar = nullptr;
     QAction* m_printAction = nullptr;

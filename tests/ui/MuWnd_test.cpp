@@ -331,7 +331,7 @@ TEST_F(MuWndTest, ReadErrorMidFileShowsWhatWasRead) {
     EXPECT_EQ(boxes.count(), 1u);
 }
 
-TEST_F(MuWndTest, PageTooTallForABitmapIsReportedAndTheWindowStaysUsable) {
+TEST_F(MuWndTest, PageTooTallForOneBitmapShowsAndTheWindowStaysUsable) {
     std::string path = dir.File("huge.htf");
     {
         std::ofstream out(path, std::ios::binary);
@@ -340,20 +340,17 @@ TEST_F(MuWndTest, PageTooTallForABitmapIsReportedAndTheWindowStaysUsable) {
             out << "x\r\n13\r\n1\r\n";
     }
     EXPECT_TRUE(wnd->LoadPage(path));
-    ASSERT_EQ(boxes.count(), 1u);
-    EXPECT_EQ(boxes.last().text, "Unable to create bitmap.\nOut Of Memory!");
-    EXPECT_EQ(boxes.last().caption, "Error");
-    EXPECT_EQ(boxes.last().style, platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    EXPECT_EQ(boxes.count(), 0u);
     EXPECT_TRUE(wnd->PageBitmap().isNull());
     EXPECT_EQ(wnd->View().model.rows.size(), 1000000u);
     wnd->OnVScroll(scrollPageDown);
     EXPECT_EQ(wnd->ScrollPos(), 15);
     Click(10, 10);
-    EXPECT_EQ(CountNonWhite(GrabClient()), 0);
+    EXPECT_GT(CountNonWhite(GrabClient()), 0);
     // A normal page afterwards draws again.
     EXPECT_TRUE(wnd->LoadPage(SamplePage()));
     EXPECT_FALSE(wnd->PageBitmap().isNull());
-    EXPECT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.count(), 0u);
 }
 
 TEST_F(MuWndTest, PrintsThePageToPdf) {

@@ -1,0 +1,72 @@
+// CPageTiles: the page window's picture of a page, made to any length with
+// bounded memory. Laying the page out records what it draws (runs of text
+// and filled rectangles, in page pixels); painting replays only the records
+// that reach the rows shown, into tiles of kTileHeight rows kept a few at a
+// time. A tile shows exactly what the same rows of one bitmap of the whole
+// page would.
+#pragma once
+
+#include "pages/PageCanvas.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+class CPageFonts;
+class CPageView;
+class QPainter;
+
+class CPageTiles {
+public:
+    static constexpr int kTileHeight = 256;
+    static constexpr std::size_t kMaxTiles = 8;
+
+    explicit CPageTiles(const CPageFonts& fonts) : m_fonts(fonts) {}
+
+    // Lays the view's page out (DrawPage down to its page limit) and keeps
+    // what it draws; drops the tiles made before.
+    void Record(CPageView& view);
+    void Clear();
+    bool Recorded() const { return m_recorded; }
+    // The page's height in pixels, as recorded.
+    int Height() const { return m_height; }
+    // Paints page rows [top + rect's top, top + rect's bottom] into rect of
+    // painter: white where the page has nothing. False when a tile's image
+    // could not be made (that part stays white).
+    bool Paint(QPainter& painter, const QRect& rect, int top);
+    // Draws every record into painter (its origin at the page's top-left).
+    void DrawAll(QPainter& painter) const;
+    // Tiles kept now (never more than kMaxTiles).
+    std::size_t TileCount() const { return m_tiles.size(); }
+
+private:
+    struct Drawn {
+        bool text = false;
+        QRect box;    // the fill; for a run, the rows its glyphs may reach
+        QPoint at;    // the run's baseline start
+        QString run;  // the run's text
+        int font = 0; // a page font, or -1 for the painter's default font
+        QColor color;
+    };
+    class Recorder;
+    void Replay(QPainter& painter, const std::vector<std::uint32_t>& which) const;
+    const QImage* Tile(int index);
+
+    const CPageFonts& m_fonts;
+    bool m_recorded = false;
+    int m_height = 0;
+    std::vector<Drawn> m_drawn;
+    // For each tile, the records that reach it, in drawing order.
+    std::vector<std::vector<std::uint32_t>> m_byTile;
+    struct Kept {
+        int index;
+        QImage image;
+        std::uint64_t used;
+    };
+    std::vector<Kept> m_tiles;
+    std::uint64_t m_clock = 0;
+};

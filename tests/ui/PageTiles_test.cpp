@@ -1,0 +1,153 @@
+// The page window draws the rows on show in bounded tiles: at every scroll
+// position the window shows exactly the rows of the whole page drawn in one
+// bitmap; a page far taller than one bitmap could be shows, scrolls and keeps
+// only a few tiles.
+#include "pages/qt/MuWnd.h"
+#include "pages/qt/PageTiles.h"
+#include "pages/qt/QtPageCanvas.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/qt/UiHelpers.h"
+
+#include <QImage>
+#include <QMdiArea>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+using testing_support::MessageRecorder;
+using testing_support::TempDir;
+
+namespace {
+
+// A page of records: headings, tabbed text, links and answers to reveal.
+std::string Page(int records) {
+    std::string page = "Hint 7: Who keeps the zebra?\r\n";
+    for (int n = 0; n < records; ++n) {
+        switch (n % 5) {
+        case 0:
+            page += "Clues that matter " + std::to_string(n) + "\r\n10\r\n1\r\n";
+            break;
+        case 1:
+        case 2:
+            page += "The Norwegian lives next to the blue house;\tthe milk is drunk in the "
+                    "middle.\r\n13\r\n1\r\n";
+            break;
+        case 3:
+            page += "See hint 3\r\n12\r\n1\r\n120\r\n5\r\nlogic1_03.htf\r\n";
+            break;
+        default:
+            page += "\r\n14\r\n1\r\nAnswer\r\nstart\r\n10\r\n200\r\nClick to see the "
+                    "answer\r\n10\r\n220\r\nThe Japanese keeps the zebra.\r\nend\r\n";
+            break;
+        }
+    }
+    return page;
+}
+
+struct PageTiles : ::testing::Test {
+    QMdiArea area;
+    CMuWnd* wnd = nullptr;
+    MessageRecorder boxes;
+    TempDir dir;
+
+    PageTiles() {
+        area.resize(900, 700);
+        area.show();
+        wnd = new CMuWnd(&area);
+        wnd->setGeometry(0, 1, 345, 600);
+        wnd->show();
+    }
+    ~PageTiles() override {
+        wnd->allowDestroy = true;
+        wnd->close();
+        testing_support::Pump();
+    }
+    std::string Write(int records) {
+        const std::string path = dir.File("page_" + std::to_string(records) + ".htf");
+        testing_support::WriteBytes(path, Page(records));
+        return path;
+    }
+    QImage Client() const {
+        return wnd->ClientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+// Rows of the client that differ from the whole page's rows from top on
+// (white past the page's bottom and right of it).
+int RowsDiffering(const QImage& client, const QImage& page, int top) {
+    int rows = 0;
+    for (int y = 0; y < client.height(); ++y) {
+        bool same = true;
+        for (int x = 0; x < client.width() && same; ++x) {
+            const bool onPage = x < page.width() && top + y < page.height();
+            const QRgb want = onPage ? page.pixel(x, top + y) : qRgb(255, 255, 255);
+            same = (client.pixel(x, y) & 0xFFFFFF) == (want & 0xFFFFFF);
+        }
+        rows += !same;
+    }
+    return rows;
+}
+
+TEST_F(PageTiles, EveryScrollPositionShowsTheRowsOfTheWholePage) {
+    ASSERT_TRUE(wnd->LoadPage(Write(400)));
+    EXPECT_EQ(boxes.count(), 0u);
+    const QImage page = wnd->PageBitmap();
+    ASSERT_FALSE(page.isNull());
+    ASSERT_GT(page.height(), 4 * CPageTiles::kTileHeight);
+    // The page as one bitmap drawn straight on the page canvas, as the window
+    // always drew it.
+    {
+        QImage direct(CPageView::kPageWidth, wnd->PageHeight(), QImage::Format_RGB32);
+        direct.fill(Qt::white);
+        QPainter painter(&direct);
+        CPageFonts fonts;
+        CQtPageCanvas canvas(painter, fonts, 0, direct.height());
+        wnd->View().DrawPage(canvas, wnd->View().PageLimit());
+        painter.end();
+        EXPECT_EQ(direct, page);
+    }
+    const int last = wnd->VerticalScrollBar()->maximum();
+    // Top, rows across tile edges, the middle, the last rows and back up.
+    for (int pos : {0, 1, 17, 18, 19, 40, last / 2, last - 3, last, 5}) {
+        SCOPED_TRACE(pos);
+        wnd->OnVScroll(scrollThumbPosition, pos);
+        EXPECT_EQ(RowsDiffering(Client(), page, wnd->View().ScrollTop()), 0);
+    }
+    // A reveal draws the page again: still the same rows as the whole page.
+    wnd->OnVScroll(scrollTop);
+    wnd->View().model.blocks[0]->revealed = true;
+    wnd->RedrawPage();
+    const QImage revealed = wnd->PageBitmap();
+    EXPECT_NE(revealed, page);
+    EXPECT_EQ(RowsDiffering(Client(), revealed, 0), 0);
+}
+
+TEST_F(PageTiles, APageOfTenThousandRecordsShowsAndScrollsInFewTiles) {
+    ASSERT_TRUE(wnd->LoadPage(Write(10000)));
+    EXPECT_EQ(boxes.count(), 0u);
+    // Too tall for one bitmap of the page.
+    EXPECT_TRUE(wnd->PageBitmap().isNull());
+    const int last = wnd->VerticalScrollBar()->maximum();
+    ASSERT_GT(last, 8000);
+    auto ink = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+        return n;
+    };
+    const QImage top = Client();
+    EXPECT_GT(ink(top), 500);
+    for (int pos = 0; pos <= last; pos += 997) {
+        wnd->OnVScroll(scrollThumbPosition, pos);
+        EXPECT_LE(wnd->CachedTiles(), CPageTiles::kMaxTiles);
+    }
+    wnd->OnVScroll(scrollBottom);
+    EXPECT_EQ(wnd->ScrollPos(), last);
+    EXPECT_GT(ink(Client()), 100);
+    // Back at the top the same rows show as before.
+    wnd->OnVScroll(scrollTop);
+    EXPECT_EQ(Client(), top);
+    EXPECT_EQ(boxes.count(), 0u);
+}
+
+} // namespace
