@@ -1,6 +1,6 @@
 #include "tests/support/AntsFixtures.h"
 
-#include "tests/support/Recorders.h"
+#include "tests/support/BoardFixtures.h"
 
 #include <filesystem>
 
@@ -8,58 +8,25 @@ namespace testing_support {
 
 namespace {
 
-void Put16(std::string& out, uint32_t v) {
-    out += static_cast<char>(v & 0xff);
-    out += static_cast<char>((v >> 8) & 0xff);
-}
-
-void Put32(std::string& out, uint32_t v) {
-    Put16(out, v & 0xffff);
-    Put16(out, v >> 16);
+// An 8-bit picture filled with colour index fill, with a square of index mark
+// in its middle third, and a 16-colour table whose entry i is colours[i]
+// (0xRRGGBB; missing entries are grey).
+void WriteTestBmp(const std::string& path, int width, int height, uint8_t fill, uint8_t mark,
+                  const std::vector<uint32_t>& colours) {
+    std::vector<BmpColor> table;
+    for (uint32_t i = 0; i < 16; ++i) {
+        const uint32_t rgb = i < colours.size() ? colours[i] : 0x808080;
+        table.push_back({static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8),
+                         static_cast<uint8_t>(rgb)});
+    }
+    WriteBytes(path, MakeBmp8(width, height, table, [=](int x, int y) -> uint8_t {
+                   const bool inMark = x >= width / 3 && x < width - width / 3 && y >= height / 3 &&
+                                       y < height - height / 3;
+                   return inMark ? mark : fill;
+               }));
 }
 
 } // namespace
-
-void WriteTestBmp(const std::string& path, int width, int height, uint8_t fill, uint8_t mark,
-                  const std::vector<uint32_t>& colours) {
-    const uint32_t stride = (static_cast<uint32_t>(width) + 3) & ~3u;
-    const uint32_t colourCount = 16;
-    const uint32_t bitsOffset = 14 + 40 + colourCount * 4;
-    const uint32_t imageSize = stride * static_cast<uint32_t>(height);
-    std::string out;
-    out += "BM";
-    Put32(out, bitsOffset + imageSize);
-    Put32(out, 0);
-    Put32(out, bitsOffset);
-    Put32(out, 40);
-    Put32(out, static_cast<uint32_t>(width));
-    Put32(out, static_cast<uint32_t>(height));
-    Put16(out, 1);
-    Put16(out, 8);
-    Put32(out, 0); // BI_RGB
-    Put32(out, imageSize);
-    Put32(out, 2835);
-    Put32(out, 2835);
-    Put32(out, colourCount);
-    Put32(out, 0);
-    for (uint32_t i = 0; i < colourCount; ++i) {
-        uint32_t rgb = i < colours.size() ? colours[i] : 0x808080;
-        out += static_cast<char>(rgb & 0xff);         // blue
-        out += static_cast<char>((rgb >> 8) & 0xff);  // green
-        out += static_cast<char>((rgb >> 16) & 0xff); // red
-        out += '\0';
-    }
-    const int markLeft = width / 3, markRight = width - width / 3;
-    const int markTop = height / 3, markBottom = height - height / 3;
-    for (int row = 0; row < height; ++row) {
-        for (uint32_t col = 0; col < stride; ++col) {
-            const int c = static_cast<int>(col);
-            bool inMark = c >= markLeft && c < markRight && row >= markTop && row < markBottom;
-            out += static_cast<char>(c < width ? (inMark ? mark : fill) : 0);
-        }
-    }
-    WriteBytes(path, out);
-}
 
 std::vector<AntSpot> DefaultAntSpots() {
     std::vector<AntSpot> spots;

@@ -12,13 +12,6 @@ struct AntSpot {
     int x = 0, y = 0, width = 36, height = 40;
 };
 
-// Writes an uncompressed 8-bit BMP of width x height filled with colour
-// index fill, with a 16-colour table whose entry i is colours[i] (0xRRGGBB;
-// missing entries are grey). A small square of index mark is put in the
-// middle so frames can be told apart.
-void WriteTestBmp(const std::string& path, int width, int height, uint8_t fill, uint8_t mark,
-                  const std::vector<uint32_t>& colours);
-
 // The ten default spots: a row of five ants and a row below, none overlapping.
 std::vector<AntSpot> DefaultAntSpots();
 

@@ -65,6 +65,13 @@ protected:
         frame->close();
     }
     std::string Page() const { return frame->PageWindow()->CurrentFile(); }
+    // Marks the cells true, as two clicks each do.
+    void MarkTrue(std::initializer_list<std::pair<int, int>> cells) {
+        for (auto [column, row] : cells) {
+            frame->Document()->ToggleCell(column, row);
+            frame->Document()->ToggleCell(column, row);
+        }
+    }
 
     TempDir dir;
     ScopedDataFolder folder;
@@ -91,8 +98,7 @@ TEST_F(MainFrameFlow, ShowSolutionAnsweredNoChangesNothingYesEndsTheGame) {
     EXPECT_TRUE(frame->Action(resources::ID_SAVE_GAME)->isEnabled());
     EXPECT_FALSE(player.current->finished);
 
-    frame->Document()->ToggleCell(1, 0);
-    frame->Document()->ToggleCell(1, 0);
+    MarkTrue({{1, 0}});
     boxes.Answer(platform::IDYES);
     frame->OnShowSolution();
     EXPECT_EQ(boxes.last().text, "One or more of your answers is marked incorrectly.\nDo you want "
@@ -118,16 +124,12 @@ TEST_F(MainFrameFlow, ShowSolutionAnsweredNoChangesNothingYesEndsTheGame) {
 }
 
 TEST_F(MainFrameFlow, AWrongCheckCountsAndTheSolvingOneDoesNot) {
-    frame->Document()->ToggleCell(1, 0);
-    frame->Document()->ToggleCell(1, 0);
+    MarkTrue({{1, 0}});
     frame->OnCheckAnswer();
     EXPECT_EQ(frame->Pane(2)->text(), "Checks: 1");
     EXPECT_EQ(boxes.last().caption, "Quick Check");
     frame->Document()->ToggleCell(1, 0); // back to empty
-    frame->Document()->ToggleCell(0, 0);
-    frame->Document()->ToggleCell(0, 0);
-    frame->Document()->ToggleCell(1, 1);
-    frame->Document()->ToggleCell(1, 1);
+    MarkTrue({{0, 0}, {1, 1}});
     int result = 0;
     driver.Then([&](QDialog* d) {
         QTest::mouseClick(static_cast<platform::CTemplateDialog*>(d)->Button(1067), Qt::LeftButton);
@@ -217,8 +219,7 @@ TEST_F(MainFrameFlow, AGameThatFailsToStartLeavesNoTrace) {
 }
 
 TEST_F(MainFrameFlow, LoadSavedGameResumesMarksWithoutMessagesOrPlays) {
-    frame->Document()->ToggleCell(1, 0);
-    frame->Document()->ToggleCell(1, 0);
+    MarkTrue({{1, 0}});
     frame->Document()->ToggleCell(0, 1);
     frame->OnSaveGame();
     frame->SetFrameTitle("something else");
@@ -433,10 +434,7 @@ TEST_F(MainFrameFlow, StatisticsViewsStoreTheGameAndThePlayerFirst) {
 }
 
 TEST_F(MainFrameFlow, NewGameFromTheEndOfGameDialog) {
-    frame->Document()->ToggleCell(0, 0);
-    frame->Document()->ToggleCell(0, 0);
-    frame->Document()->ToggleCell(1, 1);
-    frame->Document()->ToggleCell(1, 1);
+    MarkTrue({{0, 0}, {1, 1}});
     driver.Then([](QDialog* d) {
         QTest::mouseClick(static_cast<platform::CTemplateDialog*>(d)->Button(1), Qt::LeftButton);
     });
