@@ -7,6 +7,7 @@
 #include "platform/Sound.h"
 #include "resources/dialogs/Dlg100.h"
 
+#include <QApplication>
 #include <QTimer>
 
 CAboutDlg::CAboutDlg(QWidget* parent)
@@ -52,7 +53,16 @@ void CAboutDlg::showEvent(QShowEvent* event) {
     m_initialised = true;
     CenterWindow();
     // The sound starts once the box is on screen: the audio system is only
-    // woken by the first sound, and the box does not wait for it.
-    if (playSound && !soundFile.empty())
-        QTimer::singleShot(0, this, [this] { platform::PlaySound(soundFile); });
+    // woken by the first sound (loading it takes a while), and the box does
+    // not wait for it.
+    m_soundPending = playSound && !soundFile.empty();
+}
+
+bool CAboutDlg::event(QEvent* event) {
+    const bool result = CFixedScaleDlg::event(event);
+    if (m_soundPending && (event->type() == QEvent::Paint || event->type() == QEvent::Hide)) {
+        m_soundPending = false;
+        QTimer::singleShot(0, qApp, [file = soundFile] { platform::PlaySound(file); });
+    }
+    return result;
 }

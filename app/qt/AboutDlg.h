@@ -22,8 +22,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The first paint (the box is on the screen), or a hide that came first,
+    // starts the sound.
+    bool event(QEvent* event) override;
 
 private:
     void UpdateTexts();
     bool m_initialised = false;
+    bool m_soundPending = false;
 };
