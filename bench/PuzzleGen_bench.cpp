@@ -1,6 +1,6 @@
 // Generating a puzzle: random solution, clues, pruning, the uniqueness proof
 // and the grading solve, for the sizes the shelf uses (categories x items).
-#include "tools/puzzlegen/ExactSolver.h"
+#include "reasoning/ExactSolver.h"
 #include "tools/puzzlegen/Generator.h"
 
 #include <benchmark/benchmark.h>

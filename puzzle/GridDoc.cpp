@@ -46,6 +46,7 @@ void CGridDoc::ResetPuzzle() {
     m_hints.clear();
     m_hintCount = 0;
     m_highlightedHint = 0;
+    m_highlightedCells.clear();
     m_gridOffsetX = 0;
     m_gridOffsetY = 0;
     m_history.Clear();
@@ -125,6 +126,14 @@ bool CGridDoc::CompareWithAnswer(int* percent, int* markedCount, int* correctCou
                                         static_cast<double>(answers) * 100.0);
     }
     return result;
+}
+
+const CGridDoc::KeyList* CGridDoc::HighlightedCells() const {
+    if (!m_highlightedCells.empty())
+        return &m_highlightedCells;
+    if (m_highlightedHint < 1 || m_highlightedHint > static_cast<int>(m_hints.size()))
+        return nullptr;
+    return &m_hints[m_highlightedHint - 1];
 }
 
 int CGridDoc::GetHintsForCell(int column, int row, std::string& text) const {

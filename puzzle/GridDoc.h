@@ -98,7 +98,18 @@ public:
 
     // 1-based number of the hint the board highlights; 0 for none.
     int GetHighlightedHint() const { return m_highlightedHint; }
-    void SetHighlightedHint(int hint) { m_highlightedHint = hint; }
+    void SetHighlightedHint(int hint) {
+        m_highlightedHint = hint;
+        m_highlightedCells.clear();
+    }
+    // Cells the board highlights as it does a hint's (the coach's); a hint
+    // highlighted later takes their place.
+    void SetHighlightedCells(const KeyList& keys) {
+        m_highlightedHint = 0;
+        m_highlightedCells = keys;
+    }
+    // The keys the board highlights now, or null for none.
+    const KeyList* HighlightedCells() const;
 
     // The two integers only the saved game reads and writes back.
     int GetSavedGameValue1() const { return m_savedGameValue1; }
@@ -133,6 +144,7 @@ private:
     KeyList m_markedTrue;
     std::vector<KeyList> m_hints;
     int m_highlightedHint = 0;
+    KeyList m_highlightedCells;
     int m_savedGameValue1 = 0;
     int m_savedGameValue2 = 0;
     CMarkHistory m_history;

@@ -3,6 +3,8 @@
 #include "puzzle/BoardLayout.h"
 #include "puzzle/GridDoc.h"
 
+#include <algorithm>
+
 bool CMarkHistory::Record(CGridDoc& doc, const std::function<void()>& change) {
     const auto& cells = doc.GetCells();
     std::vector<int> before;
@@ -59,6 +61,16 @@ bool CMarkHistory::Redo(CGridDoc& doc) {
 void CMarkHistory::Clear() {
     m_undo.clear();
     m_redo.clear();
+}
+
+std::vector<std::size_t> CMarkHistory::ChangeOrder() const {
+    std::vector<std::size_t> order;
+    for (auto step = m_undo.rbegin(); step != m_undo.rend(); ++step)
+        for (auto change = step->cells.rbegin(); change != step->cells.rend(); ++change)
+            if (std::find(order.begin(), order.end(), change->index) == order.end())
+                order.push_back(change->index);
+    std::reverse(order.begin(), order.end());
+    return order;
 }
 
 namespace marks {

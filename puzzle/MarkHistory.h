@@ -27,6 +27,9 @@ public:
     bool Undo(CGridDoc& doc);
     bool Redo(CGridDoc& doc);
     void Clear();
+    // The cells (indexes into the document's cells) the steps that can be
+    // undone changed, each once, ordered by the last step that changed it.
+    std::vector<std::size_t> ChangeOrder() const;
     // The first cell the last undone or redone step changed.
     int LastColumn() const { return m_lastColumn; }
     int LastRow() const { return m_lastRow; }

@@ -56,6 +56,9 @@ const std::vector<MenuItem>& MainMenu() {
                       Separator(),
                       Item(ID_SHOW_SOLUTION, "&Show Solution", "", Enabling::whilePlaying),
                       Item(ID_CHECK_ANSWER, "Check &Answer", "", Enabling::whilePlaying),
+                      Item(ID_EXPLAIN_NEXT_STEP, "&Explain Next Step", "Ctrl+E",
+                           Enabling::whileCoached),
+                      Item(ID_WHERE_WRONG, "&Where Did I Go Wrong?", "", Enabling::whileCoached),
                       Item(ID_FIND_HINTS, "&Find Hints For A Cell"),
                       Item(ID_PLAY_REWARD_GAME, "Play Reward Game", "",
                            Enabling::whileRewardAvailable),
@@ -96,6 +99,10 @@ std::string PromptString(int id) {
         {ID_SHOW_SOLUTION, "See the answer and end the game."},
         {ID_CHECK_ANSWER, "See if your answer is correct so far."},
         {ID_FIND_HINTS, "Click on a cell and see its associated hint."},
+        {ID_EXPLAIN_NEXT_STEP, "Explain the next step from your marks. Counts as an answer "
+                               "check.\nExplain Next Step"},
+        {ID_WHERE_WRONG, "Find your first wrong mark and why it is wrong. Counts as an answer "
+                         "check.\nWhere Did I Go Wrong?"},
         {ID_PLAY_REWARD_GAME, "Play the reward game!\nReward Game!"},
         {ID_STATS_CURRENT_PLAYER, "See statistics for games this player has played."},
         {ID_STATS_ANY_PLAYER, "See statistics for games a player has played."},

@@ -25,6 +25,8 @@ enum CommandId {
     ID_SCORING = 32786,
     ID_MARK_REST_FALSE = 32787,
     ID_SHOW_SYMBOLS = 32788,
+    ID_EXPLAIN_NEXT_STEP = 32789,
+    ID_WHERE_WRONG = 32790,
     ID_EDIT_UNDO = 57643,
     ID_EDIT_REDO = 57644,
     ID_FILE_PRINT = 57607,
@@ -43,6 +45,7 @@ enum class Enabling {
     whileRewardAvailable, // while the main frame's reward-available flag is set
     whileUndoable,        // while the board has a change of marks to take back
     whileRedoable,        // while the board has a change taken back to give again
+    whileCoached,         // while playing a game that has a clue file the coach can read
 };
 
 struct MenuItem {

@@ -2,6 +2,7 @@
 
 #include "app/GameFlow.h"
 #include "app/Texts.h"
+#include "app/qt/CoachDlg.h"
 #include "app/qt/CongratsDlg.h"
 #include "app/qt/FocusRing.h"
 #include "app/qt/GameBarDlg.h"
@@ -15,6 +16,7 @@
 #include "board/qt/SettingsDlg.h"
 #include "pages/qt/MuWnd.h"
 #include "platform/DataPath.h"
+#include "platform/FileError.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
@@ -26,6 +28,7 @@
 #include "players/qt/SelectPlayerDlg.h"
 #include "puzzle/GridDoc.h"
 #include "puzzle/Scoring.h"
+#include "reasoning/Coach.h"
 #include "resources/Menu.h"
 
 #include <QCloseEvent>
@@ -150,6 +153,8 @@ void CMainFrame::BuildMenu() {
     on(resources::ID_SHOW_SOLUTION, &CMainFrame::OnShowSolution);
     on(resources::ID_CHECK_ANSWER, &CMainFrame::OnCheckAnswer);
     on(resources::ID_FIND_HINTS, &CMainFrame::OnFindHints);
+    on(resources::ID_EXPLAIN_NEXT_STEP, &CMainFrame::OnExplainNextStep);
+    on(resources::ID_WHERE_WRONG, &CMainFrame::OnWhereDidIGoWrong);
     on(resources::ID_PLAY_REWARD_GAME, &CMainFrame::OnPlayRewardGame);
     on(resources::ID_STATS_CURRENT_PLAYER, &CMainFrame::OnStatsCurrentPlayer);
     on(resources::ID_STATS_ANY_PLAYER, &CMainFrame::OnStatsAnyPlayer);
@@ -230,6 +235,9 @@ void CMainFrame::UpdateCommandUI() {
                     break;
                 case Enabling::whileRedoable:
                     action->setEnabled(m_view && m_view->CanRedoMark());
+                    break;
+                case Enabling::whileCoached:
+                    action->setEnabled(m_coach && !SolutionShown());
                     break;
                 }
             }
@@ -339,7 +347,13 @@ bool CMainFrame::StartGame(const std::string& fileName) {
                              0))
         return false;
     platform::PlaySound(texts::kStartWav);
-    m_doc->OnOpenDocument(platform::RealPath(gameflow::PuzzlePath(fileName)));
+    const std::string puzzlePath = platform::RealPath(gameflow::PuzzlePath(fileName));
+    m_doc->OnOpenDocument(puzzlePath);
+    int clueCause = platform::causeNone;
+    m_coach = reasoning::LoadCoach(puzzlePath, m_doc->GetAnswerList(), clueCause);
+    if (clueCause != platform::causeNone)
+        MessageBox(platform::FileErrorText(clueCause, reasoning::ClueFilePath(puzzlePath)), "",
+                   platform::MB_OK | platform::MB_ICONEXCLAMATION);
     m_player.SelectGameStats(gameTitle, false);
     m_player.IncTimesPlayed(true);
     SetPaneText(3, Q(Format(texts::kPlayedPane, m_player.TimesPlayed())));
@@ -544,6 +558,18 @@ void CMainFrame::OnCheckAnswer() {
     MessageBox(verdict.text, texts::kQuickCheck, platform::MB_OK);
     SetPaneText(2, Q(Format(texts::kChecksPane, m_player.TimesAnswerChecked())));
     statusBar()->update();
+    m_boardFrame->update();
+}
+
+void CMainFrame::OnCoach(bool whereWrong) {
+    int marked = 0, correct = 0;
+    if (!m_coach || !BeginAnswerCommand(true, marked, correct))
+        return;
+    m_player.CheckAnswer();
+    SetPaneText(2, Q(Format(texts::kChecksPane, m_player.TimesAnswerChecked())));
+    statusBar()->update();
+    coach::RunCoach(whereWrong ? coach::Command::whereDidIGoWrong : coach::Command::explainNextStep,
+                    *m_coach, *m_doc, *m_view, this);
     m_boardFrame->update();
 }
 

@@ -26,6 +26,9 @@ class CGridView;
 class CMuWnd;
 class CCellHintDlg;
 class CPlayer;
+namespace reasoning {
+class CCoach;
+}
 
 class CMainFrame : public QMainWindow, public CHintHost {
     Q_OBJECT
@@ -55,6 +58,10 @@ public:
     void OnFindHints() { SetHintMode(true); }
     void OnCheckAnswer();
     void OnShowSolution();
+    // The coach's two commands; each use counts as an answer check.
+    void OnExplainNextStep() { OnCoach(false); }
+    void OnWhereDidIGoWrong() { OnCoach(true); }
+    bool HasCoach() const { return m_coach != nullptr; }
     void OnQuickInstructions();
     void OnScoring();
     // Menu commands that run other dialogs.
@@ -107,6 +114,7 @@ private:
     // game. True when the command goes on with the counts in marked and correct.
     bool BeginAnswerCommand(bool fromCheck, int& marked, int& correct);
     void BuildMenu();
+    void OnCoach(bool whereWrong);
     // The board options as the View menu's Options items stand, and the view
     // made to follow them.
     board::BoardOptions BoardOptionsChosen() const;
@@ -128,6 +136,7 @@ private:
     CGridView* m_view = nullptr;
     CCellHintDlg* m_hintDlg = nullptr;
     std::unique_ptr<CGridDoc> m_doc;
+    std::unique_ptr<reasoning::CCoach> m_coach; // null: the game has no clue file
     std::map<int, QAction*> m_actions;
     bool m_closing = false;
 };

@@ -736,14 +736,13 @@ void CGridView::DrawSymbol(QPainter& painter, long long x, long long y, long lon
 void CGridView::DrawHint(QPainter& painter, const QRect& bounds) {
     if (!m_gridDoc)
         return;
-    const int hint = m_gridDoc->GetHighlightedHint();
-    const auto& hints = m_gridDoc->GetHints();
-    if (hint < 1 || hint > static_cast<int>(hints.size()))
+    const CGridDoc::KeyList* keys = m_gridDoc->HighlightedCells();
+    if (!keys)
         return;
     const long long size = m_gridDoc->GetCellSize();
     const long long inset = size / 4;
     const QColor color = ToQColor(m_colors.hint);
-    for (const std::string& key : hints[hint - 1]) {
+    for (const std::string& key : *keys) {
         int column = 0;
         int row = 0;
         SplitCellKey(key, column, row);

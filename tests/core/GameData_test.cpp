@@ -8,9 +8,9 @@
 #include "platform/FileReplace.h"
 #include "platform/TextFile.h"
 #include "puzzle/GridDoc.h"
+#include "reasoning/ExactSolver.h"
 #include "tests/support/Recorders.h"
 #include "tools/puzzlegen/Board.h"
-#include "tools/puzzlegen/ExactSolver.h"
 #include "tools/puzzlegen/Shelf.h"
 
 #include <cstdio>

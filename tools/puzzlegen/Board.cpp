@@ -1,6 +1,7 @@
 #include "tools/puzzlegen/Board.h"
 
 #include "puzzle/GridDoc.h"
+#include "tools/puzzlegen/Story.h"
 
 #include <algorithm>
 
@@ -91,6 +92,32 @@ bool WritePuzzleFile(const std::string& path, const PuzzleFile& f) {
     for (const auto& hint : f.hints)
         doc.AddHint(hint);
     return doc.OnSaveDocument(path);
+}
+
+ClueBook MakeClueBook(const CBoardLayout& layout, const CStory& story,
+                      const std::vector<Clue>& clues) {
+    ClueBook book;
+    book.shape = layout.GetShape();
+    for (int c = 0; c < book.shape.cats; ++c) {
+        ClueBook::Category category{story.CategoryName(c), story.NounOne(c), story.NounMany(c), {}};
+        for (int i = 0; i < book.shape.items; ++i)
+            category.items.push_back(story.Label({c, i}));
+        book.categories.push_back(category);
+    }
+    for (size_t i = 0; i < clues.size(); ++i) {
+        book.clues.push_back(clues[i]);
+        book.numbers.push_back(static_cast<int>(i + 1));
+        book.texts.push_back(story.ClueText(clues[i]));
+    }
+    for (int c1 = 0; c1 < book.shape.cats; ++c1)
+        for (int c2 = 0; c2 < book.shape.cats; ++c2)
+            for (int a = 0; a < book.shape.items; ++a)
+                for (int b = 0; b < book.shape.items; ++b) {
+                    int column = 0, row = 0;
+                    if (layout.CellOf({c1, a}, {c2, b}, column, row))
+                        book.cell[c1][a][c2][b] = {column, row};
+                }
+    return book;
 }
 
 } // namespace puzzlegen

@@ -10,13 +10,17 @@
 //       C2  [ ]
 #pragma once
 
-#include "tools/puzzlegen/HumanSolver.h"
-#include "tools/puzzlegen/Puzzle.h"
+#include "reasoning/ClueFile.h"
+#include "reasoning/Puzzle.h"
+#include "reasoning/TieredSolver.h"
 
 #include <string>
 #include <vector>
 
 namespace puzzlegen {
+
+// The generator speaks the reasoning engine's vocabulary (puzzles, clues, marks).
+using namespace reasoning;
 
 class CBoardLayout {
 public:
@@ -69,5 +73,12 @@ PuzzleFile MakePuzzleFile(const CBoardLayout& layout, const Solution& solution,
 
 // Writes the puzzle file in the game's layout. False on a file error.
 bool WritePuzzleFile(const std::string& path, const PuzzleFile& file);
+
+class CStory;
+// What the clue file beside the puzzle file says: the story's categories,
+// nouns and labels, the clues as the pages number and word them, and the cell
+// of every pair of items.
+ClueBook MakeClueBook(const CBoardLayout& layout, const CStory& story,
+                      const std::vector<Clue>& clues);
 
 } // namespace puzzlegen

@@ -1,6 +1,6 @@
 #include "tools/puzzlegen/Generator.h"
 
-#include "tools/puzzlegen/ExactSolver.h"
+#include "reasoning/ExactSolver.h"
 
 #include <algorithm>
 
@@ -143,7 +143,7 @@ bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, Gene
                 std::find(clues.begin(), clues.end(), clue) != clues.end())
                 continue;
             clues.push_back(clue);
-            CHumanSolver solver(shape, clues);
+            CTieredSolver solver(shape, clues);
             const SolveResult r = solver.Solve(3);
             const int nowKnown = KnownCells(solver.Grid());
             if (r.contradiction || nowKnown <= known) {
@@ -180,7 +180,7 @@ bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, Gene
         Solution only;
         if (!CExactSolver(shape, kept).IsUnique(&only) || !(only == solution))
             continue;
-        CHumanSolver grader(shape, kept);
+        CTieredSolver grader(shape, kept);
         SolveResult graded = grader.Solve(4);
         if (!graded.solved || !grader.Grid().AgreesWith(solution))
             continue;

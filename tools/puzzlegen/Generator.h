@@ -1,15 +1,18 @@
 // Makes a puzzle from a seed: a random solution, clues added while they teach
 // the solver something new, then pruned until every clue is needed; proven
-// unique by the exact solver and graded by the human-style solver.
+// unique by the exact solver and graded by the tiered solver.
 #pragma once
 
-#include "tools/puzzlegen/HumanSolver.h"
-#include "tools/puzzlegen/Puzzle.h"
+#include "reasoning/Puzzle.h"
+#include "reasoning/TieredSolver.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace puzzlegen {
+
+// The generator speaks the reasoning engine's vocabulary (puzzles, clues, marks).
+using namespace reasoning;
 
 inline constexpr int kMaxClues = 21; // hint buttons 1 to 21
 
@@ -24,7 +27,7 @@ struct GeneratedPuzzle {
     Shape shape;
     Solution solution;
     std::vector<Clue> clues;
-    SolveResult grading; // the human-style solve that grades it
+    SolveResult grading; // the tiered solve that grades it
     int attempt = 0;     // which attempt of the seed gave it
 };
 

@@ -1,6 +1,7 @@
 #include "tools/puzzlegen/Story.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace puzzlegen {
 
@@ -43,6 +44,56 @@ CStory::CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed)
 
 std::string CStory::CategoryName(int cat) const {
     return m_theme->cats[m_themeCat[cat]].name;
+}
+
+namespace {
+
+struct Nouns {
+    const char* name;
+    const char* one;
+    const char* many;
+};
+
+// Category headings whose singular is not the heading less its "s".
+const Nouns kNouns[] = {
+    {"Names", "person", "people"},
+    {"Acres", "acreage", "acreages"},
+    {"Leaves at", "departure time", "departure times"},
+    {"Wakes at", "waking time", "waking times"},
+    {"Days aboard", "length of stay", "lengths of stay"},
+    {"Pages", "page count", "page counts"},
+    {"Music", "kind of music", "kinds of music"},
+    {"Media", "medium", "media"},
+    {"Shoes", "shoe colour", "shoe colours"},
+};
+
+std::string Lower(std::string text) {
+    for (char& ch : text)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return text;
+}
+
+} // namespace
+
+std::string CStory::NounOne(int cat) const {
+    const std::string name = CategoryName(cat);
+    for (const Nouns& n : kNouns)
+        if (name == n.name)
+            return n.one;
+    const std::string many = Lower(name);
+    if (many.size() > 3 && many.compare(many.size() - 3, 3, "ies") == 0)
+        return many.substr(0, many.size() - 3) + "y";
+    if (many.size() > 1 && many.back() == 's')
+        return many.substr(0, many.size() - 1);
+    return many;
+}
+
+std::string CStory::NounMany(int cat) const {
+    const std::string name = CategoryName(cat);
+    for (const Nouns& n : kNouns)
+        if (name == n.name)
+            return n.many;
+    return Lower(name);
 }
 
 std::string CStory::Label(Attr a) const {

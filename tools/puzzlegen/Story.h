@@ -18,6 +18,10 @@ public:
 
     const ThemeDef& Theme() const { return *m_theme; }
     std::string CategoryName(int cat) const;
+    // The words for one and for several items of a category ("animal",
+    // "animals"), as a sentence says them.
+    std::string NounOne(int cat) const;
+    std::string NounMany(int cat) const;
     std::string Label(Attr a) const; // on the picture and in marks
     std::string Ref(Attr a) const;   // noun phrase in a sentence
     std::string Intro() const;

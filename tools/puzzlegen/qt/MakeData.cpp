@@ -8,7 +8,8 @@
 // output for the same program and fonts: every random choice comes from fixed
 // seeds.
 #include "platform/TextFile.h"
-#include "tools/puzzlegen/ExactSolver.h"
+#include "reasoning/ClueFile.h"
+#include "reasoning/ExactSolver.h"
 #include "tools/puzzlegen/Media.h"
 #include "tools/puzzlegen/Shelf.h"
 #include "tools/puzzlegen/qt/Drawing.h"
@@ -92,6 +93,10 @@ int main(int argc, char** argv) {
         const PuzzleFile file = MakePuzzleFile(picture.layout, p.solution, p.clues, pictureName);
         if (!WritePuzzleFile(data + game.fileName + ".bgd", file))
             return Fail("cannot write " + game.fileName + ".bgd");
+        // The clue file the coach reasons with.
+        if (!WriteClueFile(data + game.fileName + ".clu",
+                           MakeClueBook(picture.layout, story, p.clues)))
+            return Fail("cannot write " + game.fileName + ".clu");
         for (const NamedPage& page : MakeGamePages(game, story, measure)) {
             if (page.widest > 300)
                 return Fail(game.fileName + page.suffix + ".htf has a row of " +

@@ -1,6 +1,6 @@
-#include "tools/puzzlegen/Puzzle.h"
+#include "reasoning/Puzzle.h"
 
-namespace puzzlegen {
+namespace reasoning {
 
 int Solution::EntityOf(Attr a) const {
     for (int e = 0; e < items; ++e)
@@ -101,4 +101,4 @@ Solution RandomSolution(const Shape& shape, CRandom& random) {
     return s;
 }
 
-} // namespace puzzlegen
+} // namespace reasoning

@@ -1,8 +1,8 @@
-#include "tools/puzzlegen/ExactSolver.h"
+#include "reasoning/ExactSolver.h"
 
-#include "tools/puzzlegen/Bits.h"
+#include "reasoning/Bits.h"
 
-namespace puzzlegen {
+namespace reasoning {
 
 CExactSolver::CExactSolver(const Shape& shape, const std::vector<Clue>& clues)
     : m_shape(shape), m_clues(clues) {}
@@ -205,4 +205,4 @@ int CExactSolver::Count(int limit, Solution* first) {
     return found;
 }
 
-} // namespace puzzlegen
+} // namespace reasoning

@@ -5,7 +5,7 @@
 #include <bit>
 #include <cstdint>
 
-namespace puzzlegen {
+namespace reasoning {
 
 inline uint8_t Bit(int i) {
     return static_cast<uint8_t>(1u << i);
@@ -22,4 +22,4 @@ inline bool Single(uint8_t m) {
     return m != 0 && (m & (m - 1)) == 0;
 }
 
-} // namespace puzzlegen
+} // namespace reasoning

@@ -2,12 +2,12 @@
 // search. It proves that a puzzle has exactly one solution.
 #pragma once
 
-#include "tools/puzzlegen/Puzzle.h"
+#include "reasoning/Puzzle.h"
 
 #include <cstdint>
 #include <vector>
 
-namespace puzzlegen {
+namespace reasoning {
 
 class CExactSolver {
 public:
@@ -39,4 +39,4 @@ private:
     long m_nodes = 0;
 };
 
-} // namespace puzzlegen
+} // namespace reasoning

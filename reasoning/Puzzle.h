@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace puzzlegen {
+namespace reasoning {
 
 inline constexpr int kMaxCats = 5;
 inline constexpr int kMaxItems = 6;
@@ -79,4 +79,4 @@ private:
 // A random solution for the shape.
 Solution RandomSolution(const Shape& shape, CRandom& random);
 
-} // namespace puzzlegen
+} // namespace reasoning

@@ -1,8 +1,8 @@
-#include "tools/puzzlegen/HumanSolver.h"
+#include "reasoning/TieredSolver.h"
 
-#include "tools/puzzlegen/Bits.h"
+#include "reasoning/Bits.h"
 
-namespace puzzlegen {
+namespace reasoning {
 
 CGrid::CGrid(const Shape& shape) : m_shape(shape) {}
 
@@ -77,10 +77,10 @@ std::vector<Mark> DirectMarks(const Shape& shape, const Clue& clue) {
     return marks;
 }
 
-CHumanSolver::CHumanSolver(const Shape& shape, const std::vector<Clue>& clues)
+CTieredSolver::CTieredSolver(const Shape& shape, const std::vector<Clue>& clues)
     : m_shape(shape), m_clues(clues), m_grid(shape) {}
 
-bool CHumanSolver::Apply(const Step& step, std::vector<Step>* log) {
+bool CTieredSolver::Apply(const Step& step, std::vector<Step>* log) {
     const uint8_t want = step.mark.yes ? kTrue : kFalse;
     const uint8_t had = m_grid.Get(step.mark.x, step.mark.y);
     if (had == want)
@@ -94,7 +94,7 @@ bool CHumanSolver::Apply(const Step& step, std::vector<Step>* log) {
     return true;
 }
 
-bool CHumanSolver::TierOne(std::vector<Step>* log) {
+bool CTieredSolver::TierOne(std::vector<Step>* log) {
     bool changed = false;
     const int n = m_shape.items;
     // Either/or: once one of the two is ruled out, the other is true.
@@ -154,7 +154,7 @@ bool CHumanSolver::TierOne(std::vector<Step>* log) {
     return changed;
 }
 
-bool CHumanSolver::Links(std::vector<Step>* log) {
+bool CTieredSolver::Links(std::vector<Step>* log) {
     bool changed = false;
     const int n = m_shape.items;
     for (int c1 = 0; c1 < m_shape.cats; ++c1)
@@ -198,7 +198,7 @@ bool CHumanSolver::Links(std::vector<Step>* log) {
     return changed;
 }
 
-uint8_t CHumanSolver::OrderSet(Attr a) const {
+uint8_t CTieredSolver::OrderSet(Attr a) const {
     const int o = m_shape.ordered;
     if (a.cat == o)
         return Bit(a.item);
@@ -213,7 +213,7 @@ uint8_t CHumanSolver::OrderSet(Attr a) const {
     return m;
 }
 
-bool CHumanSolver::Ordering(std::vector<Step>* log) {
+bool CTieredSolver::Ordering(std::vector<Step>* log) {
     bool changed = false;
     const int o = m_shape.ordered;
     if (o < 0)
@@ -252,7 +252,7 @@ bool CHumanSolver::Ordering(std::vector<Step>* log) {
     return changed;
 }
 
-bool CHumanSolver::WhatIf(std::vector<Step>* log) {
+bool CTieredSolver::WhatIf(std::vector<Step>* log) {
     const int n = m_shape.items;
     // Rows with the fewest open cells first: that is where a player looks.
     for (int want = 2; want <= n; ++want)
@@ -283,7 +283,7 @@ bool CHumanSolver::WhatIf(std::vector<Step>* log) {
     return false;
 }
 
-bool CHumanSolver::Settle(int maxTier, std::vector<Step>* log, int* hardest) {
+bool CTieredSolver::Settle(int maxTier, std::vector<Step>* log, int* hardest) {
     for (;;) {
         if (m_bad)
             return false;
@@ -313,7 +313,7 @@ bool CHumanSolver::Settle(int maxTier, std::vector<Step>* log, int* hardest) {
     }
 }
 
-SolveResult CHumanSolver::Solve(int maxTier) {
+SolveResult CTieredSolver::Solve(int maxTier) {
     SolveResult r;
     m_grid = CGrid(m_shape);
     m_bad = false;
@@ -329,6 +329,22 @@ SolveResult CHumanSolver::Solve(int maxTier) {
     r.solved = fine && m_grid.IsComplete();
     r.hardestTier = hardest;
     return r;
+}
+
+std::vector<Step> CTieredSolver::NextSteps(const CGrid& from, int maxTier) {
+    std::vector<Step> log;
+    m_grid = from;
+    m_bad = false;
+    for (size_t i = 0; i < m_clues.size() && !m_bad; ++i)
+        for (const Mark& m : DirectMarks(m_shape, m_clues[i]))
+            if (m_grid.Get(m.x, m.y) == kOpen)
+                Apply(Step{1, StepRule::Clue, static_cast<int>(i), {}, m}, &log);
+    if (log.empty() && !m_bad && !TierOne(&log) && !m_bad && maxTier >= 2 && !Links(&log) &&
+        !m_bad && maxTier >= 3 && !Ordering(&log) && !m_bad && maxTier >= 4)
+        WhatIf(&log);
+    if (m_bad)
+        log.clear();
+    return log;
 }
 
 int Grade(const SolveResult& result) {
@@ -355,4 +371,4 @@ const char* GradeName(int grade) {
     }
 }
 
-} // namespace puzzlegen
+} // namespace reasoning

@@ -10,12 +10,12 @@
 // step, and grades a puzzle by the highest tier it needed.
 #pragma once
 
-#include "tools/puzzlegen/Puzzle.h"
+#include "reasoning/Puzzle.h"
 
 #include <cstdint>
 #include <vector>
 
-namespace puzzlegen {
+namespace reasoning {
 
 enum : uint8_t { kOpen = 0, kFalse = 1, kTrue = 2 };
 
@@ -67,11 +67,16 @@ struct SolveResult {
     std::vector<Step> steps;
 };
 
-class CHumanSolver {
+class CTieredSolver {
 public:
-    CHumanSolver(const Shape& shape, const std::vector<Clue>& clues);
+    CTieredSolver(const Shape& shape, const std::vector<Clue>& clues);
     // Solves from an empty grid using tiers up to maxTier.
     SolveResult Solve(int maxTier = 4);
+    // What follows next from the marks of a grid (a player's, say): the
+    // clues' own marks not on it yet, else the steps of the lowest tier that
+    // makes progress, in the order the solver takes them. Empty when nothing
+    // follows or the marks contradict the clues.
+    std::vector<Step> NextSteps(const CGrid& from, int maxTier = 4);
     const CGrid& Grid() const { return m_grid; }
 
 private:
@@ -99,4 +104,4 @@ private:
 int Grade(const SolveResult& result);
 const char* GradeName(int grade);
 
-} // namespace puzzlegen
+} // namespace reasoning
