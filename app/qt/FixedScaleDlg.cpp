@@ -6,7 +6,7 @@ using platform::FixedScaleX;
 using platform::FixedScaleY;
 
 CFixedScaleDlg::CFixedScaleDlg(const platform::DialogTemplate& tmpl, QWidget* parent)
-    : CTemplateDialog(tmpl, parent), m_real(platform::SystemBaseUnits()) {
+    : CTemplateDialog(tmpl, parent), m_system(platform::SystemBaseUnits()) {
     ApplyFixedScale();
 }
 
@@ -19,13 +19,13 @@ QRect CFixedScaleDlg::ScaleRect(const QRect& r, const platform::BaseUnits& units
 }
 
 void CFixedScaleDlg::ApplyFixedScale() {
-    QRect whole = ScaleRect(QRect(QPoint(0, 0), size()), m_real);
+    QRect whole = ScaleRect(QRect(QPoint(0, 0), size()), m_system);
     setFixedSize(whole.size());
     for (QObject* child : children()) {
         auto* w = qobject_cast<QWidget*>(child);
         if (!w || w->isWindow())
             continue;
-        w->setGeometry(ScaleRect(w->geometry(), m_real));
+        w->setGeometry(ScaleRect(w->geometry(), m_system));
     }
 }
 

@@ -14,7 +14,7 @@ public:
     explicit CFixedScaleDlg(const platform::DialogTemplate& tmpl, QWidget* parent = nullptr);
 
     // The system's base units the layout was converted from.
-    const platform::BaseUnits& RealUnits() const { return m_real; }
+    const platform::BaseUnits& SystemUnits() const { return m_system; }
 
     // Converts a rectangle's four edges with the fixed-scale rule.
     static QRect ScaleRect(const QRect& r, const platform::BaseUnits& units);
@@ -28,5 +28,5 @@ protected:
     void CenterWindow();
 
 private:
-    platform::BaseUnits m_real;
+    platform::BaseUnits m_system;
 };

@@ -5,6 +5,7 @@
 //
 //   hint       the cell-hint dialog beside the board
 //   maximised  the board frame maximised under the button bar
+//   maximisedpage  the page window maximised under the button bar
 //   about      the About box beside the Settings dialog
 //   select     the game selection beside the Settings dialog
 //   begin      the quick instructions and the "Let's begin..." box, as at
@@ -24,6 +25,7 @@
 #include "board/qt/ChildFrame.h"
 #include "board/qt/DibImage.h"
 #include "board/qt/SettingsDlg.h"
+#include "pages/qt/MuWnd.h"
 #include "platform/DataPath.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
@@ -101,6 +103,8 @@ int main(int argc, char** argv) {
                     board.height(), b.x(), b.y(), b.width(), b.height());
     } else if (scene == "maximised") {
         frame.BoardFrame()->showMaximized();
+    } else if (scene == "maximisedpage") {
+        frame.PageWindow()->showMaximized();
     } else if (scene == "about" || scene == "select") {
         CSettingsDlg settings(&frame);
         settings.show();
