@@ -1,11 +1,13 @@
 // Every text the bundled pages and clue files say passes what a careful
-// puzzle setter checks: no phrase below appears in any of them.
+// puzzle setter checks: no phrase below appears in any of them. And what the
+// help says a hint costs holds for every bundled game.
 #include "pages/PageView.h"
 #include "reasoning/ClueFile.h"
 #include "tests/support/Recorders.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -92,4 +94,27 @@ TEST(ClueTexts, BundledPagesAndClueFilesSayNothingASetterWouldStrike) {
     // The bundled games: 40 of them, each with its pages.
     EXPECT_EQ(clueFiles, 40);
     EXPECT_GE(pages, 40 * 4);
+}
+
+TEST(ClueTexts, TheHelpsOnePointAHintHoldsForEveryBundledGame) {
+    std::ifstream in(SourcePath("gamedata/deduxa.hlp"), std::ios::binary);
+    std::string help(std::istreambuf_iterator<char>(in), {});
+    std::replace(help.begin(), help.end(), '\n', ' ');
+    std::replace(help.begin(), help.end(), '\r', ' ');
+    ASSERT_NE(help.find("each hint and each check costs 1 point"), std::string::npos);
+    ASSERT_EQ(help.find("the less each one costs"), std::string::npos);
+    // A hint or check costs 30 / (hints + true squares) points, at least 1:
+    // one point exactly when the game has 16 or more of them. One hint per clue.
+    int games = 0;
+    for (int n = 1; n <= 40; ++n) {
+        char name[32];
+        std::snprintf(name, sizeof name, "gamedata/data/game%02d.clu", n);
+        reasoning::ClueBook book;
+        ASSERT_TRUE(reasoning::ReadClueFile(SourcePath(name), book)) << name;
+        const reasoning::Shape& s = book.shape;
+        const int trueSquares = s.cats * (s.cats - 1) / 2 * s.items;
+        EXPECT_GE(static_cast<int>(book.clues.size()) + trueSquares, 16) << name;
+        ++games;
+    }
+    EXPECT_EQ(games, 40);
 }
