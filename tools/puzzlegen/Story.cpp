@@ -164,11 +164,15 @@ std::string CStory::Explain(const Clue& clue) const {
                " true. Then every other square in its row and column of that block is false.";
     case ClueKind::IsNot:
         return "Mark the square of " + a + " and " + b + " false.";
-    case ClueKind::EitherOr:
-        return a + " goes with " + b + " or with " + Label(clue.c) + ", and with no other " +
+    case ClueKind::EitherOr: {
+        // The two choices in their list order, as the clue says them.
+        const bool swap = clue.c.item < clue.b.item;
+        const std::string first = swap ? Label(clue.c) : b, second = swap ? b : Label(clue.c);
+        return a + " goes with " + first + " or with " + second + ", and with no other " +
                NounOne(clue.b.cat) +
                ", so those squares are false. Once one of the two is ruled out, the other is "
                "true.";
+    }
     case ClueKind::NeitherNor:
         return "Mark both squares false: " + a + " with " + b + ", and " + a + " with " +
                Label(clue.c) + ".";
