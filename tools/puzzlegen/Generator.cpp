@@ -3,6 +3,7 @@
 #include "reasoning/ExactSolver.h"
 
 #include <algorithm>
+#include <string>
 
 namespace puzzlegen {
 
@@ -49,6 +50,9 @@ ClueKind PickKind(const Shape& shape, const GenOptions& options, CRandom& random
     for (int k = 0; k < 6; ++k) {
         w[k] = options.weight[k];
         if (shape.ordered < 0 && (k == int(ClueKind::Before) || k == int(ClueKind::Apart)))
+            w[k] = 0;
+        // "Neither b nor c" of one category needs two items besides a's own.
+        if (shape.items < 3 && k == int(ClueKind::NeitherNor))
             w[k] = 0;
         total += w[k];
     }
@@ -130,7 +134,24 @@ Clue RandomTrueClue(const Shape& shape, const Solution& s, const GenOptions& opt
     return clue;
 }
 
+std::string ShapeProblem(const Shape& shape) {
+    const std::string asked =
+        std::to_string(shape.cats) + " categories of " + std::to_string(shape.items) + " items";
+    if (shape.cats < 2 || shape.cats > kMaxCats)
+        return "cannot make " + asked + ": a puzzle has 2 to " + std::to_string(kMaxCats) +
+               " categories";
+    if (shape.items < 2 || shape.items > kMaxItems)
+        return "cannot make " + asked + ": a category has 2 to " + std::to_string(kMaxItems) +
+               " items";
+    if (shape.ordered < -1 || shape.ordered >= shape.cats)
+        return "cannot make " + asked + " ordered by category " + std::to_string(shape.ordered) +
+               ": there is no such category";
+    return {};
+}
+
 bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, GeneratedPuzzle& out) {
+    if (!ShapeProblem(shape).empty())
+        return false;
     for (int attempt = 0; attempt < options.maxAttempts; ++attempt) {
         CRandom random(seed * 1000003ULL + static_cast<uint64_t>(attempt) * 7919ULL + 17);
         const Solution solution = RandomSolution(shape, random);

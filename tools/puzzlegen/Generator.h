@@ -7,6 +7,7 @@
 #include "reasoning/TieredSolver.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace puzzlegen {
@@ -35,8 +36,14 @@ struct GeneratedPuzzle {
 Clue RandomTrueClue(const Shape& shape, const Solution& s, const GenOptions& options,
                     CRandom& random);
 
+// Why the generator cannot make puzzles of this shape, or "" when it can:
+// 2 to kMaxCats categories of 2 to kMaxItems items, and the ordered category,
+// if any, one of them.
+std::string ShapeProblem(const Shape& shape);
+
 // Deterministic for (shape, seed, options). Returns false when no attempt
-// succeeded.
+// succeeded, and at once, touching nothing, for a shape it cannot make
+// (ShapeProblem says why).
 bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, GeneratedPuzzle& out);
 
 // Number of marked cells of a grid.

@@ -164,24 +164,34 @@ std::string CStory::Explain(const Clue& clue) const {
                " true. Then every other square in its row and column of that block is false.";
     case ClueKind::IsNot:
         return "Mark the square of " + a + " and " + b + " false.";
-    case ClueKind::EitherOr:
-        return a + " goes with " + b + " or with " + Label(clue.c) + ", so every other " +
-               CategoryName(clue.b.cat) + " square of " + a +
-               " is false. Once one of the two is ruled out, the other is true.";
+    case ClueKind::EitherOr: {
+        // The two choices in their list order, as the clue says them.
+        const bool swap = clue.c.item < clue.b.item;
+        const std::string first = swap ? Label(clue.c) : b, second = swap ? b : Label(clue.c);
+        return a + " goes with " + first + " or with " + second + ", and with no other " +
+               NounOne(clue.b.cat) +
+               ", so those squares are false. Once one of the two is ruled out, the other is "
+               "true.";
+    }
     case ClueKind::NeitherNor:
         return "Mark both squares false: " + a + " with " + b + ", and " + a + " with " +
                Label(clue.c) + ".";
     case ClueKind::Before:
-        return a + " cannot have the last " + CategoryName(m_shape.ordered) + " and " + b +
-               " cannot have the first" +
-               (clue.a.cat != clue.b.cat ? "; and they are not the same person." : ".") +
-               " Later, whatever is left for one limits the other.";
-    case ClueKind::Apart:
-        return a + " cannot be among the last " + std::to_string(clue.steps) + " and " + b +
-               " cannot be among the first " + std::to_string(clue.steps) + " in " +
-               CategoryName(m_shape.ordered) +
-               (clue.a.cat != clue.b.cat ? "; and they are not the same person." : ".") +
-               " Once one of them is placed, so is the other.";
+    case ClueKind::Apart: {
+        // "the last" for one place, "among the last 2" for more.
+        const int places = clue.kind == ClueKind::Apart ? clue.steps : 1;
+        const std::string last =
+            places == 1 ? "the last" : "among the last " + std::to_string(places);
+        const std::string first =
+            places == 1 ? "the first" : "among the first " + std::to_string(places);
+        // Both belong to entities, which are not always people.
+        return a + " cannot be " + last + " and " + b + " cannot be " + first + " in order of " +
+               NounOne(m_shape.ordered) +
+               (clue.a.cat != clue.b.cat ? "; and the two do not go together." : ".") +
+               (clue.kind == ClueKind::Apart
+                    ? " Once one of them is placed, so is the other."
+                    : " Later, whatever is left for one limits the other.");
+    }
     }
     return {};
 }
@@ -199,7 +209,7 @@ std::string CStory::StepText(const Step& step) const {
     case StepRule::Link:
         if (step.mark.yes)
             return cell + verdict + ": both go with " + Label(step.via) + ".";
-        return cell + verdict + ": no " + CategoryName(step.via.cat) + " fits both.";
+        return cell + verdict + ": no " + NounOne(step.via.cat) + " fits both.";
     case StepRule::WhatIf:
         return cell + verdict + ": if it were true, the clues would clash.";
     }

@@ -56,9 +56,13 @@ clue again, the board marks the squares the clue is about, and a red line of tex
 the clue lets you mark: click it to see. <b>Check My Answer</b> tells you how many of your
 true squares are right. <b>Show The Solution</b> ends the game and shows the answer.</p>
 <h2>Scoring</h2>
-<p>A solved game scores up to 100. Every hint you open and every check you make costs a few
-points; the bigger the puzzle, the less each one costs. When you solve a puzzle you may play
-a short reward game: catch as many ants as you can before the time runs out.</p>
+<p>A solved game scores up to 100. Every hint you open (once, however often you look at it)
+and every check you make costs 30 points divided by the puzzle's hints and true squares
+together, and never less than 1 point. Every game here has 16 or more of them, so in all of
+them each hint and each check costs 1 point; <b>Scoring</b> in the Help menu tells the cost
+and the average score of the game you are playing. Showing the solution ends the game with a score
+for the share of true squares you had found. When you solve a puzzle you may play a short
+reward game: catch as many ants as you can before the time runs out.</p>
 <h2>Difficulty</h2>
 <p>The games are listed from easy to hard. <b>Easy</b> games need only the clues, the rows and
 columns of each block, and links between blocks. <b>Medium</b> games add clues about order

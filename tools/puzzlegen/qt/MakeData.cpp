@@ -76,6 +76,8 @@ int main(int argc, char** argv) {
     for (ShelfGame& game : MakeShelf(count)) {
         const ShelfSlot& slot = game.slot;
         const GeneratedPuzzle& p = game.puzzle;
+        if (const std::string problem = ShapeProblem(slot.shape); !problem.empty())
+            return Fail(game.title + ": " + problem);
         if (p.clues.empty())
             return Fail("no puzzle for " + game.title);
         if (!CExactSolver(p.shape, p.clues).IsUnique())
