@@ -50,6 +50,8 @@ else
     echo "note: strace cannot run here; the content reads are not checked"
 fi
 play() {
+    # A trace left by the start before must not count for this one.
+    rm -f "$tmp/opened"
     env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen $trace "$prefix/bin/deduxa" \
         >"$tmp/game.log" 2>&1 &
     pid=$!
