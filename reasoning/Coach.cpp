@@ -328,7 +328,7 @@ Advice CCoach::ExplainNext(const std::vector<Mark>& marks) const {
     } else if (first.rule == StepRule::WhatIf) {
         // The what-if told in full: from the player's marks to the clash.
         const Mark suppose{first.mark.x, first.mark.y, true};
-        const Chain chain = ChainAgainst(suppose, grid, 3);
+        const Chain chain = ChainAgainst(suppose, grid, 3, false);
         if (chain.clash.kind != Clash::none) {
             text = TellChain(suppose, chain, false);
             advice.clues = chain.clues;
@@ -571,7 +571,8 @@ CCoach::Chain CCoach::Derive(const std::vector<int>& clueSet, const Mark& mark, 
     return chain;
 }
 
-CCoach::Chain CCoach::ChainAgainst(const Mark& mark, const CGrid& start, int maxTier) const {
+CCoach::Chain CCoach::ChainAgainst(const Mark& mark, const CGrid& start, int maxTier,
+                                   bool fewest) const {
     const int count = static_cast<int>(m_book.clues.size());
     std::vector<int> all;
     for (int i = 0; i < count; ++i)
@@ -579,7 +580,7 @@ CCoach::Chain CCoach::ChainAgainst(const Mark& mark, const CGrid& start, int max
     // The fewest clues that rule the mark out (with the marks of start):
     // drop each clue the exact solver finds the mark ruled out without.
     std::vector<int> few = all;
-    for (int i = count - 1; i >= 0 && few.size() > 1; --i) {
+    for (int i = count - 1; fewest && i >= 0 && few.size() > 1; --i) {
         std::vector<Clue> trial;
         for (int k : few)
             if (k != i)

@@ -60,7 +60,10 @@ public:
         std::vector<int> clashSearched;
         CGrid after{Shape{}};
     };
-    Chain ChainAgainst(const Mark& mark, const CGrid& start, int maxTier = 4) const;
+    // fewest: also try the fewest clues that rule the mark out (costs an
+    // exact solve per clue).
+    Chain ChainAgainst(const Mark& mark, const CGrid& start, int maxTier = 4,
+                       bool fewest = true) const;
     // The chain in sentences: "Suppose ...", the steps, the clash.
     std::string TellChain(const Mark& mark, const Chain& chain, bool asMarked) const;
 
