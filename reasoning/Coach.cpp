@@ -195,10 +195,8 @@ std::string CCoach::StepSentence(const Step& step, const CGrid& before,
         std::vector<std::string> open;
         for (int v : OpenFor(before, partner, book.shape.ordered, book.shape.items))
             open.push_back(book.Label({book.shape.ordered, v}));
-        const ClueBook::Category& ordered = book.categories[book.shape.ordered];
         return ClueSays(step.clue) + " " + book.Label(partner) + " can only have " +
-               (open.size() == 1 ? "the " + ordered.one + " " : "") + words::List(open, "or") +
-               ", so " + verdict + ".";
+               words::List(open, "or") + ", so " + verdict + ".";
     }
     case StepRule::Elimination: {
         const int cat = m.y.cat;
@@ -221,8 +219,13 @@ std::string CCoach::StepSentence(const Step& step, const CGrid& before,
             return owner + " goes with " + book.Label(step.via) + ", and " + book.Label(step.via) +
                    " does not go with " + other + ", so " + verdict + ".";
         }
-        return "No " + book.categories[cat].one + " can go with both " + x + " and " + y + ", so " +
-               verdict + ".";
+        std::vector<std::string> forX, forY;
+        for (int v : OpenFor(before, m.x, cat, book.shape.items))
+            forX.push_back(book.Label({cat, v}));
+        for (int v : OpenFor(before, m.y, cat, book.shape.items))
+            forY.push_back(book.Label({cat, v}));
+        return x + " can only go with " + words::List(forX, "or") + ", and " + y + " only with " +
+               words::List(forY, "or") + ", so " + verdict + ".";
     }
     case StepRule::WhatIf: {
         std::vector<std::string> numbers;
@@ -295,11 +298,9 @@ Advice CCoach::ExplainNext(const std::vector<Mark>& marks) const {
         std::vector<std::string> open;
         for (int v : OpenFor(grid, partner, m_book.shape.ordered, m_book.shape.items))
             open.push_back(m_book.Label({m_book.shape.ordered, v}));
-        const ClueBook::Category& ordered = m_book.categories[m_book.shape.ordered];
         text = ClueSays(first.clue) + " " + m_book.Label(partner) + " can only have " +
-               (open.size() == 1 ? "the " + ordered.one + " " : "") + words::List(open, "or") +
-               ", so " + m_book.Label(first.mark.x) + " cannot have " + words::List(places, "or") +
-               ".";
+               words::List(open, "or") + ", so " + m_book.Label(first.mark.x) + " cannot have " +
+               words::List(places, "or") + ".";
     } else if (first.rule == StepRule::Elimination && !first.mark.yes) {
         // The true square that rules out the rest of its row and column.
         const int cat = first.mark.y.cat;
@@ -324,6 +325,16 @@ Advice CCoach::ExplainNext(const std::vector<Mark>& marks) const {
         if (columnOpen)
             parts.push_back("no other " + m_book.categories[owner.cat].one + " goes with " + p);
         text = o + " goes with " + p + ", so " + words::List(parts, "and") + ".";
+    } else if (first.rule == StepRule::WhatIf) {
+        // The what-if told in full: from the player's marks to the clash.
+        const Mark suppose{first.mark.x, first.mark.y, true};
+        const Chain chain = ChainAgainst(suppose, grid, 3, false);
+        if (chain.clash.kind != Clash::none) {
+            text = TellChain(suppose, chain, false);
+            advice.clues = chain.clues;
+        } else {
+            text = StepSentence(first, grid);
+        }
     } else {
         text = StepSentence(first, grid);
     }
@@ -369,139 +380,295 @@ Advice CCoach::ExplainNext(const std::vector<Mark>& marks) const {
 // ---------------------------------------------------------------------------
 // Where Did I Go Wrong?
 
-CCoach::Chain CCoach::Derive(const std::vector<int>& clueSet, Attr x, Attr y) const {
-    std::vector<Clue> clues;
-    for (int i : clueSet)
-        clues.push_back(m_book.clues[i]);
-    CTieredSolver solver(m_book.shape, clues);
-    const SolveResult solved = solver.Solve(4);
-    // Replay the steps, noting which step decided each cell.
-    CGrid grid(m_book.shape);
-    std::vector<CGrid> before;
-    std::map<std::pair<int, int>, size_t> decidedBy;
-    auto id = [](Attr a, Attr b) {
-        const int p = a.cat * kMaxItems + a.item, q = b.cat * kMaxItems + b.item;
-        return std::make_pair(std::min(p, q), std::max(p, q));
-    };
-    size_t target = solved.steps.size();
-    for (size_t i = 0; i < solved.steps.size(); ++i) {
-        const Step& s = solved.steps[i];
-        before.push_back(grid);
-        grid.Set(s.mark.x, s.mark.y, s.mark.yes ? kTrue : kFalse);
-        decidedBy.emplace(id(s.mark.x, s.mark.y), i);
-        if (SameCell(s.mark, x, y)) {
-            target = i;
+namespace {
+
+using Pair = std::pair<Attr, Attr>;
+
+// Search nodes the exact solver may spend on dropping one clue from a chain.
+constexpr long kProofNodes = 300;
+
+// The marks a step rests on, in the grid before it.
+std::vector<Pair> Premises(const Shape& shape, const std::vector<Clue>& clues, const Step& s,
+                           const CGrid& g) {
+    std::vector<Pair> premises;
+    const int n = shape.items;
+    switch (s.rule) {
+    case StepRule::Clue: {
+        const Clue& clue = clues[s.clue];
+        if (IsDirect(shape, clue, s.mark))
+            break;
+        if (s.tier == 1) {
+            premises.push_back({clue.a, s.mark.y == clue.b ? clue.c : clue.b});
             break;
         }
+        const int o = shape.ordered;
+        for (Attr a : {clue.a, clue.b})
+            for (int v = 0; v < n; ++v)
+                if (a.cat != o && g.Get(a, {o, v}) != kOpen)
+                    premises.push_back({a, {o, v}});
+        break;
     }
-    Chain chain;
-    if (target == solved.steps.size())
-        return chain;
-    // Work back from the target to the steps it rests on.
-    std::set<size_t> needed{target};
-    std::vector<size_t> work{target};
-    bool anyWhatIf = false;
+    case StepRule::Elimination:
+        for (int v = 0; v < n; ++v) {
+            const Attr other{s.mark.y.cat, v};
+            if (other == s.mark.y)
+                continue;
+            if (s.mark.yes || g.Get(s.mark.x, other) == kTrue)
+                premises.push_back({s.mark.x, other});
+        }
+        if (!s.mark.yes && premises.size() > 1)
+            premises.resize(1);
+        break;
+    case StepRule::Link:
+        if (s.mark.yes) {
+            premises.push_back({s.mark.x, s.via});
+            premises.push_back({s.via, s.mark.y});
+            break;
+        }
+        for (int v = 0; v < n; ++v) {
+            const Attr via{s.via.cat, v};
+            premises.push_back(g.Get(s.mark.x, via) == kFalse ? Pair(s.mark.x, via)
+                                                              : Pair(via, s.mark.y));
+        }
+        break;
+    case StepRule::WhatIf:
+        for (int c1 = 0; c1 < shape.cats; ++c1)
+            for (int c2 = c1 + 1; c2 < shape.cats; ++c2)
+                for (int a = 0; a < n; ++a)
+                    for (int b = 0; b < n; ++b)
+                        if (g.Get({c1, a}, {c2, b}) != kOpen)
+                            premises.push_back({{c1, a}, {c2, b}});
+        break;
+    }
+    return premises;
+}
+
+std::pair<int, int> PairId(Attr a, Attr b) {
+    const int p = a.cat * kMaxItems + a.item, q = b.cat * kMaxItems + b.item;
+    return std::make_pair(std::min(p, q), std::max(p, q));
+}
+
+} // namespace
+
+namespace {
+
+// A solve from a grid to a clash, cut down to the steps the clash rests on.
+struct Slice {
+    bool clashed = false;
+    Clash clash;
+    std::vector<size_t> needed; // indexes into steps, in order
+    std::vector<Step> steps;
+    std::vector<CGrid> before;
+    CGrid after{Shape{}};
+    std::set<std::pair<int, int>> givens;        // marks of the start grid it rests on (ids)
+    std::set<int> clues;                         // local clue indexes it rests on
+    std::map<size_t, std::vector<int>> searched; // per what-if step: the clues it followed
+};
+
+Slice SliceToClash(const Shape& shape, const std::vector<Clue>& clues, const CGrid& start,
+                   int maxTier) {
+    Slice out;
+    CTieredSolver solver(shape, clues);
+    const SolveResult solved = solver.SolveFrom(start, maxTier);
+    out.clash = solver.LastClash();
+    out.clashed = out.clash.kind != Clash::none;
+    if (!out.clashed)
+        return out;
+    out.steps = solved.steps;
+    CGrid grid = start;
+    std::map<std::pair<int, int>, size_t> decidedBy;
+    for (size_t i = 0; i < out.steps.size(); ++i) {
+        const Step& s = out.steps[i];
+        out.before.push_back(grid);
+        grid.Set(s.mark.x, s.mark.y, s.mark.yes ? kTrue : kFalse);
+        decidedBy.emplace(PairId(s.mark.x, s.mark.y), i);
+    }
+    out.after = grid;
+    std::set<size_t> needed;
+    std::vector<size_t> work;
+    auto need = [&](const std::vector<Pair>& premises, size_t below) {
+        for (const auto& [p, q] : premises) {
+            auto it = decidedBy.find(PairId(p, q));
+            if (it != decidedBy.end() && it->second < below) {
+                if (needed.insert(it->second).second)
+                    work.push_back(it->second);
+            } else if (start.Get(p, q) != kOpen) {
+                out.givens.insert(PairId(p, q));
+            }
+        }
+    };
+    // The premises of a step; a what-if's are those of its own clash.
+    auto premises = [&](size_t i, const Step& s, const CGrid& g) {
+        if (s.rule == StepRule::Clue)
+            out.clues.insert(s.clue);
+        if (s.rule != StepRule::WhatIf)
+            return Premises(shape, clues, s, g);
+        CGrid suppose = g;
+        suppose.Set(s.mark.x, s.mark.y, kTrue);
+        const Slice inner = SliceToClash(shape, clues, suppose, 3);
+        std::vector<Pair> cells;
+        for (const auto& [p, q] : inner.givens)
+            cells.push_back({{p / kMaxItems, p % kMaxItems}, {q / kMaxItems, q % kMaxItems}});
+        out.clues.insert(inner.clues.begin(), inner.clues.end());
+        out.searched[i].assign(inner.clues.begin(), inner.clues.end());
+        return cells;
+    };
+    std::vector<Pair> last = out.clash.cells;
+    if (out.clash.kind == Clash::conflict) {
+        const std::vector<Pair> more = premises(out.steps.size(), out.clash.step, grid);
+        last.insert(last.end(), more.begin(), more.end());
+    }
+    need(last, out.steps.size());
     while (!work.empty()) {
         const size_t i = work.back();
         work.pop_back();
-        const Step& s = solved.steps[i];
-        const CGrid& g = before[i];
-        std::vector<std::pair<Attr, Attr>> premises;
-        const int n = m_book.shape.items;
-        switch (s.rule) {
-        case StepRule::Clue: {
-            const Clue& clue = clues[s.clue];
-            if (IsDirect(m_book.shape, clue, s.mark))
-                break;
-            if (s.tier == 1) {
-                premises.push_back({clue.a, s.mark.y == clue.b ? clue.c : clue.b});
-                break;
-            }
-            const int o = m_book.shape.ordered;
-            for (Attr a : {clue.a, clue.b})
-                for (int v = 0; v < n; ++v)
-                    if (a.cat != o && g.Get(a, {o, v}) != kOpen)
-                        premises.push_back({a, {o, v}});
-            break;
-        }
-        case StepRule::Elimination:
-            for (int v = 0; v < n; ++v) {
-                const Attr other{s.mark.y.cat, v};
-                if (other == s.mark.y)
-                    continue;
-                if (s.mark.yes || g.Get(s.mark.x, other) == kTrue)
-                    premises.push_back({s.mark.x, other});
-            }
-            if (!s.mark.yes && premises.size() > 1)
-                premises.resize(1);
-            break;
-        case StepRule::Link:
-            if (s.mark.yes) {
-                premises.push_back({s.mark.x, s.via});
-                premises.push_back({s.via, s.mark.y});
-                break;
-            }
-            for (int v = 0; v < n; ++v) {
-                const Attr via{s.via.cat, v};
-                premises.push_back(g.Get(s.mark.x, via) == kFalse ? std::make_pair(s.mark.x, via)
-                                                                  : std::make_pair(via, s.mark.y));
-            }
-            break;
-        case StepRule::WhatIf:
-            anyWhatIf = true;
-            for (size_t k = 0; k < i; ++k)
-                premises.push_back({solved.steps[k].mark.x, solved.steps[k].mark.y});
-            break;
-        }
-        for (const auto& [p, q] : premises) {
-            auto it = decidedBy.find(id(p, q));
-            if (it != decidedBy.end() && it->second < i && needed.insert(it->second).second)
-                work.push_back(it->second);
-        }
+        need(premises(i, out.steps[i], out.before[i]), i);
     }
-    std::set<int> used;
-    for (size_t i : needed) {
-        chain.steps.push_back(solved.steps[i]);
-        chain.before.push_back(before[i]);
-        if (solved.steps[i].rule == StepRule::Clue)
-            used.insert(clueSet[solved.steps[i].clue]);
-        chain.steps.back().clue =
-            solved.steps[i].rule == StepRule::Clue ? clueSet[solved.steps[i].clue] : -1;
+    out.needed.assign(needed.begin(), needed.end());
+    return out;
+}
+
+} // namespace
+
+CCoach::Chain CCoach::Derive(const std::vector<int>& clueSet, const Mark& mark, const CGrid& start,
+                             int maxTier) const {
+    std::vector<Clue> clues;
+    for (int i : clueSet)
+        clues.push_back(m_book.clues[i]);
+    CGrid grid = start;
+    grid.Set(mark.x, mark.y, mark.yes ? kTrue : kFalse);
+    const Slice slice = SliceToClash(m_book.shape, clues, grid, maxTier);
+    Chain chain;
+    if (!slice.clashed)
+        return chain;
+    auto global = [&](Step s) {
+        if (s.rule == StepRule::Clue)
+            s.clue = clueSet[s.clue];
+        return s;
+    };
+    auto searched = [&](size_t i) {
+        std::vector<int> numbers;
+        auto it = slice.searched.find(i);
+        if (it != slice.searched.end())
+            for (int k : it->second)
+                numbers.push_back(clueSet[k]);
+        return numbers;
+    };
+    for (size_t i : slice.needed) {
+        chain.steps.push_back(global(slice.steps[i]));
+        chain.before.push_back(slice.before[i]);
+        chain.searched.push_back(searched(i));
     }
-    if (anyWhatIf) {
-        used.insert(clueSet.begin(), clueSet.end());
-        chain.searched = clueSet;
+    chain.clash = slice.clash;
+    if (slice.clash.kind == Clash::conflict) {
+        chain.clash.step = global(slice.clash.step);
+        chain.clashSearched = searched(slice.steps.size());
     }
-    chain.clues.assign(used.begin(), used.end());
+    for (int k : slice.clues)
+        chain.clues.push_back(clueSet[k]);
+    std::sort(chain.clues.begin(), chain.clues.end());
+    chain.after = slice.after;
     return chain;
 }
 
-CCoach::Chain CCoach::ChainFor(Attr x, Attr y) const {
+CCoach::Chain CCoach::ChainAgainst(const Mark& mark, const CGrid& start, int maxTier,
+                                   bool fewest) const {
     const int count = static_cast<int>(m_book.clues.size());
     std::vector<int> all;
     for (int i = 0; i < count; ++i)
         all.push_back(i);
-    // The clues that alone decide the pair: drop each clue the exact solver
-    // finds the pair decided without.
-    const bool together = m_answer.EntityOf(x) == m_answer.EntityOf(y);
-    const Clue wrong{together ? ClueKind::IsNot : ClueKind::Is, x, y, {}, 0};
+    // The fewest clues that rule the mark out (with the marks of start):
+    // drop each clue the exact solver finds the mark ruled out without.
     std::vector<int> few = all;
-    for (int i = count - 1; i >= 0 && few.size() > 1; --i) {
+    for (int i = count - 1; fewest && i >= 0 && few.size() > 1; --i) {
         std::vector<Clue> trial;
         for (int k : few)
             if (k != i)
                 trial.push_back(m_book.clues[k]);
-        trial.push_back(wrong);
-        if (CExactSolver(m_book.shape, trial).Count(1) == 0)
+        trial.push_back({mark.yes ? ClueKind::Is : ClueKind::IsNot, mark.x, mark.y, {}, 0});
+        for (int c1 = 0; c1 < m_book.shape.cats; ++c1)
+            for (int c2 = c1 + 1; c2 < m_book.shape.cats; ++c2)
+                for (int a = 0; a < m_book.shape.items; ++a)
+                    for (int b = 0; b < m_book.shape.items; ++b)
+                        if (start.Get({c1, a}, {c2, b}) != kOpen)
+                            trial.push_back({start.Get({c1, a}, {c2, b}) == kTrue ? ClueKind::Is
+                                                                                  : ClueKind::IsNot,
+                                             {c1, a},
+                                             {c2, b},
+                                             {},
+                                             0});
+        // A proof that takes long counts as none: the clue stays.
+        CExactSolver exact(m_book.shape, trial);
+        exact.SetNodeLimit(kProofNodes);
+        if (exact.Count(1) == 0)
             few.erase(std::find(few.begin(), few.end(), i));
     }
-    Chain best = Derive(few, x, y);
-    if (best.steps.empty() || best.steps.size() > 3) {
-        Chain full = Derive(all, x, y);
-        if (best.steps.empty() || (!full.steps.empty() && full.steps.size() < best.steps.size()))
+    Chain best = Derive(few, mark, start, maxTier);
+    if (best.clash.kind == Clash::none || best.steps.size() > 4) {
+        Chain full = Derive(all, mark, start, maxTier);
+        if (best.clash.kind == Clash::none ||
+            (full.clash.kind != Clash::none && full.steps.size() < best.steps.size()))
             best = std::move(full);
     }
     return best;
+}
+
+std::string CCoach::TellChain(const Mark& mark, const Chain& chain, bool asMarked) const {
+    const std::string x = m_book.Label(mark.x), y = m_book.Label(mark.y);
+    std::vector<std::string> lines;
+    // Consecutive steps of one clue's own marks, or ruled out by one true
+    // square, are told in one sentence.
+    for (size_t i = 0; i < chain.steps.size();) {
+        const Step& s = chain.steps[i];
+        size_t j = i + 1;
+        std::vector<Mark> group{s.mark};
+        if (s.rule == StepRule::Clue && IsDirect(m_book.shape, m_book.clues[s.clue], s.mark)) {
+            while (j < chain.steps.size() && chain.steps[j].rule == StepRule::Clue &&
+                   chain.steps[j].clue == s.clue &&
+                   IsDirect(m_book.shape, m_book.clues[s.clue], chain.steps[j].mark))
+                group.push_back(chain.steps[j++].mark);
+            lines.push_back(ClueSays(s.clue) + " So " +
+                            words::List(DirectPieces(m_book, m_book.clues[s.clue], group), "and") +
+                            ".");
+        } else if (s.rule == StepRule::Elimination && !s.mark.yes) {
+            std::vector<std::string> others{m_book.Label(s.mark.y)};
+            const std::vector<Pair> why = Premises(m_book.shape, m_book.clues, s, chain.before[i]);
+            while (j < chain.steps.size() && chain.steps[j].rule == StepRule::Elimination &&
+                   !chain.steps[j].mark.yes && chain.steps[j].mark.x == s.mark.x &&
+                   Premises(m_book.shape, m_book.clues, chain.steps[j], chain.before[j]) == why)
+                others.push_back(m_book.Label(chain.steps[j++].mark.y));
+            if (others.size() == 1 || why.empty())
+                lines.push_back(StepSentence(s, chain.before[i], chain.searched[i]));
+            else
+                lines.push_back(m_book.Label(s.mark.x) + " goes with " +
+                                m_book.Label(why[0].second) + ", so " + m_book.Label(s.mark.x) +
+                                " goes with none of " + words::List(others, "and") + ".");
+        } else {
+            lines.push_back(StepSentence(s, chain.before[i], chain.searched[i]));
+        }
+        i = j;
+    }
+    std::string clash;
+    const Clash& c = chain.clash;
+    if (c.kind == Clash::conflict) {
+        const Mark had{c.step.mark.x, c.step.mark.y, !c.step.mark.yes};
+        lines.push_back(StepSentence(c.step, chain.after, chain.clashSearched));
+        clash = "But " + MarkText(had) + " already, so the marks clash.";
+    } else if (c.kind == Clash::twoTrue && c.cells.size() == 2) {
+        clash = "Then " + m_book.Label(c.cells[0].first) + " would go with both " +
+                m_book.Label(c.cells[0].second) + " and " + m_book.Label(c.cells[1].second) +
+                ", which cannot be.";
+    } else if (c.kind == Clash::noneOpen && !c.cells.empty()) {
+        clash = "Then no " + m_book.categories[c.cells[0].second.cat].one + " would be left for " +
+                m_book.Label(c.cells[0].first) + ", which cannot be.";
+    }
+    std::string text = "Suppose " + x + (mark.yes ? " went with " : " did not go with ") + y +
+                       (asMarked ? ", as marked." : ".");
+    for (size_t i = 0; i < lines.size(); ++i)
+        text += "\n" + std::to_string(i + 1) + ". " + lines[i];
+    const Mark right{mark.x, mark.y, !mark.yes};
+    text += "\n" + clash + " So " + MarkText(right) + ".";
+    return text;
 }
 
 Advice CCoach::FindFirstWrong(const std::vector<Mark>& marks) const {
@@ -527,14 +694,17 @@ Advice CCoach::FindFirstWrong(const std::vector<Mark>& marks) const {
                 text + "\n\n" + ClueSays(static_cast<int>(i)) + " So " + MarkText(right) + ".";
             return advice;
         }
-    const Chain chain = ChainFor(wrong.x, wrong.y);
+    const Chain chain = ChainAgainst(wrong, CGrid(m_book.shape));
+    if (chain.clash.kind == Clash::none) {
+        // Not found in steps a player takes: the clues together still rule it out.
+        for (size_t i = 0; i < m_book.clues.size(); ++i)
+            advice.clues.push_back(static_cast<int>(i));
+        advice.text = text + "\n\nThe clues taken together rule it out, though not in a few " +
+                      "plain steps. So " + MarkText(right) + ".";
+        return advice;
+    }
     advice.clues = chain.clues;
-    text += chain.steps.size() == 1 ? "\n\nHere is why it cannot be:"
-                                    : "\n\nHere is why it cannot be, step by step:";
-    for (size_t i = 0; i < chain.steps.size(); ++i)
-        text += "\n" + (chain.steps.size() > 1 ? std::to_string(i + 1) + ". " : std::string()) +
-                StepSentence(chain.steps[i], chain.before[i], chain.searched);
-    advice.text = text;
+    advice.text = text + "\n\n" + TellChain(wrong, chain, true);
     return advice;
 }
 

@@ -47,15 +47,25 @@ public:
     Advice ExplainNext(const std::vector<Mark>& marks) const;
     Advice FindFirstWrong(const std::vector<Mark>& marks) const;
 
-    // The chain of steps from the clues that decides the pair (x, y), each
-    // step's grid before it, and the clue indexes it rests on. Public for tests.
+    // Why a mark cannot be: supposing it, the steps that lead from the clues
+    // (and the marks of start) to a clash, each with its grid before it, and
+    // the clue indexes they rest on. Empty steps and no clash when none was
+    // found. Public for tests.
     struct Chain {
         std::vector<Step> steps;
         std::vector<CGrid> before;
         std::vector<int> clues;
-        std::vector<int> searched; // the clues a what-if step followed
+        std::vector<std::vector<int>> searched; // per step: the clues a what-if followed
+        Clash clash;
+        std::vector<int> clashSearched;
+        CGrid after{Shape{}};
     };
-    Chain ChainFor(Attr x, Attr y) const;
+    // fewest: also try the fewest clues that rule the mark out (costs an
+    // exact solve per clue).
+    Chain ChainAgainst(const Mark& mark, const CGrid& start, int maxTier = 4,
+                       bool fewest = true) const;
+    // The chain in sentences: "Suppose ...", the steps, the clash.
+    std::string TellChain(const Mark& mark, const Chain& chain, bool asMarked) const;
 
     // One solving step in words, as the chain tells it.
     // A what-if step names the clues it followed, when given.
@@ -65,7 +75,8 @@ public:
 private:
     bool IsRight(const Mark& m) const;
     CGrid GridOf(const std::vector<Mark>& marks) const;
-    Chain Derive(const std::vector<int>& clueSet, Attr x, Attr y) const;
+    Chain Derive(const std::vector<int>& clueSet, const Mark& mark, const CGrid& start,
+                 int maxTier) const;
     std::string ClueSays(int clue) const;
     std::string MarkText(const Mark& m) const;
 

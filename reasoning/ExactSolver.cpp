@@ -155,7 +155,12 @@ bool CExactSolver::Propagate(State& s) const {
 }
 
 void CExactSolver::Search(State& s, int limit, int& found, Solution* first) {
-    ++m_nodes;
+    if (m_nodeLimit > 0 && ++m_nodes > m_nodeLimit) {
+        m_stopped = true;
+        return;
+    }
+    if (m_nodeLimit <= 0)
+        ++m_nodes;
     if (!Propagate(s))
         return;
     int bestCat = -1, bestEntity = -1, bestCount = 99;
@@ -184,7 +189,7 @@ void CExactSolver::Search(State& s, int limit, int& found, Solution* first) {
         return;
     }
     const uint8_t d = s.dom[bestCat][bestEntity];
-    for (int v = 0; v < m_shape.items && found < limit; ++v) {
+    for (int v = 0; v < m_shape.items && found < limit && !m_stopped; ++v) {
         if (!(d & Bit(v)))
             continue;
         State child = s;
@@ -201,8 +206,9 @@ int CExactSolver::Count(int limit, Solution* first) {
         for (int e = 0; e < m_shape.items; ++e)
             s.dom[c][e] = c == 0 ? Bit(e) : all;
     int found = 0;
+    m_stopped = false;
     Search(s, limit, found, first);
-    return found;
+    return m_stopped ? -1 : found;
 }
 
 } // namespace reasoning

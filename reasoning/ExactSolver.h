@@ -21,6 +21,8 @@ public:
 
     // Search nodes visited by the last Count (for tests and benchmarks).
     long Nodes() const { return m_nodes; }
+    // Stops a Count after this many nodes (0: never); Count then returns -1.
+    void SetNodeLimit(long nodes) { m_nodeLimit = nodes; }
 
 private:
     struct State {
@@ -37,6 +39,8 @@ private:
     Shape m_shape;
     std::vector<Clue> m_clues;
     long m_nodes = 0;
+    long m_nodeLimit = 0;
+    bool m_stopped = false;
 };
 
 } // namespace reasoning

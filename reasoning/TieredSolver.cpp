@@ -87,6 +87,7 @@ bool CTieredSolver::Apply(const Step& step, std::vector<Step>* log) {
         return false;
     if (!m_grid.Set(step.mark.x, step.mark.y, want)) {
         m_bad = true;
+        m_clash = {Clash::conflict, step, {{step.mark.x, step.mark.y}}};
         return false;
     }
     if (log)
@@ -125,6 +126,8 @@ bool CTieredSolver::TierOne(std::vector<Step>* log) {
                     if (v == kTrue) {
                         if (yes >= 0) {
                             m_bad = true;
+                            m_clash = {
+                                Clash::twoTrue, {}, {{{c1, x}, {c2, yes}}, {{c1, x}, {c2, y}}}};
                             return changed;
                         }
                         yes = y;
@@ -142,6 +145,9 @@ bool CTieredSolver::TierOne(std::vector<Step>* log) {
                         }
                 } else if (open == 0) {
                     m_bad = true;
+                    m_clash = {Clash::noneOpen, {}, {}};
+                    for (int y = 0; y < n; ++y)
+                        m_clash.cells.push_back({{c1, x}, {c2, y}});
                     return changed;
                 } else if (open == 1) {
                     s.mark = {{c1, x}, {c2, lastOpen}, true};
@@ -161,7 +167,9 @@ bool CTieredSolver::Links(std::vector<Step>* log) {
         for (int c3 = c1 + 1; c3 < m_shape.cats; ++c3)
             for (int x = 0; x < n; ++x)
                 for (int z = 0; z < n; ++z) {
-                    if (m_grid.Get({c1, x}, {c3, z}) != kOpen)
+                    // From a player's marks a decided cell is looked at too: a
+                    // link against its mark is a contradiction.
+                    if (!m_checkDecided && m_grid.Get({c1, x}, {c3, z}) != kOpen)
                         continue;
                     for (int c2 = 0; c2 < m_shape.cats; ++c2) {
                         if (c2 == c1 || c2 == c3)
@@ -226,6 +234,9 @@ bool CTieredSolver::Ordering(std::vector<Step>* log) {
         const uint8_t pb = OrderSet(c.b);
         if (!pa || !pb) {
             m_bad = true;
+            m_clash = {Clash::noneOpen, {}, {}};
+            for (int v = 0; v < m_shape.items; ++v)
+                m_clash.cells.push_back({pa ? c.b : c.a, {o, v}});
             return changed;
         }
         uint8_t allowA, allowB;
@@ -274,6 +285,7 @@ bool CTieredSolver::WhatIf(std::vector<Step>* log) {
                         const bool fine = Settle(3, nullptr, &ignored);
                         m_grid = saved;
                         m_bad = false;
+                        m_clash = {};
                         if (!fine) {
                             Step s{4, StepRule::WhatIf, -1, {}, {ax, ay, false}};
                             return Apply(s, log);
@@ -314,10 +326,21 @@ bool CTieredSolver::Settle(int maxTier, std::vector<Step>* log, int* hardest) {
 }
 
 SolveResult CTieredSolver::Solve(int maxTier) {
+    m_checkDecided = false;
+    return Run(CGrid(m_shape), maxTier);
+}
+
+SolveResult CTieredSolver::SolveFrom(const CGrid& start, int maxTier) {
+    m_checkDecided = true;
+    return Run(start, maxTier);
+}
+
+SolveResult CTieredSolver::Run(const CGrid& start, int maxTier) {
     SolveResult r;
-    m_grid = CGrid(m_shape);
+    m_grid = start;
     m_bad = false;
-    for (size_t i = 0; i < m_clues.size(); ++i)
+    m_clash = {};
+    for (size_t i = 0; i < m_clues.size() && !m_bad; ++i)
         for (const Mark& m : DirectMarks(m_shape, m_clues[i])) {
             Apply(Step{1, StepRule::Clue, static_cast<int>(i), {}, m}, &r.steps);
             if (m_bad)
@@ -333,8 +356,10 @@ SolveResult CTieredSolver::Solve(int maxTier) {
 
 std::vector<Step> CTieredSolver::NextSteps(const CGrid& from, int maxTier) {
     std::vector<Step> log;
+    m_checkDecided = false;
     m_grid = from;
     m_bad = false;
+    m_clash = {};
     for (size_t i = 0; i < m_clues.size() && !m_bad; ++i)
         for (const Mark& m : DirectMarks(m_shape, m_clues[i]))
             if (m_grid.Get(m.x, m.y) == kOpen)

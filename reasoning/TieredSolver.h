@@ -60,6 +60,19 @@ private:
 // The marks a clue gives on an empty grid: what it lets the player mark at once.
 std::vector<Mark> DirectMarks(const Shape& shape, const Clue& clue);
 
+// Where a solve met a contradiction.
+struct Clash {
+    enum Kind {
+        none,
+        conflict, // step would mark a cell against the mark already on it
+        twoTrue,  // two true cells in one row of a block (cells)
+        noneOpen, // a row of a block with every cell false (cells)
+    };
+    Kind kind = none;
+    Step step;
+    std::vector<std::pair<Attr, Attr>> cells;
+};
+
 struct SolveResult {
     bool solved = false; // every cell marked, without contradiction
     bool contradiction = false;
@@ -77,6 +90,12 @@ public:
     // makes progress, in the order the solver takes them. Empty when nothing
     // follows or the marks contradict the clues.
     std::vector<Step> NextSteps(const CGrid& from, int maxTier = 4);
+    // Solves on from the marks of a grid, as Solve does from an empty one,
+    // and meets a contradiction with a wrong mark there as soon as a link
+    // shows it (Solve only looks at open cells).
+    SolveResult SolveFrom(const CGrid& start, int maxTier = 4);
+    // The contradiction the last solve met, if any.
+    const Clash& LastClash() const { return m_clash; }
     const CGrid& Grid() const { return m_grid; }
 
 private:
@@ -93,7 +112,11 @@ private:
     Shape m_shape;
     std::vector<Clue> m_clues;
     CGrid m_grid;
+    SolveResult Run(const CGrid& start, int maxTier);
+
     bool m_bad = false;
+    bool m_checkDecided = false;
+    Clash m_clash;
 };
 
 // The shelf's four grades, from the hardest tier a solve needed:

@@ -59,10 +59,11 @@ CCoachDlg::CCoachDlg(const std::string& title, const std::string& text,
 }
 
 bool CCoachDlg::Run() {
-    // Beside the board rather than over it: over the page window, at the left.
+    // Low at the left of the main window, below the page, where it covers
+    // the least of the board.
     if (QWidget* owner = parentWidget()) {
         const QRect frame = owner->window()->geometry();
-        move(frame.left() + 12, frame.top() + std::max(80, (frame.height() - height()) / 2));
+        move(frame.left() + 12, std::max(frame.top() + 80, frame.bottom() - height() - 60));
     }
     return platform::ExecModal(this) == QDialog::Accepted;
 }
