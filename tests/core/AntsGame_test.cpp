@@ -43,13 +43,6 @@ TEST(AntsGame, StartsWithTheTimeTextUnpadded) {
     EXPECT_TRUE(game.IntroNotYetShown());
 }
 
-TEST(AntsGame, IntroductionNamesTheTime) {
-    CAntsGame game;
-    game.Start(100, "Kim");
-    EXPECT_EQ(game.IntroText(), "You have 30 seconds to catch (click on) as many ants as you "
-                                "can before the time runs out!");
-}
-
 TEST(AntsGame, TicksWhileTheIntroductionIsOpenNeitherRepeatNorAdvanceIt) {
     CAntsGame game;
     game.Start(50, "Kim");
@@ -101,14 +94,6 @@ TEST(AntsGame, EndRunsOnceAndLaterTicksWait) {
     EXPECT_FALSE(game.CountDown());
 }
 
-TEST(AntsGame, EndingDuringTheIntroductionKeepsTheCount) {
-    CAntsGame game;
-    game.Start(0, "Kim");
-    EXPECT_TRUE(game.End());
-    EXPECT_EQ(game.BeginTick(), Step::Wait);
-    EXPECT_EQ(game.TableEntry(), "00\tKim");
-}
-
 TEST(AntsGame, EndMessagesAndTableEntries) {
     struct Case {
         int caught;
@@ -129,14 +114,6 @@ TEST(AntsGame, EndMessagesAndTableEntries) {
         EXPECT_EQ(game.EndMessage(), c.message);
         EXPECT_EQ(game.TableEntry(), c.entry);
     }
-}
-
-TEST(AntsCatch, OnlyFramesOneToThreeCanBeCaught) {
-    EXPECT_FALSE(reward::CanCatch(0));
-    EXPECT_TRUE(reward::CanCatch(1));
-    EXPECT_TRUE(reward::CanCatch(2));
-    EXPECT_TRUE(reward::CanCatch(3));
-    EXPECT_FALSE(reward::CanCatch(4));
 }
 
 TEST(AntsCatch, BoxesHoldLeftAndTopButNotRightAndBottom) {
@@ -160,16 +137,4 @@ TEST(AntsCatch, EveryRisenAntUnderThePointIsHit) {
     EXPECT_TRUE(reward::AntsHitAt(ants, 15, 45).empty()); // only the sunk ant
     EXPECT_TRUE(reward::AntsHitAt(ants, 0, 0) == std::vector<int>{0});
     EXPECT_TRUE(reward::AntsHitAt(ants, 200, 200).empty());
-}
-
-TEST(AntsField, BoxesAreCutToTheField) {
-    EXPECT_EQ(reward::FieldBox(10, 20, 36, 40), (AntRect{10, 20, 46, 60}));
-    EXPECT_EQ(reward::FieldBox(620, 470, 36, 40), (AntRect{620, 470, 640, 480}));
-    EXPECT_EQ(reward::FieldBox(-10, -5, 36, 40), (AntRect{0, 0, 26, 35}));
-    EXPECT_TRUE(reward::FieldBox(0, 0, 0, 0).IsEmpty());
-    EXPECT_TRUE(reward::FieldBox(700, 10, 36, 40).IsEmpty());
-    EXPECT_TRUE(reward::FieldBox(10, 10, -36, 40).IsEmpty());
-    EXPECT_EQ(reward::FieldBox(0, 0, INT_MAX, INT_MAX), (AntRect{0, 0, 640, 480}));
-    EXPECT_TRUE(reward::FieldBox(INT_MAX, INT_MAX, INT_MAX, INT_MAX).IsEmpty());
-    EXPECT_EQ(reward::FieldBox(INT_MIN, INT_MIN, INT_MAX, INT_MAX), (AntRect{}));
 }

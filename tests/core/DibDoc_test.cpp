@@ -118,14 +118,6 @@ TEST(PackedDib, PalettesComeFromTheColourTable) {
     EXPECT_FALSE(MakeDibPalette(nullptr, palette));
 }
 
-TEST(PackedDib, FileBytesPutTheFileHeaderBack) {
-    std::string file = BitmapFile(Spec(6, 2, 24));
-    HDIB dib = Load(file);
-    ASSERT_TRUE(dib);
-    std::vector<uint8_t> again = dib->FileBytes();
-    EXPECT_EQ(std::string(again.begin(), again.end()), file);
-}
-
 TEST(PackedDib, RefusesWhatIsNotABitmapOrCannotBeDrawn) {
     EXPECT_FALSE(Load(std::string("BM")));
     EXPECT_FALSE(Load(std::string("BM123456789012"))); // file header only
@@ -176,56 +168,6 @@ TEST(PackedDib, RefusesPixelRowsRunningPastTheEnd) {
     EXPECT_FALSE(Load(down));
 }
 
-TEST(PackedDib, RefusesColourTablesRunningPastTheEnd) {
-    for (uint32_t used : {0xFFFFFFFFu, 0x40000000u, 257u + 4u}) {
-        std::string file = BitmapFile(Spec(4, 4, 8));
-        PutU32(file, 14 + 32, used); // colours used, beyond the file's bytes
-        EXPECT_FALSE(Load(file)) << used;
-    }
-    std::string file = BitmapFile(Spec(2, 1, 8));
-    file.resize(14 + 40 + 512); // half the table, no bits
-    EXPECT_FALSE(Load(file));
-}
-
-TEST(PackedDib, RunLengthPicturesMayBeShorterThanTheirSize) {
-    BitmapSpec s = Spec(100, 100, 8);
-    s.compression = kDibRle8;
-    s.pixelBytesDelta = -(100 * 100) + 4; // four bytes of runs
-    HDIB dib = Load(s);
-    ASSERT_TRUE(dib);
-    EXPECT_FALSE(DibIsTooLarge(*dib));
-}
-
-TEST(PackedDib, TheDecoderHasTheLastWord) {
-    int calls = 0;
-    DibDecoder previous = SetDibDecoder([&](const PackedDib& dib) {
-        ++calls;
-        return DibPixelWidth(dib.Header()) != 13;
-    });
-    EXPECT_TRUE(Load(Spec(12, 2, 8)));
-    EXPECT_FALSE(Load(Spec(13, 2, 8)));
-    EXPECT_TRUE(Load(Spec(13, -2, 8))); // too large: left for the document to report
-    SetDibDecoder(previous);
-    EXPECT_EQ(calls, 2);
-}
-
-TEST(PackedDib, ReadsFilesFromDisk) {
-    TempDir dir;
-    WriteBytes(dir.File("a.bmp"), BitmapFile(Spec(3, 2, 1)));
-    int cause = -1;
-    HDIB dib = LoadPackedDib(dir.File("a.bmp"), &cause);
-    ASSERT_TRUE(dib);
-    EXPECT_EQ(cause, 0);
-    EXPECT_FALSE(LoadPackedDib(dir.File("missing.bmp"), &cause));
-    EXPECT_EQ(cause, 2);
-    DibFileRead read = ReadPackedDibFile(dir.Path());
-    EXPECT_EQ(read.result, DibFileRead::openFailed);
-    EXPECT_EQ(read.cause, 5);
-    read = ReadPackedDibFile("/dev/null");
-    EXPECT_EQ(read.result, DibFileRead::ok);
-    EXPECT_FALSE(read.dib);
-}
-
 class DibDocTest : public ::testing::Test {
 protected:
     TempDir dir;
@@ -259,19 +201,6 @@ TEST_F(DibDocTest, OpensPicturesWithTheirPalettesAndReportsWhatIsNotOne) {
     EXPECT_FALSE(doc.GetPicture());
     EXPECT_EQ(doc.GetPalette(), nullptr);
     EXPECT_EQ(doc.GetPictureSize(), (PictureSize{1, 1}));
-}
-
-TEST_F(DibDocTest, TopDownAndHugeRunLengthPicturesAreTooLarge) {
-    BitmapSpec huge = Spec(30000, 30000, 8);
-    huge.compression = kDibRle8;
-    huge.pixelBytesDelta = -(30000LL * 30000) + 2;
-    for (const BitmapSpec& s : {Spec(8, -8, 8), huge}) {
-        boxes.clear();
-        EXPECT_FALSE(doc.OnOpenDocument(Write("t.bmp", BitmapFile(s))));
-        EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"DIB is too large", "Cannot load DIB"}));
-        EXPECT_EQ(boxes.boxes()[0].style, platform::MB_OK | platform::MB_ICONINFORMATION);
-        EXPECT_FALSE(doc.GetPicture());
-    }
 }
 
 TEST_F(DibDocTest, MissingFileIsReportedAndThePreviousPictureStays) {

@@ -189,44 +189,6 @@ TEST(GameData, EveryGameOpensWithItsPictureAndPagesAndIsTheUniquePuzzleOfItsSeed
     }
 }
 
-TEST(GameData, AboutDataSettingsAndDialogPictures) {
-    EXPECT_EQ(Lines(Data("About.dat")), (std::vector<std::string>{"Linux", "2026", "1.0"}));
-    // Sound on with the default colours: hint blue, true green, false red.
-    EXPECT_EQ(Lines(Data("Sound.dat")), (std::vector<std::string>{"TRUE", "0", "0", "255", "0",
-                                                                  "255", "0", "255", "0", "0"}));
-    // The game asks for "Data\Sound.dat": the path lookup finds data/Sound.dat.
-    {
-        ScopedDataFolder folder(SourcePath("gamedata/"));
-        EXPECT_TRUE(platform::FileExists(platform::RealPath("Data\\Sound.dat")));
-        EXPECT_TRUE(platform::FileExists(platform::RealPath("data\\games.dat")));
-    }
-    const Bitmap head = ReadBitmapHeader(Data("Head.bmp"));
-    EXPECT_TRUE(head.ok);
-    EXPECT_EQ(head.bits, 8);
-    EXPECT_EQ(head.width, 116); // the 77 x 67 unit picture control
-    EXPECT_EQ(head.height, 100);
-    const Bitmap about = ReadBitmapHeader(Data("Deduxa.bmp"));
-    EXPECT_TRUE(about.ok);
-    EXPECT_EQ(about.bits, 8);
-    EXPECT_EQ(about.width, 96); // the 64 x 64 unit picture control
-    EXPECT_EQ(about.height, 96);
-    EXPECT_FALSE(about.palette.empty());
-}
-
-TEST(GameData, EverySoundFileIsAShortPcmWave) {
-    for (const char* name :
-         {"start", "clue", "corcheck", "inccheck", "incshow", "correct", "wrong", "whoosh", "dxup",
-          "new", "About", "startant", "gotcha", "shoop", "endant"}) {
-        const std::string b = Bytes(Data(std::string(name) + ".wav"));
-        ASSERT_GE(b.size(), 44u) << name;
-        EXPECT_EQ(b.substr(0, 4), "RIFF");
-        EXPECT_EQ(b.substr(8, 8), "WAVEfmt ");
-        EXPECT_EQ(U32(b, 24), 11025u) << name;
-        EXPECT_EQ(uint8_t(b[34]), 16) << name;
-        EXPECT_LT(b.size(), 40000u) << name;
-    }
-}
-
 TEST(GameData, TheRewardGameHasAFieldAndTenAntsWithFourFramesInTheFieldsColours) {
     const auto lines = Lines(Ants("ants.dat"));
     ASSERT_EQ(lines.size(), 51u);
@@ -254,12 +216,4 @@ TEST(GameData, TheRewardGameHasAFieldAndTenAntsWithFourFramesInTheFieldsColours)
             EXPECT_EQ(frame.palette, field.palette) << name << f;
         }
     }
-}
-
-TEST(GameData, TheHelpDocumentHasItsEightTopics) {
-    const std::string help = Bytes(SourcePath("gamedata/deduxa.hlp"));
-    for (int topic : {0, 1001, 12, 9, 6, 4, 8, 11})
-        EXPECT_NE(help.find("<a name=\"" + std::to_string(topic) + "\"></a>"), std::string::npos)
-            << topic;
-    EXPECT_NE(help.find("Game 1: "), std::string::npos); // the walk-through's game
 }

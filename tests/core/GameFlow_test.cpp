@@ -82,22 +82,3 @@ TEST(Menu, EveryCommandHasAPromptAndTheStatusBarShowsItsFirstPart) {
     EXPECT_EQ(StatusPrompt(resources::PromptString(resources::ID_SCORING)),
               "Displays average game score and point costs.");
 }
-
-TEST(Menu, BarAndSeparators) {
-    const auto& bar = resources::MainMenu();
-    ASSERT_EQ(bar.size(), 4u);
-    EXPECT_EQ(bar[0].text, "&File");
-    EXPECT_EQ(bar[1].text, "&Actions");
-    EXPECT_EQ(bar[2].text, "&View");
-    EXPECT_EQ(bar[3].text, "&Help");
-    // A separator right after Save Game, Play Reward Game and About...
-    auto after = [](const resources::MenuItem& popup, int id) {
-        for (size_t i = 0; i + 1 < popup.items.size(); ++i)
-            if (popup.items[i].id == id)
-                return popup.items[i + 1].id == 0 && popup.items[i + 1].items.empty();
-        return false;
-    };
-    EXPECT_TRUE(after(bar[0], resources::ID_SAVE_GAME));
-    EXPECT_TRUE(after(bar[1], resources::ID_PLAY_REWARD_GAME));
-    EXPECT_TRUE(after(bar[3], resources::ID_APP_ABOUT));
-}

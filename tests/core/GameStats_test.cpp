@@ -132,56 +132,6 @@ TEST(GameStats, GameDataAndScoreFollowTheRecord) {
     EXPECT_EQ(boxes.count(), 0u);
 }
 
-TEST(GameStats, WithoutAGameEveryOperationSaysSoAndChangesNothing) {
-    MessageRecorder boxes;
-    CPlayer p;
-    p.stats.push_back(std::make_unique<CGameStats>());
-    p.Hint(0);
-    p.CheckAnswer();
-    p.SetCorrectCount("t", 1, 1);
-    p.IncTimesPlayed(true);
-    EXPECT_EQ(p.GameOver(1, 1), 0);
-    p.ResetStats();
-    EXPECT_EQ(p.TimesHintTaken(), 0);
-    EXPECT_EQ(p.TimesAnswerChecked(), 0);
-    int points = 7, average = 8;
-    p.GetGameData(points, average);
-    EXPECT_EQ(points, 7);
-    EXPECT_EQ(average, 8);
-    EXPECT_EQ(p.GetScore(), 0);
-    EXPECT_EQ(p.TimesPlayed(), 0);
-    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{
-                                 "Hint No Stats Class Created!",
-                                 "CheckAnswer No Stats Class Created!",
-                                 "SetCorrectCount No Stats Class Created!",
-                                 "IncTimesPlayed No Stats Class Created!",
-                                 "GameOver No Stats Class Created!",
-                                 "ResetStats No Stats Class Created!",
-                                 "TimesHintTaken No Stats Class Created!",
-                                 "TimesAnswerChecked No Stats Class Created!",
-                                 "GetGameData No Stats Class Created!",
-                                 "GetScore No Stats Class Created!",
-                             }));
-    for (const auto& box : boxes.boxes())
-        EXPECT_EQ(box.caption, platform::kAppTitle);
-    EXPECT_EQ(p.stats.front()->timesPlayed, 0);
-    EXPECT_EQ(p.stats.front()->title, "");
-}
-
-TEST(GameStats, SelectGameStatsReusesARecordAndKeepsFinishedDates) {
-    MessageRecorder boxes;
-    CPlayer p;
-    p.SelectGameStats("A", true);
-    EXPECT_TRUE(p.current->finished);
-    p.current->dateText = "Finished this game on x";
-    p.SelectGameStats("B", false);
-    p.SelectGameStats("A", true);
-    EXPECT_EQ(p.current->dateText, "Finished this game on x");
-    EXPECT_EQ(p.stats.size(), 2u);
-    p.SelectGameStats("a", false); // titles compare exactly
-    EXPECT_EQ(p.stats.size(), 3u);
-}
-
 TEST(GameStats, StoredFormHasFlagLinesOnlyWhenTheyMatchTheCount) {
     UtcZone utc;
     PinnedClock clock(kTuesday);
@@ -199,52 +149,6 @@ TEST(GameStats, StoredFormHasFlagLinesOnlyWhenTheyMatchTheCount) {
     auto lines = WrittenLines(r);
     EXPECT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[9], "5");
-}
-
-TEST(GameStats, ReadTakesOnlyFalseAsNotFinishedAndOnlyTrueAsTaken) {
-    testing_support::TempDir dir;
-    auto read = [&](const std::string& bytes, CGameStats& r) {
-        WriteBytes(dir.File("r"), bytes);
-        platform::CTextFile file;
-        EXPECT_TRUE(file.Open(dir.File("r"), platform::CTextFile::modeRead));
-        return r.Read(file);
-    };
-    CGameStats r;
-    ASSERT_TRUE(read("T\nd\nres\nfalse\n 3x\nabc\n-2\n9\n1\n3\n0\n50\nTRUE\ntrue\nTRUE\n", r));
-    EXPECT_TRUE(r.finished);
-    EXPECT_EQ(r.timesPlayed, 3);
-    EXPECT_EQ(r.correctTrue, 0);
-    EXPECT_EQ(r.markedTrue, -2);
-    EXPECT_EQ(r.reserved, "res");
-    EXPECT_EQ(r.hintTaken, (std::vector<bool>{true, false, true}));
-    ASSERT_TRUE(read("T\nd\n\nFALSE\n1\n0\n0\n0\n0\n0\n0\n1\n", r));
-    EXPECT_FALSE(r.finished);
-    EXPECT_TRUE(r.hintTaken.empty());
-    EXPECT_FALSE(read("T\nd\n\nFALSE\n1\n", r));
-}
-
-TEST(GameStats, ResetKeepsTimesPlayedAndTheFlags) {
-    CGameStats r;
-    r.title = "t";
-    r.dateText = "d";
-    r.reserved = "r";
-    r.finished = true;
-    r.timesPlayed = 4;
-    r.correctTrue = r.markedTrue = r.totalTrue = r.hintsTaken = r.hintCount = r.answerChecks = 3;
-    r.score = 50;
-    r.SetHintCount(3);
-    r.TakeHint(1);
-    r.Reset();
-    EXPECT_EQ(r.title, "");
-    EXPECT_EQ(r.dateText, "");
-    EXPECT_EQ(r.reserved, "");
-    EXPECT_FALSE(r.finished);
-    EXPECT_EQ(r.timesPlayed, 4);
-    EXPECT_EQ(r.correctTrue + r.markedTrue + r.totalTrue + r.hintsTaken + r.hintCount +
-                  r.answerChecks,
-              0);
-    EXPECT_EQ(r.score, 1);
-    EXPECT_EQ(r.hintTaken, (std::vector<bool>{false, true, false}));
 }
 
 TEST(StatsReport, TextWithEitherLineEnd) {

@@ -94,20 +94,6 @@ TEST_F(GridDocFile, ReadsEveryPartOfAPuzzleFileAndOpeningAgainEmptiesTheMarks) {
     EXPECT_EQ(doc.GetHighlightedHint(), 0);
 }
 
-TEST_F(GridDocFile, NoOffsetsBlockAndZeroOffsetsReadAlikeAndSaveWithoutTheBlock) {
-    const std::string body = fixtures::Bars("Start Grid|1|2|End Grid|Start Answer|1,2|End Answer");
-    std::string none = Write("none.bgd", fixtures::Lines({"pic.bmp", "15"}) + body);
-    Write("zero.bgd", fixtures::Bars("pic.bmp|15|Offsets|0|0") + body);
-    for (const char* name : {"none.bgd", "zero.bgd"}) {
-        ASSERT_TRUE(doc.OnOpenDocument(dir.File(name)));
-        EXPECT_EQ(doc.GetGridOffsetX(), 0);
-        EXPECT_EQ(doc.GetGridOffsetY(), 0);
-        EXPECT_EQ(CellText(doc), "1,2");
-        ASSERT_TRUE(doc.OnSaveDocument(dir.File("copy.bgd")));
-        EXPECT_EQ(ReadBytes(dir.File("copy.bgd")), ReadBytes(none)) << name;
-    }
-}
-
 TEST_F(GridDocFile, SaveWritesTheLayoutAndDropsEmptyHintBlocks) {
     doc.SetPictureName("p.bmp");
     doc.SetCellSize(12);
@@ -135,17 +121,6 @@ TEST_F(GridDocFile, SaveWritesTheLayoutAndDropsEmptyHintBlocks) {
     std::string text;
     EXPECT_EQ(again.GetHintsForCell(-1, 4, text), 2);
     EXPECT_EQ(text, "Hint 2");
-}
-
-TEST_F(GridDocFile, PuzzleWithoutAnswerKeepsItsHintsThroughSaveAndOpen) {
-    std::string path = Write(
-        "n.bgd",
-        fixtures::Bars(
-            "p.bmp|15|Start Grid|0|0|End Grid|Start Hint|0,0|End Hint|Start Hint|1,1|End Hint"));
-    ASSERT_TRUE(doc.OnOpenDocument(path));
-    ASSERT_EQ(doc.GetHintCount(), 2);
-    ASSERT_TRUE(doc.OnSaveDocument(dir.File("copy.bgd")));
-    EXPECT_EQ(ReadBytes(dir.File("copy.bgd")), ReadBytes(path));
 }
 
 TEST_F(GridDocFile, FailedSaveIsReportedAndLeavesTheOldFile) {
@@ -282,47 +257,6 @@ TEST_F(GridDocFile, MissingOrBrokenPictureIsReportedAndThePuzzleStillLoads) {
     EXPECT_EQ(doc.GetPictureSize(), (PictureSize{1, 1}));
 }
 
-TEST_F(GridDocFile, PictureNamesResolveInThePuzzleFolderIgnoringCaseAndBackslashes) {
-    std::filesystem::create_directory(dir.File("Pics"));
-    Write("Pics/Farm.BMP", SmallBitmap(8, 9));
-    ASSERT_TRUE(doc.OnOpenDocument(Write("a.bgd", fixtures::Lines({"pics\\farm.bmp ", "15"}))));
-    EXPECT_TRUE(boxes.texts().empty());
-    EXPECT_EQ(doc.GetPictureSize(), (PictureSize{8, 9}));
-
-    // A puzzle path without a folder looks for the picture by its bare name.
-    Write("pic.bmp", SmallBitmap(5, 6));
-    Write("bare.bgd", fixtures::Lines({"pic.bmp", "15"}));
-    std::string previous = std::filesystem::current_path();
-    ASSERT_EQ(::chdir(dir.Path().c_str()), 0);
-    bool opened = doc.OnOpenDocument("bare.bgd");
-    ASSERT_EQ(::chdir(previous.c_str()), 0);
-    EXPECT_TRUE(opened);
-    EXPECT_TRUE(boxes.texts().empty());
-    EXPECT_EQ(doc.GetPictureSize(), (PictureSize{5, 6}));
-}
-
-TEST(GridDocReset, ResetKeepsPictureNameCellSizeAndPicture) {
-    CGridDoc doc;
-    doc.SetPictureName("x.bmp");
-    doc.SetCellSize(21);
-    doc.SetGridOffsets(3, 4);
-    doc.AddCell(1, 1);
-    doc.GetAnswerList() = {"1,1"};
-    MarkTrue(doc, 1, 1);
-    doc.AddHint({"1,1"});
-    doc.SetHighlightedHint(1);
-    doc.ResetPuzzle();
-    EXPECT_EQ(doc.GetPictureName(), "x.bmp");
-    EXPECT_EQ(doc.GetCellSize(), 21);
-    EXPECT_EQ(doc.GetGridOffsetX() + doc.GetGridOffsetY(), 0);
-    EXPECT_TRUE(doc.GetCells().empty());
-    EXPECT_TRUE(doc.GetAnswerList().empty());
-    EXPECT_TRUE(doc.GetMarkedTrueList().empty());
-    EXPECT_TRUE(doc.GetHints().empty());
-    EXPECT_EQ(doc.GetHintCount(), 0);
-    EXPECT_EQ(doc.GetHighlightedHint(), 0);
-}
-
 TEST(GridDocMarking, ClicksCycleFalseTrueEmptyAndRemarkingMovesTheKeyToTheEnd) {
     CGridDoc doc;
     MakeRow(doc, 3);
@@ -353,16 +287,6 @@ TEST(GridDocMarking, ClicksCycleFalseTrueEmptyAndRemarkingMovesTheKeyToTheEnd) {
     ASSERT_TRUE(twin.ToggleCell(2, 2));
     EXPECT_EQ(twin.GetCells()[0]->state, CGridCell::stateFalse);
     EXPECT_EQ(twin.GetCells()[1]->state, CGridCell::stateEmpty);
-}
-
-TEST(GridDocMarking, KeysAreDecimalWithoutBlanks) {
-    EXPECT_EQ(CellKey(3, 12), "3,12");
-    EXPECT_EQ(CellKey(-1, 0), "-1,0");
-    int c = 0, r = 0;
-    SplitCellKey("3,12", c, r);
-    EXPECT_EQ(std::pair(c, r), std::pair(3, 12));
-    SplitCellKey("7", c, r);
-    EXPECT_EQ(std::pair(c, r), std::pair(7, 0));
 }
 
 // A board with answer cells 0..answers-1 of row 0, correct marks on the first

@@ -54,21 +54,6 @@ std::string Rows(int n) {
 
 } // namespace
 
-TEST(TabbedText, SegmentsStandAtMultiplesOfTheTabWidthFromTheRunStart) {
-    FakePageCanvas canvas;
-    PageSize size = TabbedText(canvas, 100, 7, "a\tbb\t\tc", 16, true);
-    ASSERT_EQ(canvas.runs.size(), 3u);
-    EXPECT_EQ(canvas.runs[0].x, 100);
-    EXPECT_EQ(canvas.runs[1].x, 116); // 10 -> 16
-    EXPECT_EQ(canvas.runs[2].x, 164); // 16 + 20 = 36 -> 48 -> 64
-    EXPECT_EQ(size.width, 74);
-    EXPECT_EQ(size.height, 18);
-    canvas.runs.clear();
-    size = TabbedText(canvas, 0, 0, "abc", 16, false); // measuring draws nothing
-    EXPECT_TRUE(canvas.runs.empty());
-    EXPECT_EQ(size.width, 30);
-}
-
 TEST(DrawPage, RowsStackFromFiveFiveWithTheirStyles) {
     PageBuilder page("T");
     page.Text("Head", 0).Text("some ", 13, false).Text("bold", 2, false).Link("goto", "x.htf", 12);
@@ -183,36 +168,6 @@ TEST(DrawPage, RevealBlocksAreRedHiddenAndMagentaOrBlackRevealed) {
     EXPECT_EQ(p.canvas.Find("pre shown")->y, 23 + kM.hB);
 }
 
-TEST(DrawPage, CaretTakesTheInlineAnswerWithoutAnAddedSpace) {
-    PageBuilder page("T");
-    page.InlineBlock("blue", {{"???", "blue"}, {"!!", "sky"}}, "Why",
-                     {{"The house is ^.", "Yes: ^^"}});
-    Page p(page.Lf());
-    ASSERT_TRUE(p.canvas.Find("The house is ??? !!."));
-    const CRevealBlock& in = *p.view.model.blocks[0];
-    // The inline block's first entry gets the box of the substituted text:
-    // after "The house is " (5 + 10*13 - 4 for the 'i' ... measured).
-    int before = 5 + 12 * 10 + 4; // "The house is " has one 'i'
-    EXPECT_EQ(in.entries[0].hiddenBox, (PageRect{before - 1, 5, before + 60, 5 + 18}));
-
-    p.view.model.blocks[0]->revealed = true;
-    p.view.model.blocks[1]->revealed = true;
-    p.Draw();
-    // One caret is replaced; the second stays as text.
-    EXPECT_TRUE(p.canvas.Find("Yes: blue sky^"));
-    EXPECT_EQ(p.canvas.Find("Yes: blue sky^")->color, kMagenta);
-}
-
-TEST(DrawPage, StopsAtTheLimitAndAnEmptyPageDrawsNothing) {
-    Page p(Rows(10));
-    p.canvas.runs.clear();
-    p.view.DrawPage(p.canvas, {0, 0, 320, 5 + 3 * kM.hB + kM.hB});
-    EXPECT_EQ(p.canvas.runs.size(), 4u); // stops once pen y + hB passes the bottom
-    Page empty("Title only\n");
-    EXPECT_TRUE(empty.canvas.runs.empty());
-    EXPECT_EQ(empty.canvas.defaultFontSelected, 0);
-}
-
 // --- Scrolling -------------------------------------------------------------
 
 TEST(Scrolling, LineAndPageStepsStopAtTheLastRow) {
@@ -234,19 +189,6 @@ TEST(Scrolling, LineAndPageStepsStopAtTheLastRow) {
     EXPECT_EQ(v.Scroll(scrollTop), 0);
     EXPECT_EQ(v.Scroll(scrollThumbTrack, 7), 7);
     EXPECT_EQ(v.Scroll(scrollThumbPosition, 12), 12);
-}
-
-TEST(Scrolling, PageWithoutRowsStaysAtZeroAndAPositionWithoutAStopShowsTheTop) {
-    Page p("T\n");
-    for (ScrollRequest r :
-         {scrollLineDown, scrollPageDown, scrollBottom, scrollLineUp, scrollPageUp})
-        EXPECT_EQ(p.view.Scroll(r, 5), 0);
-    EXPECT_EQ(p.view.ScrollTop(), 0);
-    PageBuilder page("T");
-    page.Text("a").Text("b").Text("c", 13, false);
-    Page q(page.Lf()); // the last record does not end its row: 2 rows, 2 stops
-    q.view.scrollPos = 5;
-    EXPECT_EQ(q.view.ScrollTop(), 0);
 }
 
 // --- Buttons ---------------------------------------------------------------
@@ -280,41 +222,7 @@ TEST(PageButtons, ButtonsFollowTheirRows) {
     ASSERT_EQ(places.size(), 1u);
 }
 
-TEST(PageButtons, ButtonsStayBesideTheirDrawnRowsWhenDrawingAndReadingDiffer) {
-    // The space row reads as half a small line but draws as a full line, so
-    // the scroll stops and the drawn rows part; the button keeps to its row.
-    PageBuilder page("T");
-    page.Text("a").Text("", 16, true).Text("b").Button("x").Text("c").Text("d");
-    Page p(page.Lf());
-    p.view.Scroll(scrollThumbPosition, 2);
-    auto places = p.view.PlaceButtons(398);
-    ASSERT_EQ(places.size(), 1u);
-    const int cOnScreen = p.canvas.Find("c")->y - p.view.ScrollTop();
-    EXPECT_EQ(places[0].y, cOnScreen);
-    EXPECT_EQ(p.view.model.rows[3].top, p.canvas.Find("c")->y);
-}
-
-TEST(PageButtons, OnlyTheFirstOfTwoButtonsOnOneRowIsShown) {
-    PageBuilder page("T");
-    page.Button("a").Button("b").Text("row 0").Button("c").Text("row 1");
-    Page p(page.Lf());
-    auto places = p.view.PlaceButtons(398);
-    ASSERT_EQ(places.size(), 1u);
-    EXPECT_EQ(places[0].button, 0u);
-}
-
 // --- Clicks ----------------------------------------------------------------
-
-TEST(PageClicks, LinksComeFirst) {
-    PageBuilder page("T");
-    page.Link("linkylink", "there.htf");
-    page.Block("Answer", {{"hidden", "revealed"}});
-    Page p(page.Lf());
-    // Move the block under the link to see which wins.
-    p.view.model.blocks[0]->entries[0].hiddenBox = p.view.model.links[0].box;
-    EXPECT_EQ(p.Click(10, 10), (std::vector<std::string>{"jump there.htf"}));
-    EXPECT_FALSE(p.view.model.blocks[0]->revealed);
-}
 
 TEST(PageClicks, HiddenBlockRevealsAndHidesAgain) {
     PageBuilder page("T");
@@ -356,19 +264,4 @@ TEST(PageClicks, InlineRevealAlsoFlipsItsSentence) {
     // Clicking the sentence outside the inline part flips only the sentence.
     calls = p.Click(8, 8);
     EXPECT_EQ(calls, (std::vector<std::string>{"answer Sentence"}));
-}
-
-TEST(PageClicks, ClicksCountFromTheScrolledTopAndAPageWithoutStopsIgnoresThem) {
-    PageBuilder page("T");
-    for (int i = 0; i < 5; ++i)
-        page.Text("row");
-    page.Block("Deep", {{"hidden", "shown"}});
-    Page p(page.Lf());
-    int blockY = 5 + 5 * kM.hB + 2;
-    p.view.Scroll(scrollThumbPosition, 3);
-    EXPECT_EQ(p.Click(10, blockY - 3 * kM.hB), (std::vector<std::string>{"answer Deep"}));
-    // One record that never ends its row: items but no scroll stops.
-    Page q("T\nlink\n12\n0\n100\n0\nt\n");
-    EXPECT_TRUE(q.view.model.scrollStops.empty());
-    EXPECT_TRUE(q.Click(10, 8).empty());
 }

@@ -55,43 +55,7 @@ TEST(PageFileLines, CrLfReadsAsOneNewlineAndLfAlike) {
               (V{"ab\n", "cd"}));
 }
 
-TEST(PageFileLines, LongLinesComeInPiecesOf2046) {
-    std::string fits(2045, 'x');
-    auto lines = Lines(fits + "\n");
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], fits + "\n");
-
-    std::string longLine(3000, 'y');
-    lines = Lines(longLine + "\r\nz\r\n");
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], std::string(2046, 'y'));
-    EXPECT_EQ(lines[1], std::string(954, 'y') + "\n");
-    EXPECT_EQ(lines[2], "z\n");
-}
-
-TEST(PageFileLines, NumbersFollowTheFileRules) {
-    CPageLineReader reader = CPageLineReader::FromBytes("  42\n-7x\nabc\n99999999999\n");
-    EXPECT_EQ(reader.ReadNumber(), 42);
-    EXPECT_EQ(reader.ReadNumber(), -7);
-    EXPECT_EQ(reader.ReadNumber(), 0);
-    EXPECT_EQ(reader.ReadNumber(), 2147483647);
-    EXPECT_EQ(reader.ReadNumber(), 0); // past the end
-}
-
 // --- Pages -----------------------------------------------------------------
-
-TEST(PageReader, EmptyAndTitleOnlyFilesGiveAnEmptyPage) {
-    for (auto [bytes, caption] : {std::pair{"", ""}, {"Hint 3 \t \r\n", "Hint 3"}}) {
-        CPageView view = Read(bytes);
-        EXPECT_EQ(view.model.caption, caption);
-        EXPECT_TRUE(view.model.items.empty());
-        EXPECT_TRUE(view.model.rows.empty());
-        EXPECT_TRUE(view.model.scrollStops.empty());
-        EXPECT_EQ(view.model.pageHeight, kM.hB);
-        EXPECT_EQ(view.LastScrollPos(), -1); // scroll range 0 to -1
-        EXPECT_EQ(view.scrollPos, 0);
-    }
-}
 
 TEST(PageReader, TextLinesAreCutAndOneWithoutFinalNewlineDoesNotEndTheRow) {
     CPageView view = Read("T\nHello\n13\n1\n");
@@ -116,23 +80,6 @@ TEST(PageReader, TextLinesAreCutAndOneWithoutFinalNewlineDoesNotEndTheRow) {
     // Anything but "1" does not end a row.
     view = Read("T\nabc\n2\n 1\nd\n2\n1 \n");
     EXPECT_TRUE(view.model.rows.empty());
-}
-
-TEST(PageReader, CrLfAndLfFilesReadAlike) {
-    PageBuilder page("Hint");
-    page.Text("Heading", 0)
-        .Link("go", "page2.htf")
-        .Block("0", {{"a", "b"}, {"c", "d"}})
-        .Button("x", true);
-    CPageView lf = Read(page.Lf());
-    CPageView crlf = Read(page.CrLf());
-    ASSERT_EQ(lf.model.items.size(), crlf.model.items.size());
-    for (size_t i = 0; i < lf.model.items.size(); ++i)
-        EXPECT_EQ(lf.model.items[i].text, crlf.model.items[i].text);
-    EXPECT_EQ(crlf.model.links[0].target, "page2.htf");
-    EXPECT_EQ(crlf.model.blocks[0]->entries[1].revealedText, "d");
-    EXPECT_EQ(crlf.model.buttons[0].text, "x");
-    EXPECT_EQ(lf.model.pageHeight, crlf.model.pageHeight);
 }
 
 TEST(PageReader, RowsStopsAndHeightsFollowTheStyleTable) {
@@ -161,19 +108,6 @@ TEST(PageReader, RowsStopsAndHeightsFollowTheStyleTable) {
         top += rows[i].height;
     }
     EXPECT_EQ(view.model.pageHeight, top + kM.hB); // blank margin at the bottom
-}
-
-TEST(PageReader, LinksTakeTheirBoxFromTheFile) {
-    PageBuilder page("T");
-    page.Text("first", 13).Link("Go on", "next.htf", 1, true, 120, 30);
-    CPageView view = Read(page.Lf());
-    ASSERT_EQ(view.model.links.size(), 1u);
-    EXPECT_EQ(view.model.links[0].target, "next.htf");
-    EXPECT_EQ(view.model.links[0].box, (PageRect{30, kM.hB, 120, kM.hB + kM.hA}));
-    // A link cut short before its target makes no link.
-    view = Read("T\nGo\n12\n1\n100\n5\n");
-    EXPECT_TRUE(view.model.links.empty());
-    EXPECT_EQ(view.model.items.size(), 1u);
 }
 
 TEST(PageReader, RevealModesDecideWhichTitlesStartRevealed) {
@@ -215,23 +149,6 @@ TEST(PageReader, ThreeEntryBlockGivesFourStopsAndNoneForItsRow) {
     }
     EXPECT_EQ(view.model.rows.size(), 2u);
     EXPECT_EQ(view.model.pageHeight, 5 * kM.hB + kM.hB);
-}
-
-TEST(PageReader, DamagedEntryListsKeepOneEntry) {
-    // Without "start": one empty entry.
-    CPageView view = Read("T\n\n14\n1\nTitle\nbegin\nx\n13\n1\n");
-    ASSERT_EQ(view.model.blocks.size(), 1u);
-    ASSERT_EQ(view.model.blocks[0]->entries.size(), 1u);
-    EXPECT_EQ(view.model.blocks[0]->entries[0].hiddenText, "");
-    EXPECT_EQ(view.model.scrollStops.size(), 2u); // n + 1 = 1 for the block, 1 for "x"
-    EXPECT_EQ(view.model.items.size(), 2u);
-    // Cut short: the missing numbers read as zero.
-    view = Read("T\n\n14\n1\nTitle\nstart\n12\n");
-    ASSERT_EQ(view.model.blocks.size(), 1u);
-    const CRevealEntry& e = view.model.blocks[0]->entries[0];
-    EXPECT_EQ(e.hiddenBox.left, 11);
-    EXPECT_EQ(e.hiddenBox.right, 0);
-    EXPECT_EQ(e.revealedBox.left, -1);
 }
 
 TEST(PageReader, Code18MakesAnInlineBlockAndTheSentenceThatLinksIt) {
@@ -283,16 +200,6 @@ protected:
     testing_support::MessageRecorder boxes;
     CPageView view;
 };
-
-TEST_F(PageLoadTest, PathsWithBackslashesAndAnyCaseAreFound) {
-    testing_support::WriteBytes(dir.File("data/Logic1_00.htf"),
-                                PageBuilder("First").Text("x").CrLf());
-    std::string path = platform::DataFolder() + "data\\logic1_00.htf";
-    EXPECT_EQ(view.ReadPage(path, 0, true, 0), CPageView::loadOk);
-    EXPECT_EQ(view.model.caption, "First");
-    EXPECT_EQ(view.currentFile, path);
-    EXPECT_EQ(boxes.count(), 0u);
-}
 
 TEST_F(PageLoadTest, OpenFailureReportsAndChangesNothing) {
     testing_support::WriteBytes(dir.File("data/a.htf"), PageBuilder("A").Text("x").Lf());

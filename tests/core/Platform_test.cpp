@@ -29,14 +29,6 @@ TEST(DataPath, MatchesEachComponentIgnoringCase) {
     EXPECT_EQ(RealPath("Games\\A0.gme"), dir.File("Games/A0.gme"));
 }
 
-TEST(DataPath, ExactNameWinsOverAnotherCase) {
-    TempDir dir;
-    WriteBytes(dir.File("data/a.txt"), "lower");
-    WriteBytes(dir.File("data/A.txt"), "upper");
-    EXPECT_EQ(RealPathIn(dir.Path(), "data\\A.txt"), dir.File("data/A.txt"));
-    EXPECT_EQ(RealPathIn(dir.Path(), "data/a.txt"), dir.File("data/a.txt"));
-}
-
 TEST(DataPath, PlainFileNamesAndFolders) {
     EXPECT_TRUE(IsPlainFileName("John0.ply"));
     EXPECT_FALSE(IsPlainFileName(""));
@@ -50,13 +42,6 @@ TEST(DataPath, PlainFileNamesAndFolders) {
     EXPECT_TRUE(EnsureFolder("players\\"));
     WriteBytes(dir.File("ants"), "a file, not a folder");
     EXPECT_FALSE(EnsureFolder("ants\\"));
-}
-
-TEST(MessageHub, WithoutAHandlerAnswersTheFirstButton) {
-    auto previous = SetMessageBoxHandler({});
-    EXPECT_EQ(MessageBox("x", "", MB_YESNO), IDYES);
-    EXPECT_EQ(MessageBox("x", "", MB_OKCANCEL), IDOK);
-    SetMessageBoxHandler(previous);
 }
 
 TEST(SoundHub, PlaysOnlyWhileSoundIsOn) {
@@ -98,16 +83,4 @@ TEST(DateTexts, EnglishWeekdaysAndTwelveHourClock) {
               "Last played this game on Saturday, 01/01/00 at 12:00 AM");
     clock.Set(946684800 + 12 * 3600 + 5 * 60); // noon and five minutes
     EXPECT_EQ(FormatDateText("%I:%M %p %B %b %a %Y %%", Now()), "12:05 PM January Jan Sat 2000 %");
-}
-
-TEST(DialogUnits, ConversionAndFixedScale) {
-    EXPECT_EQ(DluToPixelsX(40, 6), 60);
-    EXPECT_EQ(DluToPixelsY(14, 13), 23); // 22.75 rounds to 23
-    // Base units 8 x 16 change nothing.
-    for (int v : {0, 1, 7, 40, 123, 640}) {
-        EXPECT_EQ(FixedScaleX(v, 8), v - v % 2) << v;
-        EXPECT_EQ(FixedScaleY(v, 16), v - v % 2) << v;
-    }
-    EXPECT_EQ(FixedScaleX(40, 10), 32);
-    EXPECT_EQ(FixedScaleY(40, 20), 32);
 }

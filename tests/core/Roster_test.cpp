@@ -18,24 +18,6 @@ using testing_support::ReadBytes;
 using testing_support::TimeLimit;
 using testing_support::WriteBytes;
 
-TEST(Roster, FoldersAndPathUnderTheDataFolder) {
-    PlayerFolders folders;
-    EXPECT_EQ(PlayersFolder(), folders.Players());
-    EXPECT_EQ(GamesFolder(), folders.Games());
-    EXPECT_EQ(RosterPath(), folders.Players() + "data");
-    EXPECT_EQ(StatsPrintPath(), folders.Players() + "stats.txt");
-}
-
-TEST(Roster, ReadsPairsSkippingEmptyNameLines) {
-    PlayerFolders folders;
-    WriteBytes(RosterPath(), "\r\n\r\nAnn Lee\r\nAnn_L0.ply\r\n\nBob\nBob0.ply\nCut");
-    std::vector<RosterEntry> entries;
-    int cause = -1;
-    ASSERT_TRUE(ReadRoster(RosterPath(), entries, &cause));
-    EXPECT_EQ(cause, 0);
-    EXPECT_EQ(entries, (std::vector<RosterEntry>{{"Ann Lee", "Ann_L0.ply"}, {"Bob", "Bob0.ply"}}));
-}
-
 TEST(Roster, MissingRosterIsCreatedEmpty) {
     PlayerFolders folders;
     std::vector<RosterEntry> entries{{"x", "y"}};
@@ -140,19 +122,6 @@ TEST(Roster, SpecialFilesAndDanglingLinksAreNeitherFollowedNorAwaited) {
     EXPECT_EQ(appendCause, platform::causeAccessDenied);
 }
 
-TEST(Roster, RewriteReplacesTheWholeFileOrNothing) {
-    PlayerFolders folders;
-    WriteBytes(RosterPath(), "Ann\r\nAnn0.ply\r\nBob\r\nBob0.ply\r\n");
-    EXPECT_EQ(RewriteRoster(RosterPath(), {{"", ""}, {"Bob", "Bob0.ply"}}), 0);
-    EXPECT_EQ(ReadBytes(RosterPath()), "\r\n\r\nBob\r\nBob0.ply\r\n");
-    std::vector<RosterEntry> entries;
-    ASSERT_TRUE(ReadRoster(RosterPath(), entries));
-    EXPECT_EQ(entries, (std::vector<RosterEntry>{{"Bob", "Bob0.ply"}}));
-    platform::CTextFile::FailNextWrite(platform::causeDiskFull);
-    EXPECT_EQ(RewriteRoster(RosterPath(), {{"Zed", "Zed0.ply"}}), platform::causeDiskFull);
-    EXPECT_EQ(ReadBytes(RosterPath()), "\r\n\r\nBob\r\nBob0.ply\r\n");
-}
-
 TEST(DeletePlayerFiles, DeletesTheSavedGamesThenThePlayerFile) {
     PlayerFolders folders;
     MessageRecorder boxes;
@@ -198,22 +167,4 @@ TEST(DeletePlayerFiles, StopsWithTheCauseOfAFileThatCannotBeDeleted) {
     EXPECT_NE(cause, 0);
     EXPECT_EQ(failed, folders.GameFile("dir.gme"));
     EXPECT_TRUE(std::filesystem::exists(folders.PlayerFile("Ann0.ply")));
-}
-
-TEST(DeletePlayerFiles, FilesAlreadyGoneAndCutOffListsAreNoObstacle) {
-    PlayerFolders folders;
-    WriteBytes(folders.GameFile("b.gme"), "x");
-    // "gone.gme" is missing; the list ends without "End Saved Games" and the
-    // last entry is cut off after its title.
-    WriteBytes(folders.PlayerFile("Ann0.ply"),
-               "Ann\r\nStart Saved Games\r\nA\r\ngone.gme\r\na\r\nB\r\nb.gme\r\nb\r\nC\r\n");
-    EXPECT_EQ(DeletePlayerFiles(folders.Players(), folders.Games(), "Ann0.ply"), 0);
-    EXPECT_FALSE(std::filesystem::exists(folders.GameFile("b.gme")));
-    EXPECT_FALSE(std::filesystem::exists(folders.PlayerFile("Ann0.ply")));
-    // A player file with no saved-games line at all.
-    WriteBytes(folders.PlayerFile("Odd0.ply"), "Odd\r\nsomething\r\n");
-    EXPECT_EQ(DeletePlayerFiles(folders.Players(), folders.Games(), "Odd0.ply"), 0);
-    EXPECT_FALSE(std::filesystem::exists(folders.PlayerFile("Odd0.ply")));
-    // A player file that is already gone.
-    EXPECT_EQ(DeletePlayerFiles(folders.Players(), folders.Games(), "None0.ply"), 0);
 }

@@ -48,16 +48,6 @@ int FilesIn(const std::string& folder) {
 
 } // namespace
 
-TEST(SavedGameFile, EmptyBoardIsSevenLines) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    CSavedGame g("Game 7", "70.gme", "seven");
-    ASSERT_TRUE(g.Write(folders.Games(), "Ann", 3, -4, {}));
-    EXPECT_EQ(ReadBytes(folders.GameFile("70.gme")),
-              Lines("Game 7|seven|Ann|3|-4|Start Grid|End Grid"));
-    EXPECT_EQ(boxes.count(), 0u);
-}
-
 TEST(SavedGameFile, WriteAndReadRestoresStatesAndMarkedList) {
     PlayerFolders folders;
     MessageRecorder boxes;
@@ -162,29 +152,6 @@ TEST(SavedGameFile, MissingOrUnsafeFileGivesTheReadMessage) {
     EXPECT_EQ(first, 0);
 }
 
-TEST(SaveGame, SavingTwiceKeepsOneEntryAndOneFile) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    CPlayer p;
-    p.name = "Ann";
-    auto cells = Board({{0, 0, 2}});
-    p.SaveGame(folders.Games(), "Game 3: Pets", "pets", 1, 2, cells, false);
-    ASSERT_EQ(p.savedGames.size(), 1u);
-    EXPECT_EQ(p.savedGames.front()->fileName, "3__Pe0.gme");
-    EXPECT_EQ(p.savedGames.front()->puzzleBase, "pets");
-    cells.front()->state = 1;
-    p.SaveGame(folders.Games(), "Game 3: Pets", "other", 5, 6, cells, false);
-    ASSERT_EQ(p.savedGames.size(), 1u);
-    EXPECT_EQ(p.savedGames.front()->puzzleBase, "pets");
-    EXPECT_EQ(FilesIn(folders.Games()), 1);
-    EXPECT_EQ(ReadBytes(folders.GameFile("3__Pe0.gme")),
-              Lines("Game 3: Pets|pets|Ann|5|6|Start Grid|0|0|1|End Grid"));
-    EXPECT_TRUE(p.IsUnfinishedSaved("Game 3: Pets"));
-    EXPECT_TRUE(p.AnyUnfinishedSaved());
-    EXPECT_FALSE(p.IsUnfinishedSaved("game 3: pets"));
-    EXPECT_EQ(boxes.count(), 0u);
-}
-
 TEST(SaveGame, GameOverDeletesTheEntryAndItsFile) {
     PlayerFolders folders;
     MessageRecorder boxes;
@@ -207,28 +174,6 @@ TEST(SaveGame, GameOverDeletesTheEntryAndItsFile) {
     p.SaveGame(folders.Games(), "Game 7", "seven", 0, 0, cells, true);
     EXPECT_TRUE(p.savedGames.empty());
     EXPECT_EQ(boxes.count(), 0u);
-}
-
-TEST(SaveGame, AnEndedGameWithoutEntryMakesNothingNorDoesATakenName) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    {
-        CPlayer p;
-        p.SaveGame(folders.Games(), "Game 7", "seven", 0, 0, {}, true);
-        p.SaveGame(folders.Games(), "", "x", 0, 0, {}, false);
-        EXPECT_TRUE(p.savedGames.empty());
-        EXPECT_EQ(FilesIn(folders.Games()), 0);
-    }
-    // No free name leaves an entry that never writes.
-    for (int n = 0; n <= 99; ++n)
-        WriteBytes(folders.GameFile("7" + std::to_string(n) + ".gme"), "x");
-    CPlayer p;
-    p.SaveGame(folders.Games(), "Game 7", "seven", 0, 0, {}, false);
-    ASSERT_EQ(p.savedGames.size(), 1u);
-    EXPECT_EQ(p.savedGames.front()->fileName, "");
-    p.SaveGame(folders.Games(), "Game 7", "seven", 0, 0, {}, false);
-    EXPECT_EQ(boxes.count(), 0u);
-    EXPECT_EQ(ReadBytes(folders.GameFile("70.gme")), "x");
 }
 
 TEST(SaveGame, FailedWriteKeepsTheOldSavedGameAndPlayerFile) {

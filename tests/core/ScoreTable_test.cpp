@@ -138,15 +138,6 @@ TEST(ScoreTable, FullDiskLeavesTheOldFileInPlace) {
               1); // no temporary file left behind
 }
 
-TEST(ScoreTable, MissingFolderShowsTheTableAndWritesNothing) {
-    TempDir dir;
-    CScoreTable table;
-    table.Load(dir.File("ants/scores.dat"), "25\tKim");
-    EXPECT_EQ(table.Lines(), Lines{"25\tKim"});
-    EXPECT_NE(table.Save(dir.File("ants/scores.dat")), platform::causeNone);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("ants")));
-}
-
 TEST(ScoreTable, AFileThatCannotBeReadIsShownButNeverReplaced) {
     TempDir dir;
     // A folder where the file should be: it opens but cannot be read.

@@ -94,17 +94,6 @@ TEST(SettingsWrite, LongerEarlierFileKeepsItsTailHarmlessly) {
     EXPECT_EQ(ReadColorSettings(), kDefaultColors);
 }
 
-TEST(SettingsWrite, MissingFileIsNotCreated) {
-    TempDir dir;
-    WriteBytes(dir.File("data/other.txt"), "x");
-    ScopedDataFolder folder(dir.Path());
-    EXPECT_FALSE(WriteSettings(true, kDefaultColors));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("data/Sound.dat")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Data/Sound.dat")));
-    // And sound stays off the next time the program starts.
-    EXPECT_FALSE(ReadSoundSetting());
-}
-
 TEST(SettingsWrite, UnwritableSettingsAreLeftAloneQuietly) {
     // A folder where the file should be cannot be opened for writing, nor read.
     TempDir dir;

@@ -199,36 +199,6 @@ TEST(TextFile, FullDiskThrowsDiskFull) {
     EXPECT_EQ(message, "Disk full while accessing " + path + ".");
 }
 
-TEST(TextFile, WriteWithoutTruncationKeepsTheRestAndAppendAddsAtTheEnd) {
-    TempDir dir;
-    WriteBytes(dir.File("s.dat"), "FALSE\r\n1\r\n2\r\n3\r\n");
-    CTextFile f;
-    ASSERT_TRUE(f.Open(dir.File("s.dat"), CTextFile::modeWrite));
-    f.WriteLine("TRUE");
-    f.Close();
-    // "TRUE\r\n" overwrites "FALSE\r" and leaves the old "\n" after it.
-    EXPECT_EQ(ReadBytes(dir.File("s.dat")), "TRUE\r\n\n1\r\n2\r\n3\r\n");
-    for (int i = 0; i < 2; ++i) {
-        ASSERT_TRUE(f.Open(dir.File("r"), CTextFile::modeAppend));
-        f.WriteLine("line" + std::to_string(i));
-        f.Close();
-    }
-    EXPECT_EQ(ReadBytes(dir.File("r")), "line0\r\nline1\r\n");
-}
-
-TEST(TextFile, ReaderShutsOutOtherWriters) {
-    TempDir dir;
-    WriteBytes(dir.File("x"), "a\r\n");
-    CTextFile reader;
-    ASSERT_TRUE(reader.Open(dir.File("x"), CTextFile::modeRead));
-    CTextFile writer;
-    int cause = 0;
-    EXPECT_FALSE(writer.Open(dir.File("x"), CTextFile::modeWrite, &cause));
-    EXPECT_EQ(cause, causeSharingViolation);
-    CTextFile secondReader;
-    EXPECT_TRUE(secondReader.Open(dir.File("x"), CTextFile::modeRead));
-}
-
 TEST(FileErrors, StandardTextsAndErrnoMapping) {
     EXPECT_EQ(FileErrorText(2, "a.ply"), "a.ply was not found.");
     EXPECT_EQ(FileErrorText(0, "x"), "No error occurred.");

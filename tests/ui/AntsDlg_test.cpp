@@ -150,24 +150,6 @@ TEST_F(AntsDlgTest, TheIntroductionIsShownOnceAndHoldsTheGameWhileTicksArrive) {
     EXPECT_FALSE(dlg.Game().IntroPending());
 }
 
-TEST_F(AntsDlgTest, TheTimeShowsTwoDigitsOnceTheCountdownRuns) {
-    QStringList shown;
-    driver.Then([&](QDialog* d) {
-        auto* dlg = static_cast<CAntsDlg*>(d);
-        shown << Text(dlg, 1048);
-        PlayIntro(dlg);
-        for (int i = 0; i < 8; ++i) {
-            dlg->OnTimer();
-            if (shown.back() != Text(dlg, 1048))
-                shown << Text(dlg, 1048);
-        }
-        QTest::keyClick(d, Qt::Key_Escape);
-    });
-    CAntsDlg dlg;
-    dlg.Run(33, "Kim");
-    EXPECT_EQ(shown, (QStringList{"9", "08", "07"}));
-}
-
 TEST_F(AntsDlgTest, AClickOnARisenAntCatchesItAndAClickOnAHoleDoesNot) {
     driver.Then([&](QDialog* d) {
         auto* dlg = static_cast<CAntsDlg*>(d);
@@ -205,50 +187,6 @@ TEST_F(AntsDlgTest, AClickOnARisenAntCatchesItAndAClickOnAHoleDoesNot) {
     CAntsDlg dlg;
     dlg.Run(100, "Kim");
     EXPECT_EQ(dlg.Game().AntsCaught(), 2);
-}
-
-TEST_F(AntsDlgTest, OverlappingRisenAntsAreAllCaughtByOneClick) {
-    testing_support::MakeAntsFolder(dir.Path(), {{100, 100, 36, 40}, {110, 110, 36, 40}});
-    driver.Then([&](QDialog* d) {
-        auto* dlg = static_cast<CAntsDlg*>(d);
-        PlayIntro(dlg);
-        // Tick until both are out of their holes at once.
-        int n = 0;
-        while (!(reward::CanCatch(AntFrame(dlg, 0)) && reward::CanCatch(AntFrame(dlg, 1))) &&
-               n++ < 2000) {
-            dlg->OnTimer();
-            if (dlg->Game().Ended())
-                break;
-        }
-        ASSERT_FALSE(dlg->Game().Ended());
-        sounds.clear();
-        QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(1).topLeft() + QPoint(2, 2));
-        EXPECT_EQ(dlg->Game().AntsCaught(), 2);
-        EXPECT_EQ(sounds.names(),
-                  (std::vector<std::string>{"data\\gotcha.wav", "data\\gotcha.wav"}));
-        QTest::keyClick(d, Qt::Key_Escape);
-    });
-    CAntsDlg dlg;
-    platform::SeedRandom(7);
-    dlg.Run(100000, "Kim"); // a long game, so the ants have time to meet
-}
-
-TEST_F(AntsDlgTest, WithSoundsOffNothingPlaysAndCatchingCountsTheSame) {
-    SoundRecorder silent(false);
-    driver.Then([&](QDialog* d) {
-        auto* dlg = static_cast<CAntsDlg*>(d);
-        PlayIntro(dlg);
-        ASSERT_TRUE(TickUntilRisen(dlg, 3));
-        QTest::mouseClick(dlg, Qt::LeftButton, {}, dlg->AntBox(3).center());
-        QTest::mouseClick(dlg, Qt::LeftButton, {}, QPoint(2, 2));
-        EXPECT_EQ(dlg->Game().AntsCaught(), 1);
-        dlg->close();
-    });
-    driver.Then([](QDialog* d) { d->accept(); });
-    CAntsDlg dlg;
-    dlg.Run(100, "Kim");
-    EXPECT_TRUE(silent.names().empty());
-    EXPECT_EQ(ReadBytes(Scores()), "10\r\n01\tKim\r\n");
 }
 
 TEST_F(AntsDlgTest, TimeOutStopsTheTimerAndShowsTheTableWithTheNewEntryOnce) {
@@ -357,45 +295,4 @@ TEST_F(AntsDlgTest, DamagedLayoutKeepsEveryAntInsideTheField) {
     CAntsDlg dlg;
     EXPECT_EQ(dlg.Run(100, "Kim"), platform::IDCANCEL);
     EXPECT_EQ(driver.seen(), 1);
-}
-
-TEST_F(AntsDlgTest, AMissingFrameIsReportedAndTheGameGoesOn) {
-    std::filesystem::remove(dir.File("ants/ant2.bmp"));
-    driver.Then([&](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
-    CAntsDlg dlg;
-    dlg.Run(100, "Kim");
-    EXPECT_EQ(driver.seen(), 1);
-    // Once for each ant, whose third frame it is.
-    ASSERT_EQ(boxes.count(), 10u);
-    for (const auto& b : boxes.boxes())
-        EXPECT_EQ(b.text, "Error reading DIB file.");
-}
-
-TEST_F(AntsDlgTest, PicturesAreDrawnOnTheField) {
-    QImage before, during;
-    QRect box;
-    driver.Then([&](QDialog* d) {
-        auto* dlg = static_cast<CAntsDlg*>(d);
-        before = dlg->grab().toImage();
-        PlayIntro(dlg);
-        ASSERT_TRUE(TickUntilRisen(dlg, 4));
-        dlg->OnTimer(); // one step further: frame 2 or 3
-        Pump(20);
-        box = dlg->AntBox(4);
-        during = dlg->grab().toImage();
-        QTest::keyClick(d, Qt::Key_Escape);
-    });
-    CAntsDlg dlg;
-    dlg.Run(100, "Kim");
-    ASSERT_FALSE(during.isNull());
-    // Grass around the ants, soil in the ant's box, and the ant's middle in
-    // its body colour once it is out.
-    const QPoint grass = box.topLeft() - QPoint(10, 10);
-    EXPECT_EQ(QColor(during.pixel(grass)), QColor(0x30, 0xA0, 0x30));
-    EXPECT_EQ(QColor(before.pixel(box.topLeft() + QPoint(1, 1))), QColor(0x80, 0x60, 0x40));
-    EXPECT_EQ(QColor(before.pixel(box.center())), QColor(0x20, 0x10, 0x08)); // the hole
-    const QColor body(during.pixel(box.center()));
-    EXPECT_TRUE(body == QColor(0xD0, 0x40, 0x40) || body == QColor(0xE0, 0x60, 0x60) ||
-                body == QColor(0xC0, 0x20, 0x20))
-        << body.name().toStdString();
 }

@@ -45,22 +45,6 @@ struct CellHintFixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(CellHintFixture, BuildsTemplate135Hidden) {
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_FALSE(dlg->isModal());
-    EXPECT_EQ(dlg->windowTitle(), "Select A Cell");
-    EXPECT_EQ(dlg->ItemText(1027), "The associated hint for this cell is listed below.");
-    EXPECT_EQ(dlg->Button(1)->text(), "OK");
-    EXPECT_EQ(dlg->Button(9)->text(), "Help");
-    QStringList labels;
-    for (auto* l : dlg->findChildren<QLabel*>())
-        labels << l->text();
-    EXPECT_TRUE(labels.contains("Please click on the cell to see the associated hint."));
-    auto* edit = dlg->ControlAs<QPlainTextEdit>(1026);
-    ASSERT_NE(edit, nullptr);
-    EXPECT_TRUE(edit->isReadOnly());
-}
-
 TEST_F(CellHintFixture, ShowsHintFourAndKeepsItForACellNoHintConcerns) {
     host.SetHintMode(true);
     EXPECT_TRUE(dlg->isVisible());
@@ -115,16 +99,4 @@ TEST_F(CellHintFixture, OkEscapeAndCloseBoxAllEndHintMode) {
     dlg->SetHost(nullptr);
     QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
     EXPECT_FALSE(dlg->isVisible());
-}
-
-TEST_F(CellHintFixture, HelpAsksForTopicEleven) {
-    HelpRecorder help;
-    host.SetHintMode(true);
-    dlg->ShowCellHint("Hint 4", 4);
-    QTest::mouseClick(dlg->Button(9), Qt::LeftButton);
-    ASSERT_EQ(help.calls().size(), 1u);
-    EXPECT_EQ(help.calls()[0].topic, 11);
-    EXPECT_EQ(help.calls()[0].owner, static_cast<void*>(static_cast<QWidget*>(dlg)));
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(dlg->ItemText(1026), "Hint 4");
 }

@@ -135,22 +135,6 @@ TEST_F(BoardFixture, ThreeClicksShowFalseTrueThenWhite) {
     EXPECT_TRUE(doc.GetMarkedTrueList().empty());
 }
 
-TEST_F(BoardFixture, QuickDoubleClickCountsAsTwoClicksAndClicksOnlyWithSoundOn) {
-    SoundRecorder sounds(true);
-    const QPoint point(CellX(3) + 5, CellY(2) + 5);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
-    // The second press of a double click arrives as a double-click event.
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, point);
-    EXPECT_EQ(State(3, 2), 2);
-    EXPECT_EQ(doc.GetMarkedTrueList(), std::vector<std::string>{"3,2"});
-    view->hintMode = true;
-    Click(CellX(2) + 3, CellY(2) + 3);
-    EXPECT_EQ(sounds.names(), std::vector<std::string>(3, "data\\dxup.wav"));
-    SoundRecorder silent(false);
-    Click(CellX(2) + 3, CellY(2) + 3);
-    EXPECT_TRUE(silent.names().empty());
-}
-
 TEST_F(BoardFixture, HighlightedHintMarksAnEightPixelSquare) {
     doc.SetHighlightedHint(1); // 0,0 and 1,0
     view->OnInitialUpdate();
@@ -227,51 +211,6 @@ TEST_F(BoardFixture, InHintModeClicksLookUpHintsEvenWithSolutionShown) {
     EXPECT_EQ(State(3, 2), 0);
 }
 
-TEST_F(BoardFixture, KeyShowsTrueAndFalseInTheirColours) {
-    Grab();
-    // The white, black-framed box.
-    EXPECT_EQ(At(14, 9), kBlack);
-    EXPECT_EQ(At(55, 63), kBlack);
-    EXPECT_EQ(At(13, 9), kPaper);
-    EXPECT_EQ(At(56, 63), kPaper);
-    EXPECT_EQ(At(16, 62), kWhite);
-    // " T " on the true colour, " F " on the false colour (the leading blank).
-    EXPECT_EQ(At(27, 30), kGreen);
-    EXPECT_EQ(At(27, 47), kRed);
-}
-
-TEST_F(BoardFixture, NewColoursRepaintTheKeyAndTheMarks) {
-    Click(CellX(0) + 4, CellY(0) + 4); // false
-    Click(CellX(1) + 4, CellY(0) + 4);
-    Click(CellX(1) + 4, CellY(0) + 4); // true
-    doc.SetHighlightedHint(2);
-    view->OnInitialUpdate();
-    Grab();
-    const int drawsBefore = view->PictureDraws();
-
-    const QColor hint(10, 20, 30), truth(200, 100, 0), lie(90, 0, 160);
-    view->SetColors(RgbColor{10, 20, 30}, RgbColor{200, 100, 0}, RgbColor{90, 0, 160});
-    EXPECT_TRUE(view->PictureDrawn());
-    EXPECT_EQ(view->GetHintColor(), (RgbColor{10, 20, 30}));
-    Grab();
-    EXPECT_GT(view->PictureDraws(), drawsBefore);
-    EXPECT_EQ(At(27, 30), truth);
-    EXPECT_EQ(At(27, 47), lie);
-    EXPECT_TRUE(Filled(CellX(0) + 1, CellY(0) + 1, 14, 14, lie));
-    EXPECT_TRUE(Filled(CellX(1) + 1, CellY(0) + 1, 14, 14, truth));
-    EXPECT_TRUE(Filled(CellX(2) + 4, CellY(1) + 5, 8, 8, hint));
-}
-
-TEST_F(BoardFixture, ColoursComeFromTheSettingsFile) {
-    WriteBytes(dir.File("data/Sound.dat"),
-               "TRUE\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n300\r\n8\r\n9\r\n");
-    CGridView other;
-    EXPECT_EQ(other.GetHintColor(), (RgbColor{1, 2, 3}));
-    EXPECT_EQ(other.GetTrueColor(), (RgbColor{4, 5, 6}));
-    EXPECT_EQ(other.GetFalseColor(), (RgbColor{44, 8, 9}));
-    EXPECT_EQ(view->Colors(), board::kDefaultColors); // made before the file existed
-}
-
 TEST_F(BoardFixture, ClickThatChangesACellRepaintsWithoutThePicture) {
     Grab();
     EXPECT_FALSE(view->FullRedraw());
@@ -304,48 +243,6 @@ TEST_F(BoardFixture, ClickThatChangesACellRepaintsWithoutThePicture) {
     Grab();
     EXPECT_FALSE(view->FullRedraw());
     EXPECT_TRUE(Filled(CellX(4) + 1, CellY(3) + 1, 14, 14, kGreen));
-}
-
-TEST_F(BoardFixture, ScrollPositionCountsInTheClick) {
-    view->resize(140, 90);
-    view->OnInitialUpdate();
-    Pump();
-    ASSERT_GT(view->horizontalScrollBar()->maximum(), 0);
-    view->horizontalScrollBar()->setValue(60);
-    view->verticalScrollBar()->setValue(20);
-    int column = 0, row = 0;
-    ASSERT_TRUE(view->PointToCell(QPoint(55, 30), column, row));
-    EXPECT_EQ(column, 1); // 60 - 100 + 55 = 15
-    EXPECT_EQ(row, 0);    // 20 - 50 + 30 = 0
-    Click(55, 30);
-    EXPECT_EQ(State(1, 0), 1);
-    // The cell shows at its place moved by the scroll position.
-    Grab();
-    EXPECT_TRUE(Filled(CellX(1) + 1 - 60, CellY(0) + 1 - 20, 14, 14, kRed));
-
-    // Just big enough for the whole picture once the bars are gone: the
-    // ranges must be worked out for that room, not for the room the old
-    // bars leave.
-    const QSize frame = view->size() - view->maximumViewportSize();
-    view->resize(QSize(240, 140) + frame);
-    view->OnInitialUpdate();
-    Pump();
-    EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);
-    EXPECT_EQ(view->verticalScrollBar()->maximum(), 0);
-    EXPECT_FALSE(view->verticalScrollBar()->isVisible());
-}
-
-TEST_F(BoardFixture, KeysFarOffTheBoardAreDrawnWhereTheyPoint) {
-    // Keys need not name cells; huge ones are simply off the board.
-    doc.GetAnswerList() = {"7,0", "2147483647,2147483647", "-5,-9", "junk"};
-    doc.AddHint({"2147483647,1", "6,0"});
-    doc.SetHighlightedHint(4);
-    view->solutionShown = true;
-    view->OnInitialUpdate();
-    Grab();
-    // 7,0 lies beyond the last column: its cross is still drawn.
-    EXPECT_TRUE(Filled(CellX(7) + 7, CellY(0) + 2, 2, 12, kBlack));
-    EXPECT_TRUE(Filled(CellX(6) + 4, CellY(0) + 5, 8, 8, kBlue));
 }
 
 TEST(ChildFrame, ClosingMinimisesTopSnapsBelowTheBarAndTheSizeShowsThePictureWhole) {

@@ -132,27 +132,6 @@ TEST_F(HelpFixture, TheDocumentIsFoundWhateverTheCaseOfItsNameAndAMissingOneIsSa
     EXPECT_TRUE(owner.isVisible());
 }
 
-TEST_F(HelpFixture, HelpWindowGoesWithItsOwner) {
-    auto* transient = new QWidget;
-    transient->show();
-    platform::ShowHelpTopic(8, transient);
-    Pump(20);
-    QPointer<CHelpWindow> w = platform::HelpWindowFor(transient);
-    ASSERT_FALSE(w.isNull());
-    delete transient;
-    EXPECT_TRUE(w.isNull());
-    // Without an owner the window stands alone.
-    platform::ShowHelpTopic(1001, nullptr);
-    Pump(20);
-    CHelpWindow* alone = platform::HelpWindowFor(nullptr);
-    ASSERT_NE(alone, nullptr);
-    EXPECT_EQ(alone->parentWidget(), nullptr);
-    EXPECT_EQ(TopLine(alone), "Quick Instructions");
-    alone->close();
-    Pump(20);
-    EXPECT_EQ(platform::HelpWindowFor(nullptr), nullptr);
-}
-
 TEST_F(HelpFixture, ContentsBackAndLinksMoveBetweenTopics) {
     platform::ShowHelpTopic(42, &owner);
     Pump(20);
@@ -181,11 +160,4 @@ TEST_F(HelpFixture, ContentsBackAndLinksMoveBetweenTopics) {
     w->ContentsButton()->click();
     Pump(20);
     EXPECT_EQ(TopLine(w), "Contents");
-}
-
-TEST(HelpDocument, AnchorsAreFoundByName) {
-    EXPECT_TRUE(platform::HelpDocumentHasAnchor("<a name=\"8\"></a>x", "8"));
-    EXPECT_TRUE(platform::HelpDocumentHasAnchor("<p>a <a name=\"11\">b</a></p>", "11"));
-    EXPECT_FALSE(platform::HelpDocumentHasAnchor("<a name=\"80\"></a>x", "8"));
-    EXPECT_FALSE(platform::HelpDocumentHasAnchor("<a href=\"#8\">8</a>", "8"));
 }

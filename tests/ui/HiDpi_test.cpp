@@ -102,24 +102,3 @@ TEST_F(SharpBoard, ClicksAndKeysLandOnTheSameCells) {
             ASSERT_EQ(shot.pixelColor(x, y), QColor(0, 255, 0)) << x << "," << y;
     EXPECT_NE(shot.pixelColor(left - 1, top + 5), QColor(0, 255, 0)); // the grid line
 }
-
-TEST_F(SharpBoard, DialogPicturesShowTheirTwinToo) {
-    for (bool twin : {true, false}) {
-        SCOPED_TRACE(twin ? "with a twin" : "without");
-        WriteBytes(dir.File("data/pic.bmp"),
-                   MakeBmp8(20, 10, {TestPuzzle::kPaper}, [](int, int) -> uint8_t { return 0; }));
-        std::filesystem::remove(dir.File("data/pic@2x.bmp"));
-        if (twin)
-            WriteBytes(dir.File("data/pic@2x.bmp"),
-                       MakeBmp8(40, 20, {TestPuzzle::kPaper, kRed},
-                                [](int x, int y) -> uint8_t { return (x + y) % 2; }));
-        CPaletteStatic picture;
-        ASSERT_TRUE(picture.LoadPicture("data\\pic.bmp"));
-        picture.resize(20, 10);
-        picture.show();
-        Pump();
-        const QImage shot = picture.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(shot.width(), 40);
-        EXPECT_EQ(shot.pixelColor(4, 4) != shot.pixelColor(5, 4), twin);
-    }
-}

@@ -60,24 +60,6 @@ TEST(HighScoresDlg, ShowsTheTableWithTheNewEntryAndWritesItOnOk) {
     EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n20\tAnna\r\n12\tKim\r\n12\tBen\r\n03\tCleo\r\n");
 }
 
-TEST(HighScoresDlg, EscapeAndTheCloseBoxWriteTheTableToo) {
-    Fixture f;
-    ModalDriver driver;
-    driver.Then([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
-    driver.Then([](QDialog* d) { d->close(); });
-    {
-        CHighScoresDlg dlg;
-        EXPECT_EQ(dlg.Run("05\tKim", "You caught 5 ants!"), 2);
-    }
-    EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n05\tKim\r\n");
-    {
-        CHighScoresDlg dlg;
-        EXPECT_EQ(dlg.Run("07\tLou", "You caught 7 ants!"), 2);
-    }
-    EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n07\tLou\r\n05\tKim\r\n");
-    EXPECT_EQ(driver.seen(), 2);
-}
-
 TEST(HighScoresDlg, AFullTableTheEntryDoesNotReachOrAFullDiskKeepTheOldFileSilently) {
     Fixture f;
     testing_support::MessageRecorder boxes;

@@ -146,51 +146,6 @@ TEST_F(MainFrameFlow, AWrongCheckCountsAndTheSolvingOneDoesNot) {
     EXPECT_EQ(player.current->answerChecks, 1);
 }
 
-TEST_F(MainFrameFlow, NewGameThenCancelStoresNothing) {
-    frame->Document()->ToggleCell(0, 0);
-    const auto players = Folder(dir.File("players"));
-    const auto games = Folder(dir.File("games"));
-    driver.Then([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
-    frame->OnNewGame();
-    EXPECT_EQ(driver.seen(), 1);
-    EXPECT_EQ(Folder(dir.File("players")), players);
-    EXPECT_EQ(Folder(dir.File("games")), games);
-    EXPECT_EQ(frame->gameTitle, "Tiny Farm");
-    EXPECT_EQ(frame->Pane(3)->text(), "Played: 1");
-    EXPECT_EQ(boxes.count(), 0u);
-}
-
-TEST_F(MainFrameFlow, NewPlayerThenCancelKeepsPlayerAndGame) {
-    frame->Document()->ToggleCell(0, 0);
-    std::string listed;
-    driver.Then([&](QDialog* d) {
-        auto* dlg = static_cast<CSelectPlayerDlg*>(d);
-        EXPECT_EQ(dlg->ItemText(2), "Cancel");
-        QTest::mouseClick(dlg->Button(2), Qt::LeftButton);
-    });
-    frame->OnNewPlayer();
-    EXPECT_EQ(driver.seen(), 1); // no game selection after Cancel
-    EXPECT_EQ(player.name, "Joan");
-    EXPECT_EQ(frame->gameTitle, "Tiny Farm");
-    EXPECT_EQ(player.current->title, "Tiny Farm");
-    // The game in progress and the player file were stored first.
-    EXPECT_NE(ReadBytes(dir.File("players/Joan0.ply")).find("Start Saved Games\r\nTiny Farm\r\n"),
-              std::string::npos);
-    EXPECT_NE(ReadBytes(dir.File("games/Farm0.gme")).find("0\r\n0\r\n1\r\n"), std::string::npos);
-}
-
-TEST_F(MainFrameFlow, ResizeKeepsTheBarOnePixelNarrowerThanTheClientArea) {
-    for (QSize size : {QSize(900, 700), QSize(640, 480), QSize(1000, 500)}) {
-        frame->resize(size);
-        Pump(20);
-        EXPECT_EQ(frame->Bar()->geometry(),
-                  QRect(1, 1, frame->ClientArea()->width() - 1, frame->Bar()->BarHeight()));
-    }
-    // The windows of the game stand below the bar.
-    EXPECT_EQ(frame->PageWindow()->y(), frame->Bar()->BarHeight());
-    EXPECT_EQ(frame->PageWindow()->ClientArea()->width(), 305);
-}
-
 TEST_F(MainFrameFlow, AGameThatFailsToStartLeavesNoTrace) {
     WriteBytes(dir.File("data/games.dat"), fixtures::Bars("Tiny Farm|tiny||Broken Game|broken"));
     const auto games = Folder(dir.File("games"));
@@ -402,56 +357,4 @@ TEST_F(MainFrameFlow, SettingsOkStoresSoundAndColoursCancelChangesNothing) {
     frame->Action(resources::ID_SETTINGS)->trigger();
     EXPECT_TRUE(platform::SoundOn());
     EXPECT_FALSE(std::filesystem::exists(dir.File("data/Sound.dat")));
-}
-
-TEST_F(MainFrameFlow, StatisticsViewsStoreTheGameAndThePlayerFirst) {
-    frame->Document()->ToggleCell(0, 0);
-    std::vector<std::string> listed;
-    driver.Then([&](QDialog* d) {
-        auto* list = d->findChild<QListWidget*>();
-        for (int i = 0; i < list->count(); ++i)
-            listed.push_back(list->item(i)->text().toStdString());
-        d->reject();
-    });
-    frame->Action(resources::ID_STATS_CURRENT_PLAYER)->trigger();
-    EXPECT_EQ(listed, std::vector<std::string>{"Tiny Farm"});
-    const std::string file = ReadBytes(dir.File("players/Joan0.ply"));
-    EXPECT_NE(file.find("Start Saved Games\r\nTiny Farm\r\nFarm0.gme\r\ntiny\r\n"),
-              std::string::npos);
-    EXPECT_NE(file.find("Last played this game on"), std::string::npos);
-    EXPECT_NE(ReadBytes(dir.File("games/Farm0.gme")).find("0\r\n0\r\n1\r\n"), std::string::npos);
-
-    // Any player: the select-player dialog in view-only mode.
-    driver.Then([&](QDialog* d) {
-        auto* dlg = static_cast<CSelectPlayerDlg*>(d);
-        EXPECT_EQ(dlg->ItemText(1), "Done");
-        EXPECT_FALSE(dlg->Button(1)->isEnabled()); // nobody chosen yet
-        QTest::keyClick(d, Qt::Key_Escape);
-    });
-    frame->Action(resources::ID_STATS_ANY_PLAYER)->trigger();
-    EXPECT_EQ(driver.seen(), 2);
-    EXPECT_EQ(player.name, "Joan");
-}
-
-TEST_F(MainFrameFlow, NewGameFromTheEndOfGameDialog) {
-    MarkTrue({{0, 0}, {1, 1}});
-    driver.Then([](QDialog* d) {
-        QTest::mouseClick(static_cast<platform::CTemplateDialog*>(d)->Button(1), Qt::LeftButton);
-    });
-    driver.Then([](QDialog* d) {
-        auto* dlg = static_cast<CSelectGameDlg*>(d);
-        dlg->ListBox(1001)->setCurrentRow(0);
-        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
-    });
-    frame->OnCheckAnswer();
-    EXPECT_EQ(driver.seen(), 2);
-    // The same game begun anew: counters from zero, a fresh board.
-    EXPECT_FALSE(frame->SolutionShown());
-    EXPECT_FALSE(frame->rewardAvailable);
-    EXPECT_TRUE(frame->Document()->GetMarkedTrueList().empty());
-    EXPECT_EQ(frame->Pane(3)->text(), "Played: 2");
-    EXPECT_EQ(frame->Pane(2)->text(), "Checks: 0");
-    EXPECT_FALSE(player.current->finished);
-    EXPECT_TRUE(player.IsUnfinishedSaved("Tiny Farm"));
-    EXPECT_EQ(boxes.last().caption, "Let's begin...");
 }

@@ -131,14 +131,6 @@ TEST_F(MuWndTest, SamplePageLoadsAndDraws) {
               10);
 }
 
-TEST_F(MuWndTest, FirstRowAndRevealModeAreHonoured) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage(), 3, true, 2));
-    EXPECT_EQ(wnd->ScrollPos(), 3);
-    EXPECT_EQ(wnd->VerticalScrollBar()->value(), 3);
-    for (const auto& block : wnd->View().model.blocks)
-        EXPECT_FALSE(block->revealed) << block->title;
-}
-
 TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
     ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     const CRevealBlock& block = *wnd->View().model.blocks[0];
@@ -168,75 +160,6 @@ TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
     EXPECT_GT(CountColour(GrabClient(), ClientBox(block.entries[0].hiddenBox), 255, 0, 0), 20);
 }
 
-TEST_F(MuWndTest, ClickOnInlineAnswerAlsoFlipsItsSentence) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
-    const CPageModel& model = wnd->View().model;
-    ASSERT_GE(model.blocks.size(), 3u);
-    const CRevealBlock& in = *model.blocks[1];
-    const CRevealBlock& sentence = *model.blocks[2];
-    ASSERT_TRUE(in.isInline);
-    ASSERT_EQ(sentence.linked, &in);
-    while (wnd->View().ScrollTop() + 300 < in.entries[0].hiddenBox.top)
-        wnd->OnVScroll(scrollLineDown);
-    QRect box = ClientBox(in.entries[0].hiddenBox);
-    Click(box.center().x(), box.center().y());
-    ASSERT_EQ(boxes.count(), 2u);
-    EXPECT_EQ(boxes.boxes()[0].text, "green");
-    EXPECT_EQ(boxes.boxes()[1].text, "The house colour");
-    EXPECT_TRUE(in.revealed);
-    EXPECT_TRUE(sentence.revealed);
-    // The whole sentence, with the answer at the caret, is magenta now.
-    EXPECT_GT(CountColour(GrabClient(), ClientBox(sentence.entries[0].revealedBox), 255, 0, 255),
-              100);
-}
-
-TEST_F(MuWndTest, ContextMenuOffersPrint) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
-    QStringList seen;
-    QTimer::singleShot(50, [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (QAction* a : menu->actions())
-                seen << a->text();
-            menu->close();
-        }
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
-                            wnd->ClientArea()->mapToGlobal(QPoint(20, 20)));
-    QApplication::sendEvent(wnd->ClientArea(), &event);
-    EXPECT_EQ(seen, QStringList{pages_text::kPrintPageMenu});
-    // And in the window's own menu.
-    EXPECT_EQ(wnd->PrintAction()->data().toInt(), 57607);
-    EXPECT_TRUE(wnd->systemMenu()->actions().contains(wnd->PrintAction()));
-}
-
-TEST_F(MuWndTest, ClickOnLinkShowsJumpAndChangesNothing) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
-    const CPageLink& link = wnd->View().model.links[0];
-    QRect box = ClientBox(link.box);
-    QImage before = wnd->PageBitmap().copy();
-    Click(box.left() + 3, box.center().y());
-    ASSERT_EQ(boxes.count(), 1u);
-    EXPECT_EQ(boxes.last().text, "Jumping to logic1_00.htf");
-    EXPECT_EQ(boxes.last().caption, "Jump!");
-    EXPECT_EQ(boxes.last().style, platform::MB_OK);
-    EXPECT_EQ(wnd->CurrentFile(), SamplePage());
-    EXPECT_EQ(wnd->PageBitmap(), before);
-}
-
-TEST_F(MuWndTest, CloseOnlyMinimisesUntilDestroyIsAllowed) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
-    wnd->close();
-    testing_support::Pump();
-    ASSERT_TRUE(wnd);
-    EXPECT_TRUE(wnd->isMinimized());
-    EXPECT_EQ(wnd->View().model.caption, "Hint 3: The Blue House");
-    wnd->allowDestroy = true;
-    wnd->close();
-    testing_support::Pump(20);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(wnd);
-}
-
 TEST_F(MuWndTest, ButtonsFollowScrollingAndHideWhileTheThumbIsDragged) {
     ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     CPageButton* first = wnd->Buttons()[0];
@@ -263,36 +186,6 @@ TEST_F(MuWndTest, ButtonsFollowScrollingAndHideWhileTheThumbIsDragged) {
     EXPECT_EQ(wnd->ScrollPos(), wnd->View().LastScrollPos());
     wnd->VerticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(wnd->ScrollPos(), wnd->View().LastScrollPos() - 1);
-}
-
-TEST_F(MuWndTest, BottomShowsTheLastRowAtTheTopWithWhiteBelow) {
-    PageBuilder page("Rows");
-    for (int i = 0; i < 40; ++i)
-        page.Text("Row number " + std::to_string(i));
-    testing_support::WriteBytes(dir.File("rows.htf"), page.CrLf());
-    ASSERT_TRUE(wnd->LoadPage(dir.File("rows.htf")));
-    wnd->OnVScroll(scrollBottom);
-    EXPECT_EQ(wnd->ScrollPos(), 39);
-    QImage shot = GrabClient();
-    const int hB = wnd->View().metrics.hB;
-    // The last row at the top (drawn 5 below its stop), white below it.
-    EXPECT_GT(CountNonWhite(shot.copy(0, 0, shot.width(), hB + 5)), 20);
-    EXPECT_EQ(CountNonWhite(shot.copy(0, hB + 5, shot.width(), shot.height() - hB - 5)), 0);
-}
-
-TEST_F(MuWndTest, EmptyWindowPaintsWhiteWithinItsSizeAndTopLimit) {
-    EXPECT_EQ(CountNonWhite(GrabClient()), 0);
-    Click(10, 10);
-    EXPECT_EQ(boxes.count(), 0u);
-    EXPECT_EQ(wnd->maximumSize(), QSize(345, 600));
-    wnd->resize(1000, 1000);
-    EXPECT_LE(wnd->width(), 345);
-    EXPECT_LE(wnd->height(), 600);
-    wnd->topLimit = 50;
-    wnd->move(40, 10);
-    EXPECT_EQ(wnd->pos(), QPoint(40, 50));
-    wnd->move(40, 80);
-    EXPECT_EQ(wnd->pos(), QPoint(40, 80));
 }
 
 TEST_F(MuWndTest, MissingPageReportsAndKeepsTheOldPage) {
@@ -411,16 +304,4 @@ TEST_F(MuWndTest, CancelledPrintDialogPrintsNothingAndAnUnwritableSheetSaysStart
         EXPECT_EQ(boxes.texts(),
                   accept ? std::vector<std::string>{"StartDoc error"} : std::vector<std::string>{});
     }
-}
-
-TEST_F(MuWndTest, ActivationIsSignalled) {
-    auto* other = new QMdiSubWindow;
-    other->setWidget(new QWidget);
-    area.addSubWindow(other);
-    other->show();
-    area.setActiveSubWindow(other);
-    QSignalSpy spy(wnd.data(), &CMuWnd::PageFocused);
-    area.setActiveSubWindow(wnd);
-    testing_support::Pump();
-    EXPECT_GE(spy.count(), 1);
 }

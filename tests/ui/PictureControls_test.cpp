@@ -112,22 +112,6 @@ TEST_F(PictureFixture, MissingOrUnreadablePicturesGetTheirMessages) {
     EXPECT_EQ(still.PictureSize(), QSize(0, 0));
 }
 
-TEST_F(PictureFixture, FailedPaintIsReportedOnceAfterThePaint) {
-    CPaletteStatic still;
-    ASSERT_TRUE(still.LoadPicture("data\\Head.bmp"));
-    still.resize(60, 40);
-    // Spoil the picture behind the control's back so that it cannot be drawn.
-    PackedDib& dib = *still.GetPicture();
-    dib.bytes[14] = 7; // bit count 7
-    dib.drawable.reset();
-    Grab(&still);
-    EXPECT_TRUE(boxes.boxes().empty()); // never from inside the paint
-    Pump(20);
-    Grab(&still);
-    Pump(20);
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Error painting DIB"});
-}
-
 TEST_F(PictureFixture, SpriteShowsItsFramesWithTheOwnersPalette) {
     auto* field = new CPaletteStatic;
     dlg.ReplaceControl(1100, field);
@@ -154,22 +138,6 @@ TEST_F(PictureFixture, SpriteShowsItsFramesWithTheOwnersPalette) {
     EXPECT_LE(ant->Delay(), 21);
     // Outside its frame rectangle the sprite draws nothing.
     EXPECT_NE(Grab(ant).pixelColor(30, 30), Q(kTable[0]));
-}
-
-TEST_F(PictureFixture, HitRestartsTheSpriteAfterALongerWait) {
-    CDibStatic ant;
-    ant.Cycle().SetState(0, false, 2);
-    platform::SeedRandom(5);
-    ant.Hit();
-    EXPECT_EQ(ant.Frame(), 0);
-    EXPECT_TRUE(ant.Rising());
-    EXPECT_GE(ant.Delay(), 6);
-    const int delay = ant.Delay();
-    for (int i = 0; i < delay; ++i)
-        ant.Tick();
-    EXPECT_EQ(ant.Frame(), 0);
-    ant.Tick();
-    EXPECT_EQ(ant.Frame(), 1);
 }
 
 TEST_F(PictureFixture, WithoutAPaletteOrAFrameTheSpriteDrawsNothingForIt) {

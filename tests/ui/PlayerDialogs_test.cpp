@@ -150,20 +150,6 @@ TEST_F(PlayerDialogs, NewPlayerGetsAFileAndARosterEntry) {
     EXPECT_EQ(ReadBytes(Players("data")), "Bob\r\nBob0.ply\r\nJohn Smith\r\nJohn0.ply\r\n");
 }
 
-TEST_F(PlayerDialogs, APastedNameLosesItsLineBreaksAndTheRosterStaysInPairs) {
-    Roster("Bob\r\nBob0.ply\r\n");
-    for (const char* name : {"Ann Lee\nX\r\n\tY", "Dave"}) {
-        CPlayer current;
-        TestSelectPlayerDlg dlg(current, false, false);
-        QApplication::clipboard()->setText(QString::fromUtf8(name));
-        dlg.Edit(1029)->paste();
-        dlg.OnOK();
-    }
-    EXPECT_EQ(ReadBytes(Players("data")),
-              "Bob\r\nBob0.ply\r\nAnn LeeXY\r\nAnn_L0.ply\r\nDave\r\nDave0.ply\r\n");
-    EXPECT_EQ(ReadBytes(Players("Ann_L0.ply")), "Ann LeeXY\r\nNo Saved Games\r\n");
-}
-
 TEST_F(PlayerDialogs, NoFreeFileNameLeavesThePlayerAndRosterAlone) {
     Roster("");
     for (int n = 0; n < 100; ++n)
@@ -214,29 +200,6 @@ TEST_F(PlayerDialogs, StartupCancelAsksAndViewOnlyIsDone) {
         EXPECT_EQ(current.fileName, "");
         EXPECT_EQ(boxes.count(), 0u);
     }
-}
-
-TEST_F(PlayerDialogs, StatisticsButtonShowsTheSelectedPlayer) {
-    Roster("Bob\r\nBob0.ply\r\n");
-    WriteBytes(Players("Bob0.ply"),
-               "Bob\r\nNo Saved Games\r\nStart Game Stats\r\nGame 1\r\nLast played\r\n\r\nFALSE\r\n"
-               "3\r\n0\r\n0\r\n7\r\n0\r\n2\r\n1\r\n1\r\nFALSE\r\nFALSE\r\nEnd Game Stats\r\n");
-    CPlayer current;
-    CSelectPlayerDlg dlg(current, false, true);
-    std::vector<std::string> listed;
-    driver.Then([&](QDialog*) {
-        dlg.List()->setCurrentRow(0);
-        QTest::mouseClick(dlg.Button(1030), Qt::LeftButton);
-        QTest::mouseClick(dlg.Button(1), Qt::LeftButton);
-    });
-    driver.Then([&](QDialog* stats) {
-        auto* list = stats->findChild<QListWidget*>();
-        listed = Items(list);
-        stats->reject();
-    });
-    EXPECT_EQ(dlg.exec(), 1);
-    EXPECT_EQ(listed, std::vector<std::string>{"Game 1"});
-    EXPECT_EQ(current.name, "");
 }
 
 TEST_F(PlayerDialogs, DeleteNeverListsTheCurrentPlayerAndRewritesTheRosterCurrentFirst) {
@@ -314,37 +277,6 @@ TEST_F(PlayerDialogs, StatisticsReportAndItsPrintFile) {
     EXPECT_EQ(none.exec(), 2);
     EXPECT_EQ(boxes.last().text, "No Valid Player Selected!");
     EXPECT_EQ(boxes.last().caption, "Error");
-}
-
-TEST_F(PlayerDialogs, SavedGamesListHidesFinishedGames) {
-    CPlayer player;
-    player.name = "Joan";
-    player.savedGames.push_back(std::make_unique<CSavedGame>("Game 3", "30.gme", "pets3"));
-    player.savedGames.push_back(std::make_unique<CSavedGame>("Game 1", "10.gme", "farm1"));
-    player.savedGames.push_back(std::make_unique<CSavedGame>("game 2", "20.gme", "two2"));
-    player.savedGames.front()->finished = true;
-    CSavedGamesDlg dlg(&player);
-    EXPECT_EQ(Items(dlg.List()), (std::vector<std::string>{"Game 1", "game 2"}));
-    EXPECT_FALSE(dlg.Button(1)->isEnabled());
-    driver.Then([&](QDialog*) {
-        (void)QTest::qWaitForWindowExposed(&dlg);
-        QRect r = dlg.List()->visualItemRect(dlg.List()->item(1));
-        QTest::mouseClick(dlg.List()->viewport(), Qt::LeftButton, {}, r.center());
-        EXPECT_FALSE(r.isEmpty());
-        QTest::mouseDClick(dlg.List()->viewport(), Qt::LeftButton, {}, r.center());
-        if (dlg.isVisible()) {
-            ADD_FAILURE() << "a double click did not choose the game";
-            dlg.reject();
-        }
-    });
-    EXPECT_EQ(dlg.exec(), 1);
-    EXPECT_EQ(dlg.chosenTitle, "game 2");
-    EXPECT_EQ(dlg.chosenPuzzleBase, "two2");
-
-    CPlayer empty;
-    CSavedGamesDlg none(&empty);
-    EXPECT_EQ(none.List()->count(), 0);
-    EXPECT_FALSE(none.Button(1)->isEnabled());
 }
 
 TEST_F(PlayerDialogs, DeletingAPlayerWhoseFileNameIsNotPlainTouchesNoFileOutside) {

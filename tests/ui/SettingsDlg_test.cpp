@@ -30,25 +30,6 @@ void Click(CSettingsDlg& dlg, int id) {
 
 } // namespace
 
-TEST(SettingsDlg, BuildsTemplate141) {
-    CSettingsDlg dlg;
-    EXPECT_EQ(dlg.windowTitle(), "Customize Game Settings");
-    for (int id : {1042, 1046, 1047})
-        EXPECT_EQ(dlg.Button(id)->text(), "Change Color");
-    EXPECT_EQ(dlg.Button(1048)->text(), "Default Colors");
-    EXPECT_EQ(dlg.CheckBox(1041)->text(), "Play Sounds");
-    EXPECT_TRUE(dlg.Button(1)->isDefault());
-    EXPECT_EQ(dlg.Button(9)->text(), "Help");
-    // The swatch markers are invisible; only the painted colour shows.
-    for (int id : {1043, 1044, 1045})
-        EXPECT_TRUE(dlg.Control(id)->isHidden());
-    QStringList labels;
-    for (auto* l : dlg.findChildren<QLabel*>())
-        labels << l->text();
-    for (const char* label : {"Square Marked True", "Square Marked False", "Hint"})
-        EXPECT_TRUE(labels.contains(label)) << label;
-}
-
 TEST(SettingsDlg, SoundIsExchangedWithTheCheckBoxAndCancelTakesNothingBack) {
     for (int end : {1, 2}) {
         CSettingsDlg dlg;
@@ -114,25 +95,4 @@ TEST(SettingsDlg, ChangeColorStartsFromBlackAndTakesTheChoiceUnlessCancelled) {
     EXPECT_EQ(trueSwatch, QColor(10, 20, 30));
     EXPECT_EQ(falseSwatch, QColor(40, 50, 60));
     EXPECT_EQ(hintSwatch, QColor(70, 80, 90));
-}
-
-TEST(SettingsDlg, HelpAsksForTopicEightAndLeavesTheDialogAsItWas) {
-    CSettingsDlg dlg;
-    dlg.sound = true;
-    dlg.SetColors({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
-    HelpRecorder help;
-    ModalDriver driver;
-    bool stillOpen = false;
-    driver.Then([&](QDialog*) {
-        Click(dlg, 9);
-        stillOpen = dlg.isVisible();
-        Click(dlg, 1);
-    });
-    EXPECT_EQ(dlg.exec(), 1);
-    ASSERT_EQ(help.calls().size(), 1u);
-    EXPECT_EQ(help.calls()[0].topic, 8);
-    EXPECT_EQ(help.calls()[0].owner, static_cast<void*>(static_cast<QWidget*>(&dlg)));
-    EXPECT_TRUE(stillOpen);
-    EXPECT_TRUE(dlg.sound);
-    EXPECT_EQ(dlg.Colors(), (board::BoardColors{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}));
 }

@@ -75,33 +75,6 @@ TEST(GameBar, SelectingAHintDisablesOnlyItsButtonAndClearEnablesAll) {
     EXPECT_EQ(solution.count(), 0);
 }
 
-TEST(GameBar, ButtonsForwardAndCloseEnterEscapeAreIgnored) {
-    QWidget host;
-    host.resize(800, 100);
-    auto* bar = new CGameBarDlg(&host);
-    host.show();
-    QSignalSpy solution(bar, &CGameBarDlg::ShowSolutionPressed);
-    QSignalSpy check(bar, &CGameBarDlg::CheckAnswerPressed);
-    QSignalSpy find(bar, &CGameBarDlg::FindHintsPressed);
-    QTest::mouseClick(bar->Button(1036), Qt::LeftButton);
-    QTest::mouseClick(bar->Button(1003), Qt::LeftButton);
-    QTest::mouseClick(bar->Button(1004), Qt::LeftButton);
-    EXPECT_EQ(solution.count(), 1);
-    EXPECT_EQ(check.count(), 1);
-    EXPECT_EQ(find.count(), 1);
-    EXPECT_FALSE(bar->isWindow());
-    bar->Button(1003)->setFocus();
-    QTest::keyClick(bar, Qt::Key_Escape);
-    QTest::keyClick(bar, Qt::Key_Return);
-    EXPECT_FALSE(bar->close());
-    EXPECT_TRUE(bar->isVisible());
-    EXPECT_EQ(check.count(), 1);
-    EXPECT_FALSE(bar->DestroyWindow());
-    bar->closeAllowed = true;
-    EXPECT_TRUE(bar->close());
-    EXPECT_FALSE(bar->isVisible());
-}
-
 TEST(Congrats, ResultsAndTheRewardButton) {
     ModalDriver driver;
     int rewardRuns = 0;
