@@ -15,6 +15,7 @@
 #include "resources/Menu.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/ShellFixtures.h"
+#include "tests/support/qt/FrameTest.h"
 #include "tests/support/qt/UiHelpers.h"
 
 #include <QAction>
@@ -38,23 +39,18 @@ std::string Name(int n) {
     return name;
 }
 
-class CoachFlow : public ::testing::Test {
+class CoachFlow : public FrameTest {
 protected:
-    CoachFlow() : folder((WriteTinyGame(dir), dir.Path())) {
-        for (int n = 1; n <= 40; ++n)
-            for (const char* end : {".bgd", ".clu", ".bmp", "_00.htf", "-00.htf"})
-                std::filesystem::copy_file(SourcePath("gamedata/data/" + Name(n) + end),
-                                           dir.File("data/" + Name(n) + end));
-        platform::EnsureFolder("players\\");
-        platform::EnsureFolder("games\\");
-        player.MakeFileName("Joan", dir.Path() + "players/");
-        frame = std::make_unique<CMainFrame>(player);
-        frame->CreateGameWindows();
+    CoachFlow()
+        : FrameTest([](const TempDir& dir) {
+              WriteTinyGame(dir);
+              for (int n = 1; n <= 40; ++n)
+                  for (const char* end : {".bgd", ".clu", ".bmp", "_00.htf", "-00.htf"})
+                      std::filesystem::copy_file(SourcePath("gamedata/data/" + Name(n) + end),
+                                                 dir.File("data/" + Name(n) + end));
+          }) {
+        OpenFrame();
         frame->show();
-    }
-    ~CoachFlow() override {
-        boxes.Answer(platform::IDYES);
-        frame->close();
     }
     void Start(const std::string& name) {
         frame->gameTitle = name;
@@ -71,15 +67,6 @@ protected:
     QAction* Explain() { return frame->Action(resources::ID_EXPLAIN_NEXT_STEP); }
     QAction* Where() { return frame->Action(resources::ID_WHERE_WRONG); }
     int Checks() { return player.TimesAnswerChecked(); }
-
-    TempDir dir;
-    ScopedDataFolder folder;
-    MessageRecorder boxes;
-    SoundRecorder sounds{false};
-    HelpRecorder help;
-    ModalDriver driver;
-    CPlayer player;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "resources/Menu.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/ShellFixtures.h"
+#include "tests/support/qt/FrameTest.h"
 #include "tests/support/qt/UiHelpers.h"
 
 #include <QAction>
@@ -36,27 +37,20 @@ struct Game {
 
 // A main frame over a data folder whose data\ is the bundled one (or the tiny
 // game of the shell tests), with a player of its own.
-class KeyPlay : public ::testing::Test {
+class KeyPlay : public FrameTest {
 protected:
-    explicit KeyPlay(bool bundled = true) : folder(Prepare(bundled)) {
-        platform::EnsureFolder("players\\");
-        platform::EnsureFolder("games\\");
-        player.MakeFileName("Kim", dir.Path() + "players/");
-        frame = std::make_unique<CMainFrame>(player);
-        frame->CreateGameWindows();
+    explicit KeyPlay(bool bundled = true)
+        : FrameTest(
+              [bundled](const TempDir& dir) {
+                  if (bundled)
+                      std::filesystem::create_directory_symlink(SourcePath("gamedata/data"),
+                                                                dir.File("data"));
+                  else
+                      shell_fixtures::WriteTinyGame(dir);
+              },
+              "Kim") {
+        OpenFrame();
         frame->show();
-    }
-    ~KeyPlay() override {
-        boxes.Answer(platform::IDYES);
-        frame->close();
-    }
-    std::string Prepare(bool bundled) {
-        if (bundled)
-            std::filesystem::create_directory_symlink(SourcePath("gamedata/data"),
-                                                      dir.File("data"));
-        else
-            shell_fixtures::WriteTinyGame(dir);
-        return dir.Path();
     }
     std::vector<Game> Games() const {
         std::vector<Game> games;
@@ -129,15 +123,6 @@ protected:
         for (int i = 0; i < times; ++i)
             QTest::keyClick(View(), key);
     }
-
-    TempDir dir;
-    ScopedDataFolder folder;
-    MessageRecorder boxes;
-    SoundRecorder sounds{true};
-    HelpRecorder help;
-    ModalDriver driver;
-    CPlayer player;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 class TinyKeyPlay : public KeyPlay {

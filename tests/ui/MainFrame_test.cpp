@@ -15,6 +15,7 @@
 #include "resources/Menu.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/ShellFixtures.h"
+#include "tests/support/qt/FrameTest.h"
 #include "tests/support/qt/UiHelpers.h"
 
 #include <QAction>
@@ -42,27 +43,15 @@ std::vector<std::string> Folder(const std::string& path) {
     return names;
 }
 
-class MainFrameFlow : public ::testing::Test {
+class MainFrameFlow : public FrameTest {
 protected:
-    MainFrameFlow() : folder((WriteTinyGame(dir), dir.Path())) {
-        platform::EnsureFolder("players\\");
-        platform::EnsureFolder("games\\");
-        player.MakeFileName("Joan", dir.Path() + "players/");
+    MainFrameFlow() : FrameTest(WriteTinyGame) {
         player.Save(dir.Path() + "players/");
-        frame = std::make_unique<CMainFrame>(player);
-        frame->CreateGameWindows();
-        frame->gameTitle = "Tiny Farm";
-        frame->gameFileName = "tiny";
-        EXPECT_TRUE(frame->StartGame("tiny"));
-        frame->BeginGameRecord(true);
-        frame->SetFrameTitle("Tiny Farm");
+        OpenFrame();
+        StartTiny();
         frame->OnSaveGame();
         frame->RefreshPanes();
         frame->show();
-    }
-    ~MainFrameFlow() override {
-        boxes.Answer(platform::IDYES);
-        frame->close();
     }
     std::string Page() const { return frame->PageWindow()->CurrentFile(); }
     // Marks the cells true, as two clicks each do.
@@ -72,15 +61,6 @@ protected:
             frame->Document()->ToggleCell(column, row);
         }
     }
-
-    TempDir dir;
-    ScopedDataFolder folder;
-    MessageRecorder boxes;
-    SoundRecorder sounds{true};
-    HelpRecorder help;
-    ModalDriver driver;
-    CPlayer player;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 } // namespace

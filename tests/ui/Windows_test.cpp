@@ -20,6 +20,7 @@
 #include "resources/dialogs/Dlg130.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/ShellFixtures.h"
+#include "tests/support/qt/FrameTest.h"
 #include "tests/support/qt/UiHelpers.h"
 
 #include <QAction>
@@ -40,37 +41,16 @@ QRect Global(const QWidget* w) {
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
 }
 
-class WindowsTest : public ::testing::Test {
+class WindowsTest : public FrameTest {
 protected:
-    WindowsTest() : folder((WriteTinyGame(dir), dir.Path())) {
-        platform::EnsureFolder("players\\");
-        platform::EnsureFolder("games\\");
-        player.MakeFileName("Joan", dir.Path() + "players/");
-        frame = std::make_unique<CMainFrame>(player);
-        frame->CreateGameWindows();
-        frame->gameTitle = "Tiny Farm";
-        frame->gameFileName = "tiny";
-        EXPECT_TRUE(frame->StartGame("tiny"));
-        frame->BeginGameRecord(true);
-        frame->SetFrameTitle("Tiny Farm");
+    WindowsTest() : FrameTest(WriteTinyGame) {
+        OpenFrame();
+        StartTiny();
         frame->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         frame->show();
         Pump(20);
     }
-    ~WindowsTest() override {
-        boxes.Answer(platform::IDYES);
-        frame->close();
-    }
     QRect Viewport() const { return Global(frame->MdiArea()->viewport()); }
-
-    TempDir dir;
-    ScopedDataFolder folder;
-    MessageRecorder boxes;
-    SoundRecorder sounds{true};
-    HelpRecorder help;
-    ModalDriver driver;
-    CPlayer player;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 // The real message box, sound and shell of the program while it lives; the
