@@ -10,8 +10,8 @@
 #include "puzzle/GridDoc.h"
 #include "reasoning/ExactSolver.h"
 #include "tests/support/Recorders.h"
-#include "tools/puzzlegen/Board.h"
-#include "tools/puzzlegen/Shelf.h"
+#include "puzzlegen/Board.h"
+#include "puzzlegen/Shelf.h"
 
 #include <cstdio>
 #include <fstream>

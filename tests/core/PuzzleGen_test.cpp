@@ -1,12 +1,12 @@
 // The puzzle generator, the board layout, the page builder and the media
 // writers.
 #include "reasoning/ExactSolver.h"
-#include "tools/puzzlegen/Board.h"
-#include "tools/puzzlegen/Generator.h"
-#include "tools/puzzlegen/Media.h"
-#include "tools/puzzlegen/Pages.h"
-#include "tools/puzzlegen/Shelf.h"
-#include "tools/puzzlegen/Story.h"
+#include "puzzlegen/Board.h"
+#include "puzzlegen/Generator.h"
+#include "puzzlegen/Media.h"
+#include "puzzlegen/Pages.h"
+#include "puzzlegen/Shelf.h"
+#include "puzzlegen/Story.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -6,7 +6,7 @@
 #include "platform/TextFile.h"
 #include "puzzle/GridDoc.h"
 #include "tests/support/Recorders.h"
-#include "tools/puzzlegen/qt/Drawing.h"
+#include "puzzlegen/qt/Drawing.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,7 @@
 // The help document "deduxa.hlp": HTML, one topic per context number.
 #pragma once
 
-#include "tools/puzzlegen/Shelf.h"
+#include "puzzlegen/Shelf.h"
 
 #include <string>
 

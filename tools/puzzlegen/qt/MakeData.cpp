@@ -10,9 +10,9 @@
 #include "platform/TextFile.h"
 #include "reasoning/ClueFile.h"
 #include "reasoning/ExactSolver.h"
-#include "tools/puzzlegen/Media.h"
-#include "tools/puzzlegen/Shelf.h"
-#include "tools/puzzlegen/qt/Drawing.h"
+#include "puzzlegen/Media.h"
+#include "puzzlegen/Shelf.h"
+#include "puzzlegen/qt/Drawing.h"
 #include "tools/puzzlegen/qt/HelpText.h"
 
 #include <QApplication>

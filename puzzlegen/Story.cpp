@@ -1,4 +1,4 @@
-#include "tools/puzzlegen/Story.h"
+#include "puzzlegen/Story.h"
 
 #include <algorithm>
 #include <cctype>

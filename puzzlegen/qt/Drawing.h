@@ -1,11 +1,11 @@
 // Pictures of the data folder, drawn with Qt and stored as 8-bit bitmaps.
 #pragma once
 
-#include "tools/puzzlegen/Board.h"
-#include "tools/puzzlegen/Media.h"
-#include "tools/puzzlegen/Pages.h"
-#include "tools/puzzlegen/Shelf.h"
-#include "tools/puzzlegen/Story.h"
+#include "puzzlegen/Board.h"
+#include "puzzlegen/Media.h"
+#include "puzzlegen/Pages.h"
+#include "puzzlegen/Shelf.h"
+#include "puzzlegen/Story.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "tools/puzzlegen/Board.h"
+#include "puzzlegen/Board.h"
 
 #include "puzzle/GridDoc.h"
-#include "tools/puzzlegen/Story.h"
+#include "puzzlegen/Story.h"
 
 #include <algorithm>
 

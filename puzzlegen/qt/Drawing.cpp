@@ -1,4 +1,4 @@
-#include "tools/puzzlegen/qt/Drawing.h"
+#include "puzzlegen/qt/Drawing.h"
 
 #include "pages/PageStyles.h"
 #include "pages/qt/QtPageCanvas.h"

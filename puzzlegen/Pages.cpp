@@ -1,4 +1,4 @@
-#include "tools/puzzlegen/Pages.h"
+#include "puzzlegen/Pages.h"
 
 #include "platform/FileError.h"
 #include "platform/TextFile.h"

@@ -1,4 +1,4 @@
-#include "tools/puzzlegen/Shelf.h"
+#include "puzzlegen/Shelf.h"
 
 #include <algorithm>
 #include <cstdio>

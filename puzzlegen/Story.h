@@ -2,8 +2,8 @@
 // and the words of its clues and marks.
 #pragma once
 
-#include "tools/puzzlegen/Generator.h"
-#include "tools/puzzlegen/Themes.h"
+#include "puzzlegen/Generator.h"
+#include "puzzlegen/Themes.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "tools/puzzlegen/Themes.h"
+#include "puzzlegen/Themes.h"
 
 #include <cctype>
 

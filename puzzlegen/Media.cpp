@@ -1,4 +1,4 @@
-#include "tools/puzzlegen/Media.h"
+#include "puzzlegen/Media.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "pages/PageView.h"
 #include "pages/qt/QtPageCanvas.h"
 #include "platform/TextFile.h"
-#include "tools/puzzlegen/qt/Drawing.h"
+#include "puzzlegen/qt/Drawing.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "tools/puzzlegen/Generator.h"
+#include "puzzlegen/Generator.h"
 
 #include "reasoning/ExactSolver.h"
 

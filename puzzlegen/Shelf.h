@@ -1,10 +1,10 @@
 // The shelf of games the data folder ships with, and the pages of each game.
 #pragma once
 
-#include "tools/puzzlegen/Board.h"
-#include "tools/puzzlegen/Generator.h"
-#include "tools/puzzlegen/Pages.h"
-#include "tools/puzzlegen/Story.h"
+#include "puzzlegen/Board.h"
+#include "puzzlegen/Generator.h"
+#include "puzzlegen/Pages.h"
+#include "puzzlegen/Story.h"
 
 #include <string>
 #include <vector>
