@@ -1,7 +1,7 @@
 // Generating a puzzle: random solution, clues, pruning, the uniqueness proof
 // and the grading solve, for the sizes the shelf uses (categories x items).
-#include "reasoning/ExactSolver.h"
 #include "puzzlegen/Generator.h"
+#include "reasoning/ExactSolver.h"
 
 #include <benchmark/benchmark.h>
 

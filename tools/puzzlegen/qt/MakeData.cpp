@@ -8,11 +8,11 @@
 // output for the same program and fonts: every random choice comes from fixed
 // seeds.
 #include "platform/TextFile.h"
-#include "reasoning/ClueFile.h"
-#include "reasoning/ExactSolver.h"
 #include "puzzlegen/Media.h"
 #include "puzzlegen/Shelf.h"
 #include "puzzlegen/qt/Drawing.h"
+#include "reasoning/ClueFile.h"
+#include "reasoning/ExactSolver.h"
 #include "tools/puzzlegen/qt/HelpText.h"
 
 #include <QApplication>
