@@ -386,6 +386,8 @@ using Pair = std::pair<Attr, Attr>;
 
 // Search nodes the exact solver may spend on dropping one clue from a chain.
 constexpr long kProofNodes = 300;
+// Steps of a chain short enough not to look for a shorter one from an empty board.
+constexpr size_t kShortChain = 8;
 
 // The marks a step rests on, in the grid before it.
 std::vector<Pair> Premises(const Shape& shape, const std::vector<Clue>& clues, const Step& s,
@@ -573,43 +575,41 @@ CCoach::Chain CCoach::Derive(const std::vector<int>& clueSet, const Mark& mark, 
 
 CCoach::Chain CCoach::ChainAgainst(const Mark& mark, const CGrid& start, int maxTier,
                                    bool fewest) const {
-    const int count = static_cast<int>(m_book.clues.size());
     std::vector<int> all;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < static_cast<int>(m_book.clues.size()); ++i)
         all.push_back(i);
+    Chain full = Derive(all, mark, start, maxTier);
+    if (!fewest)
+        return full;
     // The fewest clues that rule the mark out (with the marks of start):
-    // drop each clue the exact solver finds the mark ruled out without.
-    std::vector<int> few = all;
-    for (int i = count - 1; fewest && i >= 0 && few.size() > 1; --i) {
-        std::vector<Clue> trial;
-        for (int k : few)
-            if (k != i)
-                trial.push_back(m_book.clues[k]);
-        trial.push_back({mark.yes ? ClueKind::Is : ClueKind::IsNot, mark.x, mark.y, {}, 0});
-        for (int c1 = 0; c1 < m_book.shape.cats; ++c1)
-            for (int c2 = c1 + 1; c2 < m_book.shape.cats; ++c2)
-                for (int a = 0; a < m_book.shape.items; ++a)
-                    for (int b = 0; b < m_book.shape.items; ++b)
-                        if (start.Get({c1, a}, {c2, b}) != kOpen)
-                            trial.push_back({start.Get({c1, a}, {c2, b}) == kTrue ? ClueKind::Is
-                                                                                  : ClueKind::IsNot,
-                                             {c1, a},
-                                             {c2, b},
-                                             {},
-                                             0});
+    // from the clues the chain rests on, drop each one the exact solver
+    // finds the mark ruled out without.
+    std::vector<Clue> known{{mark.yes ? ClueKind::Is : ClueKind::IsNot, mark.x, mark.y, {}, 0}};
+    for (int c1 = 0; c1 < m_book.shape.cats; ++c1)
+        for (int c2 = c1 + 1; c2 < m_book.shape.cats; ++c2)
+            for (int a = 0; a < m_book.shape.items; ++a)
+                for (int b = 0; b < m_book.shape.items; ++b)
+                    if (const uint8_t v = start.Get({c1, a}, {c2, b}); v != kOpen)
+                        known.push_back(
+                            {v == kTrue ? ClueKind::Is : ClueKind::IsNot, {c1, a}, {c2, b}, {}, 0});
+    std::vector<int> few = full.clash.kind != Clash::none ? full.clues : all;
+    for (size_t k = few.size(); k-- > 0 && few.size() > 1;) {
+        std::vector<Clue> trial = known;
+        for (size_t j = 0; j < few.size(); ++j)
+            if (j != k)
+                trial.push_back(m_book.clues[few[j]]);
         // A proof that takes long counts as none: the clue stays.
         CExactSolver exact(m_book.shape, trial);
         exact.SetNodeLimit(kProofNodes);
         if (exact.Count(1) == 0)
-            few.erase(std::find(few.begin(), few.end(), i));
+            few.erase(few.begin() + static_cast<std::ptrdiff_t>(k));
     }
+    if (full.clash.kind != Clash::none && few == full.clues)
+        return full;
     Chain best = Derive(few, mark, start, maxTier);
-    if (best.clash.kind == Clash::none || best.steps.size() > 4) {
-        Chain full = Derive(all, mark, start, maxTier);
-        if (best.clash.kind == Clash::none ||
-            (full.clash.kind != Clash::none && full.steps.size() < best.steps.size()))
-            best = std::move(full);
-    }
+    if (best.clash.kind == Clash::none ||
+        (full.clash.kind != Clash::none && full.steps.size() < best.steps.size()))
+        return full;
     return best;
 }
 
@@ -662,8 +662,12 @@ std::string CCoach::TellChain(const Mark& mark, const Chain& chain, bool asMarke
         clash = "Then no " + m_book.categories[c.cells[0].second.cat].one + " would be left for " +
                 m_book.Label(c.cells[0].first) + ", which cannot be.";
     }
-    std::string text = "Suppose " + x + (mark.yes ? " went with " : " did not go with ") + y +
-                       (asMarked ? ", as marked." : ".");
+    std::string text =
+        std::string(chain.fromEarlierMarks ? "The marks you made before it are right. Keep them, "
+                                             "and suppose "
+                                           : "Suppose ") +
+        x + (mark.yes ? " went with " : " did not go with ") + y +
+        (asMarked ? ", as marked." : ".");
     for (size_t i = 0; i < lines.size(); ++i)
         text += "\n" + std::to_string(i + 1) + ". " + lines[i];
     const Mark right{mark.x, mark.y, !mark.yes};
@@ -694,7 +698,23 @@ Advice CCoach::FindFirstWrong(const std::vector<Mark>& marks) const {
                 text + "\n\n" + ClueSays(static_cast<int>(i)) + " So " + MarkText(right) + ".";
             return advice;
         }
-    const Chain chain = ChainAgainst(wrong, CGrid(m_book.shape));
+    // The marks made before it are right: a chain may start from them, which
+    // is most often far shorter than one from the clues alone. The longer the
+    // chain from them, the more worth a look from an empty board.
+    const std::vector<Mark> earlier(marks.begin(), it);
+    Chain chain;
+    if (!earlier.empty()) {
+        chain = ChainAgainst(wrong, GridOf(earlier));
+        chain.fromEarlierMarks = chain.clash.kind != Clash::none;
+    }
+    if (chain.clash.kind == Clash::none || chain.steps.size() > kShortChain) {
+        // Without the fewest clues when it is only the second try: it costs
+        // an exact solve per clue.
+        Chain bare = ChainAgainst(wrong, CGrid(m_book.shape), 4, earlier.empty());
+        if (chain.clash.kind == Clash::none ||
+            (bare.clash.kind != Clash::none && bare.steps.size() < chain.steps.size()))
+            chain = std::move(bare);
+    }
     if (chain.clash.kind == Clash::none) {
         // Not found in steps a player takes: the clues together still rule it out.
         for (size_t i = 0; i < m_book.clues.size(); ++i)
@@ -704,6 +724,8 @@ Advice CCoach::FindFirstWrong(const std::vector<Mark>& marks) const {
         return advice;
     }
     advice.clues = chain.clues;
+    if (chain.fromEarlierMarks)
+        advice.given = earlier;
     advice.text = text + "\n\n" + TellChain(wrong, chain, true);
     return advice;
 }
