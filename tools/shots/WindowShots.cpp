@@ -11,6 +11,8 @@
 //   begin      the quick instructions and the "Let's begin..." box, as at
 //              start-up
 //   instructions  the same with the help window on screen before the box
+//   explain    Explain Next Step's answer a third of the way through a solve
+//   wrong      Where Did I Go Wrong?'s answer there, after a wrong mark
 //
 //   deduxa_windowshots <data folder copy> <game file name> <scene> <out.png>
 //
@@ -33,6 +35,9 @@
 #include "platform/qt/QtPlatform.h"
 #include "players/Player.h"
 #include "players/Roster.h"
+#include "puzzle/GridCell.h"
+#include "puzzle/GridDoc.h"
+#include "reasoning/Coach.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -158,6 +163,49 @@ int main(int argc, char** argv) {
         player.GetGameData(points, average);
         platform::MessageBox(gameflow::ScoringText(points, average), texts::kLetsBegin,
                              platform::MB_OK);
+        return 0;
+    } else if (scene == "explain" || scene == "wrong") {
+        // A third of the steps of a solve made with the coach's own marks,
+        // then (for "wrong") a mistake on the first pair the answer keeps apart.
+        int cause = 0;
+        const auto coach = reasoning::LoadCoach(platform::RealPath(gameflow::PuzzlePath(game)),
+                                                frame.Document()->GetAnswerList(), cause);
+        if (!coach)
+            return 1;
+        CGridDoc& doc = *frame.Document();
+        std::vector<std::vector<reasoning::Mark>> steps;
+        for (std::vector<reasoning::Mark> marks;;) {
+            const reasoning::Advice a = coach->ExplainNext(marks);
+            if (a.kind != reasoning::Advice::nextStep)
+                break;
+            steps.push_back(a.marks);
+            marks.insert(marks.end(), a.marks.begin(), a.marks.end());
+        }
+        for (size_t i = 0; i < steps.size() / 3; ++i)
+            reasoning::MakeMarks(doc, coach->Book(), steps[i]);
+        if (scene == "wrong") {
+            const reasoning::Solution& s = coach->Answer();
+            const int items = coach->Book().shape.items;
+            for (int e = 0; e < items; ++e) {
+                const reasoning::Mark m{{0, e}, {1, (s.value[1][e] + 1) % items}, true};
+                const reasoning::BoardCell c = coach->Book().CellOf(m.x, m.y);
+                const CGridCell* cell = doc.FindCell(c.column, c.row);
+                if (!cell || cell->state != CGridCell::stateEmpty)
+                    continue;
+                reasoning::MakeMarks(doc, coach->Book(), {m});
+                break;
+            }
+        }
+        frame.BoardFrame()->update();
+        QTimer::singleShot(1200, &frame, [&] {
+            Grab(out);
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        if (scene == "wrong")
+            frame.OnWhereDidIGoWrong();
+        else
+            frame.OnExplainNextStep();
         return 0;
     } else {
         std::fprintf(stderr, "unknown scene %s\n", scene.c_str());
