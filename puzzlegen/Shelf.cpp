@@ -74,10 +74,14 @@ std::vector<ShelfSlot> ShelfPlan(int count) {
     return slots;
 }
 
-ShelfGame MakeShelfGame(const ShelfSlot& slot, int tries) {
+ShelfGame MakeShelfGame(const ShelfSlot& slot, int tries, const std::function<bool()>& stop) {
     ShelfGame best;
     int bestDistance = 99;
     for (int t = 0; t < tries && bestDistance > 0; ++t) {
+        if (stop && stop()) {
+            best = ShelfGame{};
+            break;
+        }
         GeneratedPuzzle p;
         const uint64_t seed = slot.seed + static_cast<uint64_t>(t);
         if (!Generate(slot.shape, seed, GenOptions{}, p))
@@ -171,6 +175,10 @@ std::vector<NamedPage> MakeGamePages(const ShelfGame& game, const CStory& story,
         b.Text(std::string(GradeName(game.grade)) + " - " + std::to_string(shape.cats) +
                    " categories of " + std::to_string(shape.items) + " items",
                kDarkBlueBold);
+        if (!game.code.empty())
+            b.Paragraph(
+                {{"Game code: ", kBold},
+                 {game.code + " (File, New Random Game makes this game again from it)", kPlain}});
         b.HalfLine();
         b.Text(story.Intro(), kPlain);
         b.HalfLine();
