@@ -62,7 +62,7 @@ CNewRandomGameDlg::CNewRandomGameDlg(QWidget* parent) : QDialog(parent) {
     m_cats->setObjectName("categories");
     m_cats->setRange(MinCategories(), MaxCategories());
     m_cats->setValue(std::clamp(4, MinCategories(), MaxCategories()));
-    form->addRow(tr("&Categories:"), m_cats);
+    form->addRow(tr("C&ategories:"), m_cats);
     m_items = new QSpinBox;
     m_items->setObjectName("items");
     m_items->setRange(MinItems(), MaxItems());
@@ -84,7 +84,7 @@ CNewRandomGameDlg::CNewRandomGameDlg(QWidget* parent) : QDialog(parent) {
     m_code->setObjectName("code");
     m_code->setPlaceholderText(tr("such as K7QX2-M4RT9"));
     m_code->setMaxLength(24);
-    form->addRow(tr("Or a game c&ode:"), m_code);
+    form->addRow(tr("Or a game co&de:"), m_code);
     layout->addLayout(form);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

@@ -38,8 +38,11 @@ public:
     static int MinItems();
     static int MaxItems();
 
-protected:
+    // OK: the typed code read (refused with a message, the dialog staying
+    // open, when it is not one) or a new seed drawn for the choices.
     void accept() override;
+
+protected:
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -26,6 +27,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <thread>
 
 using namespace testing_support;
@@ -196,6 +198,21 @@ TEST_F(RandomGameCommand, TheDialogMakesTheGameAndTheBoardShowsIt) {
         EXPECT_EQ(dlg->Items()->minimum(), 4);
         EXPECT_EQ(dlg->Items()->maximum(), reasoning::kMaxItems);
         EXPECT_EQ(dlg->Theme()->itemText(0), "Any");
+        // Every choice has a label with a letter of its own to reach it by.
+        std::set<QChar> letters;
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 dlg->Categories(), dlg->Items(), dlg->Grade(), dlg->Theme(), dlg->Code()}) {
+            QLabel* label = nullptr;
+            for (QLabel* l : dlg->findChildren<QLabel*>())
+                if (l->buddy() == control)
+                    label = l;
+            ASSERT_NE(label, nullptr) << control->objectName().toStdString();
+            const qsizetype amp = label->text().indexOf('&');
+            ASSERT_GE(amp, 0) << label->text().toStdString();
+            EXPECT_TRUE(letters.insert(label->text()[amp + 1].toLower()).second)
+                << label->text().toStdString();
+            EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus);
+        }
         QTest::keyClicks(dlg->Code(), QString::fromStdString(typo));
         EXPECT_FALSE(dlg->Categories()->isEnabled()); // a code stands for all of them
         QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
