@@ -39,6 +39,24 @@ void BM_MakeExpert5x6Game(benchmark::State& state) {
 }
 BENCHMARK(BM_MakeExpert5x6Game)->DenseRange(1, 9, 1)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 
+// The part after the search: pictures, files and their checks, for one game.
+void BM_WriteExpert5x6Files(benchmark::State& state) {
+    const std::string folder = std::filesystem::temp_directory_path().string() +
+                               "/deduxa_bench_files_" + std::to_string(::getpid()) + "/";
+    std::filesystem::create_directories(folder);
+    const puzzlegen::CQtMeasure measure;
+    const puzzlegen::ShelfGame game = madegames::MakeGame({5, 6, 4, madegames::kAnyTheme, 1});
+    for (auto _ : state) {
+        const puzzlegen::GameFilesResult files = puzzlegen::WriteGameFiles(game, folder, measure);
+        if (!files.Ok()) {
+            state.SkipWithError(files.fault.c_str());
+            break;
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_WriteExpert5x6Files)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

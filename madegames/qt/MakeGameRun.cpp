@@ -51,7 +51,9 @@ bool Listed(const std::string& folder, const std::string& listPath, const std::s
 CMakingDlg::CMakingDlg(const std::string& what, QWidget* parent) : QDialog(parent) {
     setObjectName("makingDlg");
     setWindowTitle(tr("New Random Game"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* label = new QLabel(Q(what));
     layout->addWidget(label);
     auto* bar = new QProgressBar;

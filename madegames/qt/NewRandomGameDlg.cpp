@@ -51,7 +51,9 @@ int CNewRandomGameDlg::MaxItems() {
 CNewRandomGameDlg::CNewRandomGameDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("newRandomGameDlg");
     setWindowTitle(tr("New Random Game"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* intro = new QLabel(tr("Make a new puzzle of the size and grade you choose. Every "
                                 "game made has a code: type a code to play its game again."));
     intro->setWordWrap(true);
@@ -99,7 +101,7 @@ CNewRandomGameDlg::CNewRandomGameDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(m_grade, m_theme);
     setTabOrder(m_theme, m_code);
     m_cats->setFocus();
-    setMinimumWidth(360);
+    intro->setMinimumWidth(340);
 }
 
 void CNewRandomGameDlg::FollowCode() {
