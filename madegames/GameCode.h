@@ -7,8 +7,8 @@
 // two look alike; case does not matter, and a typed O, I or L is read as 0, 1
 // and 1. Nine characters carry 45 bits (seed 30, theme 5, grade 2, items 4,
 // categories 4); the tenth is a check character (Luhn mod 32), so any one
-// mistyped character, and any two neighbours typed the wrong way round, give
-// a code that is refused.
+// mistyped character, and any two neighbours typed the wrong way round (but
+// for the pair 0 and Z), give a code that is refused.
 #pragma once
 
 #include <cstdint>
