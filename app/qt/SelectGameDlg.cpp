@@ -13,11 +13,33 @@
 #include "resources/dialogs/Dlg130.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <algorithm>
 
 namespace {
 constexpr int kHelpTopic = 12;
-}
+
+// The list opens with no game selected and the first one current but not
+// chosen: the first Up or Down then chooses that one rather than skipping it.
+class CFirstKeyChooses : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* list = qobject_cast<QListWidget*>(watched);
+        if (list && event->type() == QEvent::KeyPress && list->selectedItems().isEmpty() &&
+            list->count() > 0) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Down || key == Qt::Key_Up) {
+                list->setCurrentRow(std::max(0, list->currentRow()));
+                list->currentItem()->setSelected(true);
+                return true;
+            }
+        }
+        return false;
+    }
+};
+} // namespace
 
 CSelectGameDlg::CSelectGameDlg(CPlayer* player, QWidget* parent)
     : CFixedScaleDlg(resources::kDlg130, parent), m_player(player) {
@@ -26,6 +48,7 @@ CSelectGameDlg::CSelectGameDlg(CPlayer* player, QWidget* parent)
     connect(list, &QListWidget::itemSelectionChanged, this,
             [this, list] { EnableItem(kPlay, !list->selectedItems().isEmpty()); });
     connect(list, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
+    list->installEventFilter(new CFirstKeyChooses(list));
 }
 
 int CSelectGameDlg::exec() {
