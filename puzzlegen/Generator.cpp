@@ -8,14 +8,7 @@
 namespace puzzlegen {
 
 int KnownCells(const CGrid& grid) {
-    const Shape& shape = grid.GetShape();
-    int known = 0;
-    for (int c1 = 0; c1 < shape.cats; ++c1)
-        for (int c2 = c1 + 1; c2 < shape.cats; ++c2)
-            for (int a = 0; a < shape.items; ++a)
-                for (int b = 0; b < shape.items; ++b)
-                    known += grid.Get({c1, a}, {c2, b}) != kOpen;
-    return known;
+    return grid.Known();
 }
 
 namespace {
@@ -158,21 +151,24 @@ bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, Gene
         std::vector<Clue> clues;
         int known = 0;
         bool solved = false;
+        // One solver goes on from clue to clue: its grid is what a solve with
+        // tiers 1 to 3 makes of the clues so far (CTieredSolver::AddClue).
+        CTieredSolver solver(shape, {});
         for (int tries = 0; tries < 400 && !solved && clues.size() < 40; ++tries) {
             const Clue clue = RandomTrueClue(shape, solution, options, random);
             if (!IsWellFormed(shape, clue) ||
                 std::find(clues.begin(), clues.end(), clue) != clues.end())
                 continue;
-            clues.push_back(clue);
-            CTieredSolver solver(shape, clues);
-            const SolveResult r = solver.Solve(3);
-            const int nowKnown = KnownCells(solver.Grid());
-            if (r.contradiction || nowKnown <= known) {
-                clues.pop_back(); // teaches nothing new
+            const CGrid before = solver.Grid();
+            const bool fine = solver.AddClue(clue, 3);
+            const int nowKnown = solver.Grid().Known();
+            if (!fine || nowKnown <= known) {
+                solver.DropLastClue(before); // teaches nothing new
                 continue;
             }
+            clues.push_back(clue);
             known = nowKnown;
-            solved = r.solved;
+            solved = solver.Grid().IsComplete();
         }
         if (!solved)
             continue;

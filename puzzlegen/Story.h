@@ -14,7 +14,10 @@ class CStory {
 public:
     // Picks the theme's categories and items for the shape from the seed. The
     // ordered category of the shape (if any) becomes the theme's ordered one.
+    // A theme too small for the shape gives a story with a Problem(), whose
+    // words are not to be shown.
     CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed);
+    const std::string& Problem() const { return m_problem; }
 
     const ThemeDef& Theme() const { return *m_theme; }
     std::string CategoryName(int cat) const;
@@ -40,6 +43,15 @@ private:
     Shape m_shape;
     int m_themeCat[kMaxCats] = {};             // theme category of each puzzle category
     int m_themeItem[kMaxCats][kMaxItems] = {}; // theme item of each puzzle item
+    std::string m_problem;
 };
+
+// Why the theme cannot tell a puzzle of the shape ("The Chess Club cannot
+// tell 6 categories of 8 items: ..."), or "" when it can: its names, the
+// ordered category the shape needs, and enough other categories must each
+// have the shape's number of items.
+std::string ThemeProblem(const ThemeDef& theme, const Shape& shape);
+// "Any theme": a theme that fits the shape, chosen by the seed; -1 when none does.
+int AnyTheme(const Shape& shape, uint64_t seed);
 
 } // namespace puzzlegen

@@ -98,9 +98,7 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue, bool& changed) cons
                 uint8_t allowed = 0;
                 if (otherOrders) {
                     if (before) {
-                        allowed = side == 0
-                                      ? static_cast<uint8_t>(Bit(High(otherOrders)) - 1)
-                                      : static_cast<uint8_t>(~(Bit(Low(otherOrders) + 1) - 1));
+                        allowed = side == 0 ? Below(High(otherOrders)) : Above(Low(otherOrders));
                     } else {
                         allowed = side == 0 ? static_cast<uint8_t>(otherOrders >> clue.steps)
                                             : static_cast<uint8_t>(otherOrders << clue.steps);
@@ -201,7 +199,7 @@ void CExactSolver::Search(State& s, int limit, int& found, Solution* first) {
 int CExactSolver::Count(int limit, Solution* first) {
     m_nodes = 0;
     State s{};
-    const uint8_t all = static_cast<uint8_t>(Bit(m_shape.items) - 1);
+    const uint8_t all = All(m_shape.items);
     for (int c = 0; c < m_shape.cats; ++c)
         for (int e = 0; e < m_shape.items; ++e)
             s.dom[c][e] = c == 0 ? Bit(e) : all;
