@@ -142,9 +142,22 @@ std::string ShapeProblem(const Shape& shape) {
     return {};
 }
 
+int CellCount(const Shape& shape) {
+    return shape.cats * (shape.cats - 1) / 2 * shape.items * shape.items;
+}
+
+int ClueLimit(const Shape& shape) {
+    return CellCount(shape) > kShelfCells ? kMaxCluesBig : kMaxClues;
+}
+
 bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, GeneratedPuzzle& out) {
     if (!ShapeProblem(shape).empty())
         return false;
+    const int maxClues = options.maxClues > 0 ? options.maxClues : ClueLimit(shape);
+    // Clues drawn for a puzzle: up to 40 that teach something, in 400 draws;
+    // more for a board beyond the shelf's, which needs more to be solved.
+    const size_t drawnClues = static_cast<size_t>(std::max(40, CellCount(shape) / 12));
+    const int draws = 10 * static_cast<int>(drawnClues);
     for (int attempt = 0; attempt < options.maxAttempts; ++attempt) {
         CRandom random(seed * 1000003ULL + static_cast<uint64_t>(attempt) * 7919ULL + 17);
         const Solution solution = RandomSolution(shape, random);
@@ -154,7 +167,7 @@ bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, Gene
         // One solver goes on from clue to clue: its grid is what a solve with
         // tiers 1 to 3 makes of the clues so far (CTieredSolver::AddClue).
         CTieredSolver solver(shape, {});
-        for (int tries = 0; tries < 400 && !solved && clues.size() < 40; ++tries) {
+        for (int tries = 0; tries < draws && !solved && clues.size() < drawnClues; ++tries) {
             const Clue clue = RandomTrueClue(shape, solution, options, random);
             if (!IsWellFormed(shape, clue) ||
                 std::find(clues.begin(), clues.end(), clue) != clues.end())
@@ -192,7 +205,7 @@ bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, Gene
         for (size_t j = 0; j < clues.size(); ++j)
             if (keep[j])
                 kept.push_back(clues[j]);
-        if (static_cast<int>(kept.size()) > options.maxClues)
+        if (static_cast<int>(kept.size()) > maxClues)
             continue;
         Solution only;
         if (!CExactSolver(shape, kept).IsUnique(&only) || !(only == solution))
