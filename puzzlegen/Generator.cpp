@@ -192,15 +192,21 @@ bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, Gene
         for (size_t i = order.size(); i > 1; --i)
             std::swap(order[i - 1], order[random.Below(static_cast<int>(i))]);
         std::vector<bool> keep(clues.size(), true);
+        int needed = 0; // clues found necessary so far: the puzzle keeps them all
         for (size_t idx : order) {
             keep[idx] = false;
             std::vector<Clue> rest;
             for (size_t j = 0; j < clues.size(); ++j)
                 if (keep[j])
                     rest.push_back(clues[j]);
-            if (!CExactSolver(shape, rest).IsUnique())
+            if (!CExactSolver(shape, rest).IsUnique()) {
                 keep[idx] = true;
+                if (++needed > maxClues)
+                    break; // too many whatever the rest does
+            }
         }
+        if (needed > maxClues)
+            continue;
         std::vector<Clue> kept;
         for (size_t j = 0; j < clues.size(); ++j)
             if (keep[j])

@@ -179,7 +179,9 @@ void CExactSolver::Search(State& s, int limit, int& found, Solution* first) {
         ++m_nodes;
     if (!Propagate(s))
         return;
-    int bestCat = -1, bestEntity = -1, bestCount = 99;
+    // Branch where the fewest choices are left: the items an entity may
+    // have, or the entities an item may go to.
+    int bestCat = -1, bestEntity = -1, bestItem = -1, bestCount = 99;
     for (int c = 1; c < m_shape.cats; ++c)
         for (int e = 0; e < m_shape.items; ++e) {
             const int count = std::popcount(static_cast<unsigned>(s.dom[c][e]));
@@ -187,6 +189,14 @@ void CExactSolver::Search(State& s, int limit, int& found, Solution* first) {
                 bestCount = count;
                 bestCat = c;
                 bestEntity = e;
+                bestItem = -1;
+            }
+            const int places = std::popcount(static_cast<unsigned>(s.ents[c][e]));
+            if (places > 1 && places < bestCount) {
+                bestCount = places;
+                bestCat = c;
+                bestEntity = -1;
+                bestItem = e;
             }
         }
     if (bestCat < 0) {
@@ -204,12 +214,17 @@ void CExactSolver::Search(State& s, int limit, int& found, Solution* first) {
         ++found;
         return;
     }
-    const uint8_t d = s.dom[bestCat][bestEntity];
-    for (int v = 0; v < m_shape.items && found < limit && !m_stopped; ++v) {
-        if (!(d & Bit(v)))
-            continue;
+    if (bestItem >= 0) {
+        for (uint8_t m = s.ents[bestCat][bestItem]; m && found < limit && !m_stopped; m &= m - 1) {
+            State child = s;
+            Restrict(child, bestCat, Low(m), Bit(bestItem));
+            Search(child, limit, found, first);
+        }
+        return;
+    }
+    for (uint8_t m = s.dom[bestCat][bestEntity]; m && found < limit && !m_stopped; m &= m - 1) {
         State child = s;
-        Restrict(child, bestCat, bestEntity, Bit(v));
+        Restrict(child, bestCat, bestEntity, Bit(Low(m)));
         Search(child, limit, found, first);
     }
 }
