@@ -134,7 +134,7 @@ TEST(EveryShape, ClueFilesOfTheBiggestShapeReadBackAndBiggerAreRefused) {
     GeneratedPuzzle p;
     ASSERT_TRUE(Generate(shape, 7, GenOptions{}, p));
     const CStory story(Themes()[AnyTheme(shape, 7)], shape, 7);
-    const CBoardLayout layout(shape, CellSizeFor(shape), 90, 90);
+    const CBoardLayout layout(shape, BoardCellSize(shape), 90, 90);
     const ClueBook book = MakeClueBook(layout, story, p.clues);
     const testing_support::TempDir dir;
     ASSERT_TRUE(WriteClueFile(dir.File("big.clu"), book));
