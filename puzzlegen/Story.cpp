@@ -59,7 +59,7 @@ void Candidates(const ThemeDef& theme, const Shape& shape, std::vector<int>& pla
 } // namespace
 
 CStory::CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed)
-    : m_theme(&theme), m_shape(shape) {
+    : m_theme(&theme), m_shape(shape), m_seed(seed), m_bothSides(CellCount(shape) > kShelfCells) {
     CRandom random(seed ^ 0x5eedf00dULL);
     // The ordered category goes where the shape wants it, the others fill the
     // remaining places in a random choice.
@@ -209,14 +209,26 @@ std::string CStory::ClueText(const Clue& clue) const {
         return Capitalised(a + " is neither " + b + " nor " + Ref(clue.c) + ".");
     case ClueKind::Before: {
         const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
-        return Capitalised(Fill(Fill(def.before, "a", a), "b", b));
+        const std::string& said = FromOtherSide(clue) ? def.after : def.before;
+        return Capitalised(Fill(Fill(said, "a", a), "b", b));
     }
     case ClueKind::Apart: {
         const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
-        return Capitalised(Fill(Fill(Fill(def.apart, "a", a), "b", b), "d", Amount(clue.steps)));
+        const std::string& said = FromOtherSide(clue) ? def.apartBack : def.apart;
+        return Capitalised(Fill(Fill(Fill(said, "a", a), "b", b), "d", Amount(clue.steps)));
     }
     }
     return {};
+}
+
+bool CStory::FromOtherSide(const Clue& clue) const {
+    const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
+    if (!m_bothSides || def.after.empty() || def.apartBack.empty())
+        return false;
+    const uint64_t key = static_cast<uint64_t>(
+        ((clue.a.cat * kMaxItems + clue.a.item) * kMaxCats + clue.b.cat) * kMaxItems + clue.b.item);
+    CRandom random(m_seed ^ (key * 0x9e3779b97f4a7c15ULL));
+    return random.Below(2) == 1;
 }
 
 std::string CStory::MarkText(const Mark& mark) const {

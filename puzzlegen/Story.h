@@ -16,6 +16,10 @@ public:
     // ordered category of the shape (if any) becomes the theme's ordered one.
     // A theme too small for the shape gives a story with a Problem(), whose
     // words are not to be shown.
+    //
+    // A puzzle bigger than the shelf's (more than kShelfCells cells) tells
+    // its comparisons from either side, by the seed: "Ben is younger than
+    // Amy" or "Amy is older than Ben". The shelf's puzzles keep one side.
     CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed);
     const std::string& Problem() const { return m_problem; }
 
@@ -44,6 +48,9 @@ private:
     int m_themeCat[kMaxCats] = {};             // theme category of each puzzle category
     int m_themeItem[kMaxCats][kMaxItems] = {}; // theme item of each puzzle item
     std::string m_problem;
+    uint64_t m_seed = 0;
+    bool m_bothSides = false;
+    bool FromOtherSide(const Clue& clue) const;
 };
 
 // Why the theme cannot tell a puzzle of the shape ("The Chess Club cannot

@@ -249,6 +249,30 @@ std::vector<ThemeDef> MakeThemes() {
     };
     for (size_t i = 0; i < t.size() && i < std::size(extra); ++i)
         t[i].cats.push_back(extra[i]);
+    // Each theme's comparisons told from the other side: "b is later than a",
+    // "a is exactly d earlier than b".
+    const std::pair<const char*, const char*> otherSide[] = {
+        {"{b} has more acres than {a}.", "{a} has exactly {d} fewer than {b}."},
+        {"{b} charges more than {a}.", "{a} charges exactly {d} less than {b}."},
+        {"{b} finishes behind {a}.", "{b} finishes exactly {d} behind {a}."},
+        {"{b} is older than {a}.", "{a} is exactly {d} younger than {b}."},
+        {"{b} leaves later than {a}.", "{b} leaves exactly {d} after {a}."},
+        {"{b} reads more pages than {a}.", "{a} reads exactly {d} fewer than {b}."},
+        {"{b} has a higher plot number than {a}.",
+         "{a} has a plot number exactly {d} lower than {b}."},
+        {"{b} has lessons later in the week than {a}.", "{a} has lessons exactly {d} before {b}."},
+        {"{b} has been aboard for more days than {a}.",
+         "{a} has been aboard exactly {d} less than {b}."},
+        {"{b} has a higher rating than {a}.", "{a} is rated exactly {d} lower than {b}."},
+        {"{b} wakes later than {a}.", "{b} wakes exactly {d} after {a}."},
+        {"{b} asks more than {a}.", "{a} asks exactly {d} less than {b}."},
+    };
+    for (size_t i = 0; i < t.size() && i < std::size(otherSide); ++i)
+        for (CategoryDef& c : t[i].cats)
+            if (c.ordered) {
+                c.after = otherSide[i].first;
+                c.apartBack = otherSide[i].second;
+            }
     // Each theme's setting and, per category after the people, what every
     // person has of it; the introduction names only the categories in play.
     const std::vector<std::pair<std::string, std::vector<std::string>>> told = {

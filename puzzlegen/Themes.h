@@ -31,6 +31,9 @@ struct CategoryDef {
     std::string unitMany; // "{} acres"
     std::string before;   // "{a} has fewer acres than {b}."
     std::string apart;    // "{b} has exactly {d} more than {a}."
+    // The same two told from the other side, for bigger puzzles (Story.h).
+    std::string after;     // "{b} has more acres than {a}."
+    std::string apartBack; // "{a} has exactly {d} fewer than {b}."
 };
 
 struct ThemeDef {

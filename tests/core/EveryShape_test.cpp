@@ -166,3 +166,39 @@ TEST(EveryShape, ClueFilesOfTheBiggestShapeReadBackAndBiggerAreRefused) {
         EXPECT_EQ(bad.categories.size(), 0u) << claim;
     }
 }
+
+TEST(EveryShape, BigPuzzlesTellComparisonsFromEitherSideTheShelfsFromOne) {
+    const ThemeDef* pets = nullptr;
+    for (const ThemeDef& t : Themes())
+        if (t.title == "The Pet Show")
+            pets = &t;
+    ASSERT_TRUE(pets);
+    for (const Shape shape : {Shape{6, 8, 1}, Shape{5, 6, 1}}) {
+        const CStory story(*pets, shape, 3);
+        int younger = 0, older = 0;
+        for (int x = 0; x < shape.items; ++x)
+            for (int y = 0; y < shape.items; ++y) {
+                if (x == y)
+                    continue;
+                const Attr a{0, x}, b{0, y}; // two children by name
+                const std::string one = story.ClueText({ClueKind::Before, a, b, {}, 0});
+                const std::string two = story.ClueText({ClueKind::Apart, a, b, {}, 2});
+                if (one == story.Ref(a) + " is younger than " + story.Ref(b) + ".")
+                    ++younger;
+                else if (one == story.Ref(b) + " is older than " + story.Ref(a) + ".")
+                    ++older;
+                else
+                    ADD_FAILURE() << one;
+                EXPECT_TRUE(
+                    two == story.Ref(b) + " is exactly 2 years older than " + story.Ref(a) + "." ||
+                    two == story.Ref(a) + " is exactly 2 years younger than " + story.Ref(b) + ".")
+                    << two;
+            }
+        if (CellCount(shape) > kShelfCells) {
+            EXPECT_GT(younger, 0);
+            EXPECT_GT(older, 0);
+        } else {
+            EXPECT_EQ(older, 0) << "the shelf's puzzles keep their words";
+        }
+    }
+}
