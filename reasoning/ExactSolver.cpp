@@ -90,16 +90,20 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue) {
             const Attr other = side == 0 ? clue.b : clue.a;
             const uint8_t es = Entities(s, self);
             const uint8_t eo = Entities(s, other);
-            // The orders the other may take on each entity.
+            // The orders the other may take on each entity, and their unions
+            // over the entities below e and above it.
             uint8_t orders[kMaxItems] = {};
             for (uint8_t m = eo; m; m &= m - 1)
                 orders[Low(m)] = OrderSet(s, other, Low(m));
+            uint8_t below[kMaxItems + 1] = {}, above[kMaxItems + 1] = {};
+            for (int f = 0; f < n; ++f)
+                below[f + 1] = below[f] | orders[f];
+            for (int f = n - 1; f >= 0; --f)
+                above[f] = above[f + 1] | orders[f];
             for (uint8_t m = es; m; m &= m - 1) {
                 const int e = Low(m);
-                uint8_t otherOrders = 0; // orders the other may take away from e
-                for (int f = 0; f < n; ++f)
-                    if (f != e)
-                        otherOrders |= orders[f];
+                // The orders the other may take away from e.
+                const uint8_t otherOrders = below[e] | above[e + 1];
                 uint8_t allowed = 0;
                 if (otherOrders) {
                     if (before) {
