@@ -202,3 +202,40 @@ TEST(EveryShape, BigPuzzlesTellComparisonsFromEitherSideTheShelfsFromOne) {
         }
     }
 }
+
+TEST(EveryShape, SolvingOnClueByClueEndsWhereASolveOfAllTheCluesEnds) {
+    // The generator's clue choice leans on this (CTieredSolver::AddClue).
+    for (int cats = 3; cats <= kMaxCats; ++cats)
+        for (int items = 4; items <= kMaxItems; items += 2) {
+            const Shape shape{cats, items, cats - 1};
+            CRandom random(static_cast<uint64_t>(cats * 10 + items));
+            const Solution solution = RandomSolution(shape, random);
+            CTieredSolver onward(shape, {});
+            std::vector<Clue> clues;
+            for (int k = 0; k < 3 * cats * items && !onward.Grid().IsComplete(); ++k) {
+                const Clue clue = RandomTrueClue(shape, solution, GenOptions{}, random);
+                if (!IsWellFormed(shape, clue))
+                    continue;
+                clues.push_back(clue);
+                ASSERT_TRUE(onward.AddClue(clue, 3));
+                if (k % 5 != 0)
+                    continue;
+                CTieredSolver whole(shape, clues);
+                const SolveResult r = whole.Solve(3);
+                ASSERT_FALSE(r.contradiction);
+                ASSERT_EQ(whole.Grid().Known(), onward.Grid().Known())
+                    << cats << "x" << items << " after " << clues.size() << " clues";
+                for (int c1 = 0; c1 < cats; ++c1)
+                    for (int c2 = c1 + 1; c2 < cats; ++c2)
+                        for (int a = 0; a < items; ++a)
+                            for (int b = 0; b < items; ++b)
+                                ASSERT_EQ(whole.Grid().Get({c1, a}, {c2, b}),
+                                          onward.Grid().Get({c1, a}, {c2, b}));
+            }
+            // Taking a clue back restores the grid it was given.
+            const CGrid before = onward.Grid();
+            onward.AddClue({ClueKind::Is, {0, 0}, {1, solution.value[1][0]}, {}, 0}, 3);
+            onward.DropLastClue(before);
+            EXPECT_EQ(onward.Grid().Known(), before.Known());
+        }
+}
