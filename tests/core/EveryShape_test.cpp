@@ -23,7 +23,7 @@ namespace {
 // Fifty games a shape; the sanitizer and debug builds, many times slower,
 // make a few.
 #if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
-constexpr int kGamesPerShape = 2;
+constexpr int kGamesPerShape = 3;
 #else
 constexpr int kGamesPerShape = 50;
 #endif
