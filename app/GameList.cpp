@@ -21,7 +21,7 @@ std::vector<GameListEntry> ReadGameList(const std::function<bool(std::string&)>&
     return list;
 }
 
-std::vector<GameListEntry> ReadGameListFile(const std::string& path) {
+std::vector<GameListEntry> ReadGameListFile(const std::string& path, int* cause) {
     platform::CTextFile file;
     if (!file.Open(path, platform::CTextFile::modeRead))
         return {};
@@ -31,9 +31,11 @@ std::vector<GameListEntry> ReadGameListFile(const std::string& path) {
             return false;
         try {
             return file.ReadString(line);
-        } catch (const platform::CFileException&) {
+        } catch (const platform::CFileException& e) {
             // A read error ends the list; what was read before it stays.
             failed = true;
+            if (cause)
+                *cause = e.cause();
             line.clear();
             return false;
         }

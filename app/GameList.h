@@ -19,5 +19,6 @@ struct GameListEntry {
 std::vector<GameListEntry> ReadGameList(const std::function<bool(std::string&)>& nextLine);
 
 // Reads the list from a file. A file that does not open gives an empty list
-// and reports nothing; a read error keeps what was read before it.
-std::vector<GameListEntry> ReadGameListFile(const std::string& path);
+// and reports nothing; a read error keeps what was read before it. With cause
+// given, a read error's cause code is stored there (left alone otherwise).
+std::vector<GameListEntry> ReadGameListFile(const std::string& path, int* cause = nullptr);

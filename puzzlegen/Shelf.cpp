@@ -74,10 +74,14 @@ std::vector<ShelfSlot> ShelfPlan(int count) {
     return slots;
 }
 
-ShelfGame MakeShelfGame(const ShelfSlot& slot, int tries) {
+ShelfGame MakeShelfGame(const ShelfSlot& slot, int tries, const std::function<bool()>& stop) {
     ShelfGame best;
     int bestDistance = 99;
     for (int t = 0; t < tries && bestDistance > 0; ++t) {
+        if (stop && stop()) {
+            best = ShelfGame{};
+            break;
+        }
         GeneratedPuzzle p;
         const uint64_t seed = slot.seed + static_cast<uint64_t>(t);
         if (!Generate(slot.shape, seed, GenOptions{}, p))
@@ -167,10 +171,21 @@ std::vector<NamedPage> MakeGamePages(const ShelfGame& game, const CStory& story,
     // The first page: the story, the categories, the clues.
     {
         CPageBuilder b(measure, game.title);
-        b.Text(game.title, kLargeHeading);
+        // A made game's code has a line of its own below, not the heading.
+        std::string heading = game.title;
+        const std::string codeTail = " (" + game.code + ")";
+        if (!game.code.empty() && heading.size() > codeTail.size() &&
+            heading.compare(heading.size() - codeTail.size(), codeTail.size(), codeTail) == 0)
+            heading.erase(heading.size() - codeTail.size());
+        b.Text(heading, kLargeHeading);
         b.Text(std::string(GradeName(game.grade)) + " - " + std::to_string(shape.cats) +
                    " categories of " + std::to_string(shape.items) + " items",
                kDarkBlueBold);
+        if (!game.code.empty()) {
+            b.Paragraph({{"Game code: ", kBold}, {game.code, kPlain}});
+            b.Text("Type this code in New Random Game (File menu) to play this very game again.",
+                   kSmallBlue);
+        }
         b.HalfLine();
         b.Text(story.Intro(), kPlain);
         b.HalfLine();

@@ -6,6 +6,7 @@
 #include "puzzlegen/Pages.h"
 #include "puzzlegen/Story.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,11 +30,15 @@ struct ShelfGame {
     uint64_t seedUsed = 0;
     std::string title;    // "Game 12: The Farm"
     std::string fileName; // "game12"
+    std::string code;     // a made game's code ("K7QX2-M4RT9"), shown on its first page
 };
 
 // Generates the slot's puzzle: the first seed from the slot's seed on whose
 // puzzle has the wanted grade (or the nearest grade seen in `tries` seeds).
-ShelfGame MakeShelfGame(const ShelfSlot& slot, int tries = 120);
+// stop, when given, is asked before each seed: true ends the search at once
+// and the game comes back without a puzzle (no clues).
+ShelfGame MakeShelfGame(const ShelfSlot& slot, int tries = 120,
+                        const std::function<bool()>& stop = {});
 
 // Numbers a game: "Game 12: The Farm" in "game12".
 void Name(ShelfGame& game, int number);

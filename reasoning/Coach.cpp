@@ -386,6 +386,8 @@ using Pair = std::pair<Attr, Attr>;
 
 // Search nodes the exact solver may spend on dropping one clue from a chain.
 constexpr long kProofNodes = 300;
+// Steps of a chain short enough not to look for a shorter one from an empty board.
+constexpr size_t kShortChain = 8;
 
 // The marks a step rests on, in the grid before it.
 std::vector<Pair> Premises(const Shape& shape, const std::vector<Clue>& clues, const Step& s,
@@ -443,11 +445,6 @@ std::vector<Pair> Premises(const Shape& shape, const std::vector<Clue>& clues, c
     return premises;
 }
 
-std::pair<int, int> PairId(Attr a, Attr b) {
-    const int p = a.cat * kMaxItems + a.item, q = b.cat * kMaxItems + b.item;
-    return std::make_pair(std::min(p, q), std::max(p, q));
-}
-
 } // namespace
 
 namespace {
@@ -465,66 +462,283 @@ struct Slice {
     std::map<size_t, std::vector<int>> searched; // per what-if step: the clues it followed
 };
 
+// The cells of the grid, numbered.
+int CellId(Attr a, Attr b) {
+    if (a.cat > b.cat)
+        std::swap(a, b);
+    return (a.cat * kMaxItems + a.item) * kMaxCats * kMaxItems + b.cat * kMaxItems + b.item;
+}
+Pair CellOfId(int id) {
+    const int p = id / (kMaxCats * kMaxItems), q = id % (kMaxCats * kMaxItems);
+    return {{p / kMaxItems, p % kMaxItems}, {q / kMaxItems, q % kMaxItems}};
+}
+constexpr int kCellIds = kMaxCats * kMaxItems * kMaxCats * kMaxItems;
+
+// One way of deciding a cell: the step and the cells it rests on.
+struct Derivation {
+    Step step;
+    std::vector<int> premises;
+    std::vector<int> searched; // a what-if's clues
+};
+
+// Every way the steps a player takes decide the mark from cells decided in
+// the grid: a clue's own mark, one true square in its row or column, the last
+// open square of a row or column, a link through a third category, an
+// either/or with one choice ruled out.
+struct DirectMark {
+    int cell;
+    int clue;
+    bool yes;
+    bool operator<(const DirectMark& o) const { return cell < o.cell; }
+};
+// Every clue's own marks, by cell.
+std::vector<DirectMark> DirectByCell(const Shape& shape, const std::vector<Clue>& clues) {
+    std::vector<DirectMark> all;
+    for (size_t i = 0; i < clues.size(); ++i)
+        for (const Mark& m : DirectMarks(shape, clues[i]))
+            all.push_back({CellId(m.x, m.y), static_cast<int>(i), m.yes});
+    std::stable_sort(all.begin(), all.end());
+    return all;
+}
+
+std::vector<Derivation> WaysTo(const Shape& shape, const std::vector<Clue>& clues,
+                               const std::vector<DirectMark>& direct, const CGrid& g,
+                               const Mark& mark) {
+    std::vector<Derivation> ways;
+    const int n = shape.items;
+    const DirectMark key{CellId(mark.x, mark.y), 0, false};
+    const auto [from, to] = std::equal_range(direct.begin(), direct.end(), key);
+    for (auto it = from; it != to; ++it)
+        if (it->yes == mark.yes)
+            ways.push_back({{1, StepRule::Clue, it->clue, {}, mark}, {}, {}});
+    for (size_t i = 0; i < clues.size(); ++i) {
+        const Clue& c = clues[i];
+        if (c.kind != ClueKind::EitherOr || !mark.yes)
+            continue;
+        for (const auto& [want, other] : {std::pair(c.b, c.c), std::pair(c.c, c.b)})
+            if (SameCell({c.a, want, true}, mark.x, mark.y) && g.Get(c.a, other) == kFalse)
+                ways.push_back({{1, StepRule::Clue, static_cast<int>(i), {}, {c.a, want, true}},
+                                {CellId(c.a, other)},
+                                {}});
+    }
+    // Both ways round: the row of x in y's category, and the row of y in x's.
+    for (const auto& [x, y] : {std::pair(mark.x, mark.y), std::pair(mark.y, mark.x)}) {
+        const Mark oriented{x, y, mark.yes};
+        if (mark.yes) {
+            Derivation d{{1, StepRule::Elimination, -1, {}, oriented}, {}, {}};
+            bool all = true;
+            for (int v = 0; v < n && all; ++v)
+                if (v != y.item) {
+                    all = g.Get(x, {y.cat, v}) == kFalse;
+                    d.premises.push_back(CellId(x, {y.cat, v}));
+                }
+            if (all)
+                ways.push_back(d);
+        } else {
+            for (int v = 0; v < n; ++v)
+                if (v != y.item && g.Get(x, {y.cat, v}) == kTrue)
+                    ways.push_back({{1, StepRule::Elimination, -1, {}, oriented},
+                                    {CellId(x, {y.cat, v})},
+                                    {}});
+        }
+    }
+    for (int cat = 0; cat < shape.cats; ++cat) {
+        if (cat == mark.x.cat || cat == mark.y.cat)
+            continue;
+        if (mark.yes) {
+            for (int v = 0; v < n; ++v)
+                if (g.Get(mark.x, {cat, v}) == kTrue && g.Get({cat, v}, mark.y) == kTrue)
+                    ways.push_back({{2, StepRule::Link, -1, {cat, v}, mark},
+                                    {CellId(mark.x, {cat, v}), CellId({cat, v}, mark.y)},
+                                    {}});
+            continue;
+        }
+        // A true square on one side and a false one on the other.
+        for (int v = 0; v < n; ++v) {
+            const Attr via{cat, v};
+            const uint8_t xv = g.Get(mark.x, via), vy = g.Get(via, mark.y);
+            if ((xv == kTrue && vy == kFalse) || (xv == kFalse && vy == kTrue))
+                ways.push_back({{2, StepRule::Link, -1, via, mark},
+                                {CellId(mark.x, via), CellId(via, mark.y)},
+                                {}});
+        }
+        // Or no item of the category left for both.
+        Derivation d{{2, StepRule::Link, -1, {cat, -1}, mark}, {}, {}};
+        bool apart = true;
+        for (int v = 0; v < n && apart; ++v) {
+            const Attr via{cat, v};
+            if (g.Get(mark.x, via) == kFalse)
+                d.premises.push_back(CellId(mark.x, via));
+            else if (g.Get(via, mark.y) == kFalse)
+                d.premises.push_back(CellId(via, mark.y));
+            else
+                apart = false;
+        }
+        if (apart)
+            ways.push_back(d);
+    }
+    return ways;
+}
+
+// Solves on from start to a clash, then keeps the cheapest proof of it: each
+// decided cell costs its steps, counted as the steps of the cheapest way to
+// it from the cells it rests on (the solver's own way, or any other way a
+// player takes from cells decided by then), and the clash is the cheapest
+// one on the grid at the end.
 Slice SliceToClash(const Shape& shape, const std::vector<Clue>& clues, const CGrid& start,
                    int maxTier) {
     Slice out;
     CTieredSolver solver(shape, clues);
     const SolveResult solved = solver.SolveFrom(start, maxTier);
-    out.clash = solver.LastClash();
-    out.clashed = out.clash.kind != Clash::none;
+    const Clash first = solver.LastClash();
+    out.clashed = first.kind != Clash::none;
     if (!out.clashed)
         return out;
-    out.steps = solved.steps;
     CGrid grid = start;
-    std::map<std::pair<int, int>, size_t> decidedBy;
-    for (size_t i = 0; i < out.steps.size(); ++i) {
-        const Step& s = out.steps[i];
-        out.before.push_back(grid);
+    std::vector<int> stepOf(kCellIds, -1);
+    std::vector<std::vector<Derivation>> ways(kCellIds);
+    for (size_t i = 0; i < solved.steps.size(); ++i) {
+        const Step& s = solved.steps[i];
+        Derivation own{s, {}, {}};
+        if (s.rule == StepRule::WhatIf) {
+            CGrid suppose = grid;
+            suppose.Set(s.mark.x, s.mark.y, kTrue);
+            const Slice inner = SliceToClash(shape, clues, suppose, 3);
+            // The cell supposed is the step's own, not a premise.
+            for (const auto& [p, q] : inner.givens)
+                if (p * kMaxCats * kMaxItems + q != CellId(s.mark.x, s.mark.y))
+                    own.premises.push_back(p * kMaxCats * kMaxItems + q);
+            own.searched.assign(inner.clues.begin(), inner.clues.end());
+        } else {
+            for (const auto& [p, q] : Premises(shape, clues, s, grid))
+                own.premises.push_back(CellId(p, q));
+        }
+        const int id = CellId(s.mark.x, s.mark.y);
+        stepOf[id] = static_cast<int>(i);
+        ways[id].push_back(std::move(own));
         grid.Set(s.mark.x, s.mark.y, s.mark.yes ? kTrue : kFalse);
-        decidedBy.emplace(PairId(s.mark.x, s.mark.y), i);
     }
-    out.after = grid;
-    std::set<size_t> needed;
-    std::vector<size_t> work;
-    auto need = [&](const std::vector<Pair>& premises, size_t below) {
-        for (const auto& [p, q] : premises) {
-            auto it = decidedBy.find(PairId(p, q));
-            if (it != decidedBy.end() && it->second < below) {
-                if (needed.insert(it->second).second)
-                    work.push_back(it->second);
-            } else if (start.Get(p, q) != kOpen) {
-                out.givens.insert(PairId(p, q));
+    const CGrid& end = grid;
+    const std::vector<DirectMark> direct = DirectByCell(shape, clues);
+    for (int id = 0; id < kCellIds; ++id)
+        if (stepOf[id] >= 0) {
+            const auto [x, y] = CellOfId(id);
+            for (Derivation& d : WaysTo(shape, clues, direct, end, {x, y, end.Get(x, y) == kTrue}))
+                ways[id].push_back(std::move(d));
+        }
+
+    // Costs: the start's marks are free; a step costs one more than the cells
+    // it rests on. Relaxed until nothing gets cheaper (each pass at least as
+    // cheap as the solver's own order, which the first pass already allows).
+    constexpr long kNever = 1L << 40;
+    std::vector<long> cost(kCellIds, kNever);
+    std::vector<int> best(kCellIds, -1);
+    for (int id = 0; id < kCellIds; ++id) {
+        const auto [x, y] = CellOfId(id);
+        if (x.cat < shape.cats && y.cat < shape.cats && x.item < shape.items &&
+            y.item < shape.items && x.cat < y.cat && start.Get(x, y) != kOpen)
+            cost[id] = 0;
+    }
+    auto priced = [&](const std::vector<int>& premises) {
+        long sum = 1;
+        for (int p : premises)
+            sum = std::min(kNever, sum + cost[p]);
+        return sum;
+    };
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (size_t i = 0; i < solved.steps.size(); ++i) {
+            const int id = CellId(solved.steps[i].mark.x, solved.steps[i].mark.y);
+            for (size_t k = 0; k < ways[id].size(); ++k)
+                if (const long c = priced(ways[id][k].premises); c < cost[id]) {
+                    cost[id] = c;
+                    best[id] = static_cast<int>(k);
+                    changed = true;
+                }
+        }
+    }
+
+    // The cheapest clash: the solver's, or a decided cell that a way of the
+    // grid at the end would mark the other way.
+    std::vector<int> clashOn; // the cells the clash rests on
+    long clashCost = kNever;
+    Derivation clashWay;
+    bool conflict = first.kind == Clash::conflict;
+    if (conflict) {
+        clashWay = {first.step, {}, {}};
+        for (const auto& [p, q] : Premises(shape, clues, first.step, end))
+            clashWay.premises.push_back(CellId(p, q));
+        clashOn = {CellId(first.step.mark.x, first.step.mark.y)};
+        clashCost = priced(clashWay.premises) + cost[clashOn[0]];
+    } else {
+        for (const auto& [p, q] : first.cells)
+            clashOn.push_back(CellId(p, q));
+        clashCost = priced(clashOn);
+    }
+    for (int id = 0; id < kCellIds; ++id) {
+        if (cost[id] >= clashCost)
+            continue;
+        const auto [x, y] = CellOfId(id);
+        const uint8_t v = end.Get(x, y);
+        if (v == kOpen)
+            continue;
+        for (Derivation& d : WaysTo(shape, clues, direct, end, {x, y, v != kTrue}))
+            if (const long c = priced(d.premises) + cost[id]; c < clashCost) {
+                clashCost = c;
+                clashWay = std::move(d);
+                clashOn = {id};
+                conflict = true;
             }
+    }
+
+    // The steps the clash rests on, cheapest first (so each after the cells
+    // it rests on), then the solver's order.
+    std::vector<int> needed;
+    std::vector<bool> seen(kCellIds, false);
+    std::vector<int> work = clashOn;
+    if (conflict)
+        work.insert(work.end(), clashWay.premises.begin(), clashWay.premises.end());
+    while (!work.empty()) {
+        const int id = work.back();
+        work.pop_back();
+        if (seen[id])
+            continue;
+        seen[id] = true;
+        if (cost[id] == 0) {
+            out.givens.insert({id / (kMaxCats * kMaxItems), id % (kMaxCats * kMaxItems)});
+            continue;
+        }
+        needed.push_back(id);
+        const Derivation& d = ways[id][best[id]];
+        work.insert(work.end(), d.premises.begin(), d.premises.end());
+    }
+    std::sort(needed.begin(), needed.end(), [&](int a, int b) {
+        return cost[a] != cost[b] ? cost[a] < cost[b] : stepOf[a] < stepOf[b];
+    });
+    CGrid chain = start;
+    auto noteClues = [&](const Derivation& d, size_t at) {
+        if (d.step.rule == StepRule::Clue)
+            out.clues.insert(d.step.clue);
+        if (d.step.rule == StepRule::WhatIf) {
+            out.clues.insert(d.searched.begin(), d.searched.end());
+            out.searched[at] = d.searched;
         }
     };
-    // The premises of a step; a what-if's are those of its own clash.
-    auto premises = [&](size_t i, const Step& s, const CGrid& g) {
-        if (s.rule == StepRule::Clue)
-            out.clues.insert(s.clue);
-        if (s.rule != StepRule::WhatIf)
-            return Premises(shape, clues, s, g);
-        CGrid suppose = g;
-        suppose.Set(s.mark.x, s.mark.y, kTrue);
-        const Slice inner = SliceToClash(shape, clues, suppose, 3);
-        std::vector<Pair> cells;
-        for (const auto& [p, q] : inner.givens)
-            cells.push_back({{p / kMaxItems, p % kMaxItems}, {q / kMaxItems, q % kMaxItems}});
-        out.clues.insert(inner.clues.begin(), inner.clues.end());
-        out.searched[i].assign(inner.clues.begin(), inner.clues.end());
-        return cells;
-    };
-    std::vector<Pair> last = out.clash.cells;
-    if (out.clash.kind == Clash::conflict) {
-        const std::vector<Pair> more = premises(out.steps.size(), out.clash.step, grid);
-        last.insert(last.end(), more.begin(), more.end());
+    for (int id : needed) {
+        const Derivation& d = ways[id][best[id]];
+        noteClues(d, out.steps.size());
+        out.needed.push_back(out.steps.size());
+        out.steps.push_back(d.step);
+        out.before.push_back(chain);
+        chain.Set(d.step.mark.x, d.step.mark.y, d.step.mark.yes ? kTrue : kFalse);
     }
-    need(last, out.steps.size());
-    while (!work.empty()) {
-        const size_t i = work.back();
-        work.pop_back();
-        need(premises(i, out.steps[i], out.before[i]), i);
+    out.after = chain;
+    if (conflict) {
+        out.clash = {Clash::conflict, clashWay.step, {CellOfId(clashOn[0])}};
+        noteClues(clashWay, out.steps.size());
+    } else {
+        out.clash = first;
     }
-    out.needed.assign(needed.begin(), needed.end());
     return out;
 }
 
@@ -573,43 +787,41 @@ CCoach::Chain CCoach::Derive(const std::vector<int>& clueSet, const Mark& mark, 
 
 CCoach::Chain CCoach::ChainAgainst(const Mark& mark, const CGrid& start, int maxTier,
                                    bool fewest) const {
-    const int count = static_cast<int>(m_book.clues.size());
     std::vector<int> all;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < static_cast<int>(m_book.clues.size()); ++i)
         all.push_back(i);
+    Chain full = Derive(all, mark, start, maxTier);
+    if (!fewest)
+        return full;
     // The fewest clues that rule the mark out (with the marks of start):
-    // drop each clue the exact solver finds the mark ruled out without.
-    std::vector<int> few = all;
-    for (int i = count - 1; fewest && i >= 0 && few.size() > 1; --i) {
-        std::vector<Clue> trial;
-        for (int k : few)
-            if (k != i)
-                trial.push_back(m_book.clues[k]);
-        trial.push_back({mark.yes ? ClueKind::Is : ClueKind::IsNot, mark.x, mark.y, {}, 0});
-        for (int c1 = 0; c1 < m_book.shape.cats; ++c1)
-            for (int c2 = c1 + 1; c2 < m_book.shape.cats; ++c2)
-                for (int a = 0; a < m_book.shape.items; ++a)
-                    for (int b = 0; b < m_book.shape.items; ++b)
-                        if (start.Get({c1, a}, {c2, b}) != kOpen)
-                            trial.push_back({start.Get({c1, a}, {c2, b}) == kTrue ? ClueKind::Is
-                                                                                  : ClueKind::IsNot,
-                                             {c1, a},
-                                             {c2, b},
-                                             {},
-                                             0});
+    // from the clues the chain rests on, drop each one the exact solver
+    // finds the mark ruled out without.
+    std::vector<Clue> known{{mark.yes ? ClueKind::Is : ClueKind::IsNot, mark.x, mark.y, {}, 0}};
+    for (int c1 = 0; c1 < m_book.shape.cats; ++c1)
+        for (int c2 = c1 + 1; c2 < m_book.shape.cats; ++c2)
+            for (int a = 0; a < m_book.shape.items; ++a)
+                for (int b = 0; b < m_book.shape.items; ++b)
+                    if (const uint8_t v = start.Get({c1, a}, {c2, b}); v != kOpen)
+                        known.push_back(
+                            {v == kTrue ? ClueKind::Is : ClueKind::IsNot, {c1, a}, {c2, b}, {}, 0});
+    std::vector<int> few = full.clash.kind != Clash::none ? full.clues : all;
+    for (size_t k = few.size(); k-- > 0 && few.size() > 1;) {
+        std::vector<Clue> trial = known;
+        for (size_t j = 0; j < few.size(); ++j)
+            if (j != k)
+                trial.push_back(m_book.clues[few[j]]);
         // A proof that takes long counts as none: the clue stays.
         CExactSolver exact(m_book.shape, trial);
         exact.SetNodeLimit(kProofNodes);
         if (exact.Count(1) == 0)
-            few.erase(std::find(few.begin(), few.end(), i));
+            few.erase(few.begin() + static_cast<std::ptrdiff_t>(k));
     }
+    if (full.clash.kind != Clash::none && few == full.clues)
+        return full;
     Chain best = Derive(few, mark, start, maxTier);
-    if (best.clash.kind == Clash::none || best.steps.size() > 4) {
-        Chain full = Derive(all, mark, start, maxTier);
-        if (best.clash.kind == Clash::none ||
-            (full.clash.kind != Clash::none && full.steps.size() < best.steps.size()))
-            best = std::move(full);
-    }
+    if (best.clash.kind == Clash::none ||
+        (full.clash.kind != Clash::none && full.steps.size() < best.steps.size()))
+        return full;
     return best;
 }
 
@@ -662,8 +874,12 @@ std::string CCoach::TellChain(const Mark& mark, const Chain& chain, bool asMarke
         clash = "Then no " + m_book.categories[c.cells[0].second.cat].one + " would be left for " +
                 m_book.Label(c.cells[0].first) + ", which cannot be.";
     }
-    std::string text = "Suppose " + x + (mark.yes ? " went with " : " did not go with ") + y +
-                       (asMarked ? ", as marked." : ".");
+    std::string text =
+        std::string(chain.fromEarlierMarks ? "The marks you made before it are right. Keep them, "
+                                             "and suppose "
+                                           : "Suppose ") +
+        x + (mark.yes ? " went with " : " did not go with ") + y +
+        (asMarked ? ", as marked." : ".");
     for (size_t i = 0; i < lines.size(); ++i)
         text += "\n" + std::to_string(i + 1) + ". " + lines[i];
     const Mark right{mark.x, mark.y, !mark.yes};
@@ -694,7 +910,23 @@ Advice CCoach::FindFirstWrong(const std::vector<Mark>& marks) const {
                 text + "\n\n" + ClueSays(static_cast<int>(i)) + " So " + MarkText(right) + ".";
             return advice;
         }
-    const Chain chain = ChainAgainst(wrong, CGrid(m_book.shape));
+    // The marks made before it are right: a chain may start from them, which
+    // is most often far shorter than one from the clues alone. The longer the
+    // chain from them, the more worth a look from an empty board.
+    const std::vector<Mark> earlier(marks.begin(), it);
+    Chain chain;
+    if (!earlier.empty()) {
+        chain = ChainAgainst(wrong, GridOf(earlier));
+        chain.fromEarlierMarks = chain.clash.kind != Clash::none;
+    }
+    if (chain.clash.kind == Clash::none || chain.steps.size() > kShortChain) {
+        // Without the fewest clues when it is only the second try: it costs
+        // an exact solve per clue.
+        Chain bare = ChainAgainst(wrong, CGrid(m_book.shape), 4, earlier.empty());
+        if (chain.clash.kind == Clash::none ||
+            (bare.clash.kind != Clash::none && bare.steps.size() < chain.steps.size()))
+            chain = std::move(bare);
+    }
     if (chain.clash.kind == Clash::none) {
         // Not found in steps a player takes: the clues together still rule it out.
         for (size_t i = 0; i < m_book.clues.size(); ++i)
@@ -704,6 +936,8 @@ Advice CCoach::FindFirstWrong(const std::vector<Mark>& marks) const {
         return advice;
     }
     advice.clues = chain.clues;
+    if (chain.fromEarlierMarks)
+        advice.given = earlier;
     advice.text = text + "\n\n" + TellChain(wrong, chain, true);
     return advice;
 }

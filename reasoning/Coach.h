@@ -29,6 +29,7 @@ struct Advice {
     std::vector<Mark> marks;      // the marks to make, or the wrong mark (as the player made it)
     std::vector<BoardCell> cells; // where those marks are
     std::vector<int> clues;       // indexes of the clues the explanation rests on
+    std::vector<Mark> given;      // the player's (right) marks it rests on as well
 };
 
 class CCoach {
@@ -59,6 +60,7 @@ public:
         Clash clash;
         std::vector<int> clashSearched;
         CGrid after{Shape{}};
+        bool fromEarlierMarks = false; // starts from the player's marks before the wrong one
     };
     // fewest: also try the fewest clues that rule the mark out (costs an
     // exact solve per clue).

@@ -42,6 +42,7 @@ const std::vector<MenuItem>& MainMenu() {
             Popup("&File",
                   {
                       Item(ID_NEW_GAME, "&New Game", "Ctrl+N"),
+                      Item(ID_NEW_RANDOM_GAME, "New &Random Game...", "Ctrl+R"),
                       Item(ID_LOAD_SAVED_GAME, "&Load Saved Game", "Ctrl+O"),
                       Item(ID_SAVE_GAME, "&Save Game", "Ctrl+S", Enabling::whilePlaying),
                       Separator(),
@@ -92,6 +93,8 @@ const std::vector<MenuItem>& MainMenu() {
 std::string PromptString(int id) {
     static const std::map<int, std::string> table = {
         {ID_NEW_GAME, "Select a new game to play\nNew Game"},
+        {ID_NEW_RANDOM_GAME, "Make a new puzzle of your choice, or play one again from its "
+                             "code\nNew Random Game"},
         {ID_LOAD_SAVED_GAME, "Load a previously saved game\nLoad Saved Game"},
         {ID_SAVE_GAME, "Save this game\nSave Game"},
         {ID_FILE_PRINT, "Print the page shown in the page window\nPrint Page"},

@@ -14,6 +14,9 @@
 #include "board/qt/ChildFrame.h"
 #include "board/qt/GridView.h"
 #include "board/qt/SettingsDlg.h"
+#include "madegames/MadeGames.h"
+#include "madegames/qt/MakeGameRun.h"
+#include "madegames/qt/NewRandomGameDlg.h"
 #include "pages/qt/MuWnd.h"
 #include "platform/DataPath.h"
 #include "platform/FileError.h"
@@ -147,6 +150,7 @@ void CMainFrame::BuildMenu() {
         });
     };
     on(resources::ID_NEW_GAME, &CMainFrame::OnNewGame);
+    on(resources::ID_NEW_RANDOM_GAME, &CMainFrame::OnNewRandomGame);
     on(resources::ID_LOAD_SAVED_GAME, &CMainFrame::OnLoadSavedGame);
     on(resources::ID_SAVE_GAME, &CMainFrame::OnSaveGame);
     on(resources::ID_FILE_PRINT, &CMainFrame::OnPrintPage);
@@ -704,6 +708,34 @@ void CMainFrame::OnNewGame() {
         OnSaveGame();
         BeginGameTail();
     }
+}
+
+void CMainFrame::OnNewRandomGame() {
+    SetHintMode(false);
+    madegames::CNewRandomGameDlg dlg(this);
+    if (!dlg.Run())
+        return;
+    const madegames::MakeResult made =
+        madegames::MakeGameInto(dlg.recipe(), platform::RealPath("data") + "/",
+                                platform::RealPath(madegames::kMadeListName), this);
+    if (made.outcome == madegames::MakeOutcome::cancelled)
+        return;
+    if (made.outcome == madegames::MakeOutcome::failed) {
+        MessageBox(made.fault, "New Random Game", platform::MB_OK | platform::MB_ICONEXCLAMATION);
+        return;
+    }
+    // From here on as a game chosen in the game selection.
+    if (m_player.IsUnfinishedSaved(made.entry.title) &&
+        MessageBox(texts::kOverwriteSaved, texts::kConfirmation, platform::MB_OKCANCEL) !=
+            platform::IDOK)
+        return;
+    OnSaveGame();
+    if (!SwitchGame(made.entry.title, made.entry.fileName))
+        return;
+    BeginGameRecord(true);
+    SetFrameTitle(gameTitle);
+    OnSaveGame();
+    BeginGameTail();
 }
 
 void CMainFrame::OnLoadSavedGame() {

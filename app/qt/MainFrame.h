@@ -66,6 +66,8 @@ public:
     void OnScoring();
     // Menu commands that run other dialogs.
     void OnNewGame();
+    // Makes a game of the player's choice (or from a code) and starts it.
+    void OnNewRandomGame();
     void OnLoadSavedGame();
     void OnPlayRewardGame();
     void OnSettings();

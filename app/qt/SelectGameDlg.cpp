@@ -2,7 +2,9 @@
 
 #include "app/Texts.h"
 #include "app/qt/PictureSeam.h"
+#include "madegames/MadeGames.h"
 #include "platform/DataPath.h"
+#include "platform/FileError.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
@@ -37,12 +39,20 @@ void CSelectGameDlg::Initialise() {
     QListWidget* list = ListBox(kList);
     list->clear();
     m_games = ReadGameListFile(platform::RealPath("data\\games.dat"));
+    // The games made with New Random Game follow the bundled ones.
+    const std::string madePath = platform::RealPath(madegames::kMadeListName);
+    int madeCause = platform::causeNone;
+    for (auto& game : madegames::ReadMadeList(madePath, madeCause))
+        m_games.push_back(std::move(game));
     for (const auto& game : m_games)
         list->addItem(QString::fromStdString(game.title));
     EnableItem(kPlay, false);
     if (unfinishedSavedGameExists)
         EnableItem(kOpenSaved, true);
     platform::PlaySound(texts::kNewWav);
+    if (madeCause != platform::causeNone)
+        platform::MessageBox(platform::FileErrorText(madeCause, madePath), "",
+                             platform::MB_OK | platform::MB_ICONEXCLAMATION);
     if (startupMode)
         SetItemText(kCancel, texts::kQuitGame);
     else

@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QUrl>
@@ -63,6 +65,15 @@ int ShowQtMessageBox(const std::string& text, const std::string& caption, unsign
         box.setEscapeButton(QMessageBox::Ok);
         break;
     }
+    // Wide enough for the window manager to show the whole title beside its
+    // buttons: a short question must not cut "Confirmation" down to
+    // "Confi... ation".
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int titleWidth = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + 140;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     switch (box.exec()) {
     case QMessageBox::Cancel:
         return IDCANCEL;

@@ -99,7 +99,7 @@ TEST(Coach, WhereDidIGoWrongNamesThePlantedMarkAndAReasonThatRulesItOut) {
                           (a.marks[0].x == planted.y && a.marks[0].y == planted.x);
         EXPECT_TRUE(same && a.marks[0].yes == planted.yes) << "game " << n << ": " << a.text;
         // The clues it names rule the mark out on their own.
-        ASSERT_FALSE(a.clues.empty()) << a.text;
+        ASSERT_FALSE(a.clues.empty() && a.given.empty()) << a.text;
         std::vector<Clue> named;
         bool quoted = false;
         for (int i : a.clues) {
@@ -107,7 +107,12 @@ TEST(Coach, WhereDidIGoWrongNamesThePlantedMarkAndAReasonThatRulesItOut) {
             quoted |= a.text.find("Clue " + std::to_string(book.numbers[i]) + " says: \u201c" +
                                   book.texts[i]) != std::string::npos;
         }
-        EXPECT_TRUE(quoted) << "game " << n << ": " << a.text;
+        EXPECT_EQ(quoted, !a.clues.empty()) << "game " << n << ": " << a.text;
+        // With the right marks before it, when the chain starts from them.
+        for (const Mark& m : a.given) {
+            ASSERT_EQ(g.InAnswer(m), m.yes) << "game " << n << ": " << a.text;
+            named.push_back({m.yes ? ClueKind::Is : ClueKind::IsNot, m.x, m.y, {}, 0});
+        }
         named.push_back(
             {planted.yes ? ClueKind::Is : ClueKind::IsNot, planted.x, planted.y, {}, 0});
         EXPECT_EQ(CExactSolver(book.shape, named).Count(1), 0) << "game " << n << ": " << a.text;

@@ -8,10 +8,10 @@
 #include "platform/FileReplace.h"
 #include "platform/TextFile.h"
 #include "puzzle/GridDoc.h"
-#include "reasoning/ExactSolver.h"
-#include "tests/support/Recorders.h"
 #include "puzzlegen/Board.h"
 #include "puzzlegen/Shelf.h"
+#include "reasoning/ExactSolver.h"
+#include "tests/support/Recorders.h"
 
 #include <cstdio>
 #include <fstream>

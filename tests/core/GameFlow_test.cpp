@@ -69,7 +69,7 @@ void Collect(const std::vector<resources::MenuItem>& items, std::vector<resource
 TEST(Menu, EveryCommandHasAPromptAndTheStatusBarShowsItsFirstPart) {
     std::vector<resources::MenuItem> all;
     Collect(resources::MainMenu(), all);
-    EXPECT_EQ(all.size(), 25u);
+    EXPECT_EQ(all.size(), 26u);
     std::set<int> ids;
     for (const auto& m : all) {
         EXPECT_TRUE(ids.insert(m.id).second) << m.id;

@@ -1,7 +1,7 @@
 // The generator makes every shape within its limits and refuses, with a
 // reason and without touching its arrays, every shape beyond them.
-#include "reasoning/ExactSolver.h"
 #include "puzzlegen/Generator.h"
+#include "reasoning/ExactSolver.h"
 
 #include <gtest/gtest.h>
 

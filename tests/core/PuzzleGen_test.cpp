@@ -1,12 +1,12 @@
 // The puzzle generator, the board layout, the page builder and the media
 // writers.
-#include "reasoning/ExactSolver.h"
 #include "puzzlegen/Board.h"
 #include "puzzlegen/Generator.h"
 #include "puzzlegen/Media.h"
 #include "puzzlegen/Pages.h"
 #include "puzzlegen/Shelf.h"
 #include "puzzlegen/Story.h"
+#include "reasoning/ExactSolver.h"
 
 #include <gtest/gtest.h>
 #include <set>

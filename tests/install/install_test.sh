@@ -114,11 +114,19 @@ printf 'Jane Doe\r\n2\r\n\r\n' >"$data/players/Jane0.ply"
 cp "$data/players/Jane0.ply" "$tmp/player"
 printf 'FALSE\n1\n2\n3\n4\n5\n6\n7\n8\n9\n' >"$settings"
 cp "$settings" "$tmp/settings"
+# A game made with New Random Game: its list and files in the user's data/.
+printf 'Random 3x4 Easy: The Farm (00000-0000Z)\r\nmade000000000z\r\n' >"$data/data/madegames.dat"
+printf 'made\r\n' >"$data/data/made000000000z.bgd"
+cp "$data/data/madegames.dat" "$tmp/madelist"
 rm "$data/icons/deduxa-16.png"
 ln -s "$content/data/gone.htf" "$data/data/gone.htf"
 play
 cmp -s "$data/players/Jane0.ply" "$tmp/player" || fail "the player file was changed"
 cmp -s "$settings" "$tmp/settings" || fail "the player's settings were replaced"
+for made in madegames.dat made000000000z.bgd; do
+    [ -f "$data/data/$made" ] && [ ! -L "$data/data/$made" ] || fail "the made game's $made is gone"
+done
+cmp -s "$data/data/madegames.dat" "$tmp/madelist" || fail "the made-games list was changed"
 [ "$data/icons/deduxa-16.png" -ef "$content/icons/deduxa-16.png" ] ||
     fail "a missing link was not made again"
 [ ! -L "$data/data/gone.htf" ] || fail "a link to removed content was kept"

@@ -5,8 +5,8 @@
 #include "board/qt/DibImage.h"
 #include "platform/TextFile.h"
 #include "puzzle/GridDoc.h"
-#include "tests/support/Recorders.h"
 #include "puzzlegen/qt/Drawing.h"
+#include "tests/support/Recorders.h"
 
 #include <QDir>
 #include <QImage>

@@ -11,6 +11,12 @@
 //   begin      the quick instructions and the "Let's begin..." box, as at
 //              start-up
 //   instructions  the same with the help window on screen before the box
+//   explain    Explain Next Step's answer a third of the way through a solve
+//   wrong      Where Did I Go Wrong?'s answer there, after a wrong mark
+//   random     the New Random Game dialog over the game
+//   making     the progress dialog of a making that takes its time
+//   randomgame a 5x6 Expert game made with New Random Game, its board and
+//              its first page with the game's code
 //
 //   deduxa_windowshots <data folder copy> <game file name> <scene> <out.png>
 //
@@ -25,22 +31,33 @@
 #include "board/qt/ChildFrame.h"
 #include "board/qt/DibImage.h"
 #include "board/qt/SettingsDlg.h"
+#include "madegames/MadeGames.h"
+#include "madegames/qt/MakeGameRun.h"
+#include "madegames/qt/NewRandomGameDlg.h"
 #include "pages/qt/MuWnd.h"
 #include "platform/DataPath.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/TemplateDialog.h"
 #include "players/Player.h"
 #include "players/Roster.h"
+#include "puzzle/GridCell.h"
+#include "puzzle/GridDoc.h"
+#include "reasoning/Coach.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -159,6 +176,90 @@ int main(int argc, char** argv) {
         platform::MessageBox(gameflow::ScoringText(points, average), texts::kLetsBegin,
                              platform::MB_OK);
         return 0;
+    } else if (scene == "explain" || scene == "wrong") {
+        // A third of the steps of a solve made with the coach's own marks,
+        // then (for "wrong") a mistake on the first pair the answer keeps apart.
+        int cause = 0;
+        const auto coach = reasoning::LoadCoach(platform::RealPath(gameflow::PuzzlePath(game)),
+                                                frame.Document()->GetAnswerList(), cause);
+        if (!coach)
+            return 1;
+        CGridDoc& doc = *frame.Document();
+        std::vector<std::vector<reasoning::Mark>> steps;
+        for (std::vector<reasoning::Mark> marks;;) {
+            const reasoning::Advice a = coach->ExplainNext(marks);
+            if (a.kind != reasoning::Advice::nextStep)
+                break;
+            steps.push_back(a.marks);
+            marks.insert(marks.end(), a.marks.begin(), a.marks.end());
+        }
+        for (size_t i = 0; i < steps.size() / 3; ++i)
+            reasoning::MakeMarks(doc, coach->Book(), steps[i]);
+        if (scene == "wrong") {
+            const reasoning::Solution& s = coach->Answer();
+            const int items = coach->Book().shape.items;
+            for (int e = 0; e < items; ++e) {
+                const reasoning::Mark m{{0, e}, {1, (s.value[1][e] + 1) % items}, true};
+                const reasoning::BoardCell c = coach->Book().CellOf(m.x, m.y);
+                const CGridCell* cell = doc.FindCell(c.column, c.row);
+                if (!cell || cell->state != CGridCell::stateEmpty)
+                    continue;
+                reasoning::MakeMarks(doc, coach->Book(), {m});
+                break;
+            }
+        }
+        frame.BoardFrame()->update();
+        QTimer::singleShot(1200, &frame, [&] {
+            Grab(out);
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        if (scene == "wrong")
+            frame.OnWhereDidIGoWrong();
+        else
+            frame.OnExplainNextStep();
+        return 0;
+    } else if (scene == "random") {
+        platform::SetModalHook([&](QDialog* dlg) {
+            QTimer::singleShot(1000, dlg, [&, dlg] {
+                Grab(out);
+                dlg->reject();
+            });
+        });
+        frame.OnNewRandomGame();
+        return 0;
+    } else if (scene == "making") {
+        // A search held up at its first seed, so that the dialog comes up.
+        platform::SetModalHook([&](QDialog* dlg) {
+            QTimer::singleShot(1000, dlg, [&, dlg] {
+                Grab(out);
+                dlg->reject();
+            });
+        });
+        bool first = true;
+        madegames::MakeGameInto(
+            {5, 6, 4, madegames::kAnyTheme, 1234}, platform::RealPath("data") + "/",
+            platform::RealPath(madegames::kMadeListName), &frame, [&] {
+                if (first)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+                first = false;
+                return false;
+            });
+        return 0;
+    } else if (scene == "randomgame") {
+        frame.showQuickInstructions = false;
+        platform::SetMessageBoxHandler(
+            [](const std::string&, const std::string&, unsigned) { return platform::IDOK; });
+        platform::SetModalHook([](QDialog* dlg) {
+            if (auto* choose = qobject_cast<madegames::CNewRandomGameDlg*>(dlg)) {
+                choose->Categories()->setValue(5);
+                choose->Items()->setValue(6);
+                choose->Grade()->setCurrentIndex(3);
+                choose->accept();
+            }
+        });
+        frame.OnNewRandomGame();
+        std::printf("%s\n", frame.gameTitle.c_str());
     } else {
         std::fprintf(stderr, "unknown scene %s\n", scene.c_str());
         return 2;

@@ -8,11 +8,10 @@
 // output for the same program and fonts: every random choice comes from fixed
 // seeds.
 #include "platform/TextFile.h"
-#include "reasoning/ClueFile.h"
-#include "reasoning/ExactSolver.h"
 #include "puzzlegen/Media.h"
 #include "puzzlegen/Shelf.h"
 #include "puzzlegen/qt/Drawing.h"
+#include "puzzlegen/qt/GameFiles.h"
 #include "tools/puzzlegen/qt/HelpText.h"
 
 #include <QApplication>
@@ -74,49 +73,17 @@ int main(int argc, char** argv) {
     std::vector<std::string> gameList;
     std::vector<ShelfGame> shelf;
     for (ShelfGame& game : MakeShelf(count)) {
-        const ShelfSlot& slot = game.slot;
         const GeneratedPuzzle& p = game.puzzle;
-        if (const std::string problem = ShapeProblem(slot.shape); !problem.empty())
-            return Fail(game.title + ": " + problem);
-        if (p.clues.empty())
-            return Fail("no puzzle for " + game.title);
-        if (!CExactSolver(p.shape, p.clues).IsUnique())
-            return Fail(game.title + " is not unique");
-        const CStory story(Themes()[slot.theme], p.shape, game.seedUsed);
-        const PuzzlePicture picture = DrawPuzzle(story, p.shape);
-        const std::string pictureName = game.fileName + ".bmp";
-        if (!WritePicture(data + pictureName, picture.image))
-            return Fail("cannot write " + pictureName);
-        // The same picture twice the size, which the board shows on a
-        // high-density screen; its name is the picture's with "@2x".
-        const std::string sharpName = game.fileName + "@2x.bmp";
-        if (!WritePicture(data + sharpName, DrawPuzzle(story, p.shape, 2).image))
-            return Fail("cannot write " + sharpName);
-        const PuzzleFile file = MakePuzzleFile(picture.layout, p.solution, p.clues, pictureName);
-        if (!WritePuzzleFile(data + game.fileName + ".bgd", file))
-            return Fail("cannot write " + game.fileName + ".bgd");
-        // The clue file the coach reasons with.
-        if (!WriteClueFile(data + game.fileName + ".clu",
-                           MakeClueBook(picture.layout, story, p.clues)))
-            return Fail("cannot write " + game.fileName + ".clu");
-        for (const NamedPage& page : MakeGamePages(game, story, measure)) {
-            if (page.widest > 300)
-                return Fail(game.fileName + page.suffix + ".htf has a row of " +
-                            std::to_string(page.widest) + " pixels");
-            const std::string pagePath = data + game.fileName + page.suffix + ".htf";
-            if (!WritePageFile(pagePath, page.page))
-                return Fail("cannot write a page of " + game.fileName);
-            const std::string fault = CheckPage(pagePath);
-            if (!fault.empty())
-                return Fail(game.fileName + page.suffix + ".htf: " + fault);
-        }
+        const GameFilesResult files = WriteGameFiles(game, data, measure);
+        if (!files.Ok())
+            return Fail(files.fault);
         gameList.push_back(game.title);
         gameList.push_back(game.fileName);
         std::printf("%-28s %dx%d %-6s clues %2zu tier %d seed %llu picture %dx%d\n",
                     game.title.c_str(), p.shape.cats, p.shape.items, GradeName(game.grade),
                     p.clues.size(), p.grading.hardestTier,
-                    static_cast<unsigned long long>(game.seedUsed), picture.image.width(),
-                    picture.image.height());
+                    static_cast<unsigned long long>(game.seedUsed), files.pictureWidth,
+                    files.pictureHeight);
         shelf.push_back(std::move(game));
     }
     if (!WriteLines(data + "games.dat", gameList))
