@@ -1,6 +1,7 @@
 #include "puzzlegen/Board.h"
 
 #include "puzzle/GridDoc.h"
+#include "puzzlegen/Shelf.h"
 #include "puzzlegen/Story.h"
 
 #include <algorithm>
@@ -28,6 +29,11 @@ bool CBoardLayout::CellOf(Attr x, Attr y, int& column, int& row) const {
 
 std::string CellKey(int column, int row) {
     return std::to_string(column) + "," + std::to_string(row);
+}
+
+int BoardCellSize(const Shape& shape) {
+    const int cells = std::max(1, (shape.cats - 1) * shape.items); // rows and columns
+    return std::min(CellSizeFor(shape), kMaxGridSize / cells);
 }
 
 std::string CBoardLayout::KeyOf(Attr x, Attr y) const {

@@ -56,6 +56,14 @@ private:
 
 std::string CellKey(int column, int row);
 
+// The cell size of the board picture: the shelf's size for the number of
+// categories (CellSizeFor), made smaller where the grid would grow past
+// kMaxGridSize pixels, so that the picture with its labels, beside the page
+// and inside the game's window, fits a 1280 x 1024 screen (6 categories of
+// 8 items: 18 pixels, a grid of 720).
+inline constexpr int kMaxGridSize = 720;
+int BoardCellSize(const Shape& shape);
+
 // The contents of a puzzle file.
 struct PuzzleFile {
     std::string pictureName;

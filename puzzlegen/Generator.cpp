@@ -8,14 +8,7 @@
 namespace puzzlegen {
 
 int KnownCells(const CGrid& grid) {
-    const Shape& shape = grid.GetShape();
-    int known = 0;
-    for (int c1 = 0; c1 < shape.cats; ++c1)
-        for (int c2 = c1 + 1; c2 < shape.cats; ++c2)
-            for (int a = 0; a < shape.items; ++a)
-                for (int b = 0; b < shape.items; ++b)
-                    known += grid.Get({c1, a}, {c2, b}) != kOpen;
-    return known;
+    return grid.Known();
 }
 
 namespace {
@@ -149,30 +142,46 @@ std::string ShapeProblem(const Shape& shape) {
     return {};
 }
 
+int CellCount(const Shape& shape) {
+    return shape.cats * (shape.cats - 1) / 2 * shape.items * shape.items;
+}
+
+int ClueLimit(const Shape& shape) {
+    return CellCount(shape) > kShelfCells ? kMaxCluesBig : kMaxClues;
+}
+
 bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, GeneratedPuzzle& out) {
     if (!ShapeProblem(shape).empty())
         return false;
+    const int maxClues = options.maxClues > 0 ? options.maxClues : ClueLimit(shape);
+    // Clues drawn for a puzzle: up to 40 that teach something, in 400 draws;
+    // more for a board beyond the shelf's, which needs more to be solved.
+    const size_t drawnClues = static_cast<size_t>(std::max(40, CellCount(shape) / 12));
+    const int draws = 10 * static_cast<int>(drawnClues);
     for (int attempt = 0; attempt < options.maxAttempts; ++attempt) {
         CRandom random(seed * 1000003ULL + static_cast<uint64_t>(attempt) * 7919ULL + 17);
         const Solution solution = RandomSolution(shape, random);
         std::vector<Clue> clues;
         int known = 0;
         bool solved = false;
-        for (int tries = 0; tries < 400 && !solved && clues.size() < 40; ++tries) {
+        // One solver goes on from clue to clue: its grid is what a solve with
+        // tiers 1 to 3 makes of the clues so far (CTieredSolver::AddClue).
+        CTieredSolver solver(shape, {});
+        for (int tries = 0; tries < draws && !solved && clues.size() < drawnClues; ++tries) {
             const Clue clue = RandomTrueClue(shape, solution, options, random);
             if (!IsWellFormed(shape, clue) ||
                 std::find(clues.begin(), clues.end(), clue) != clues.end())
                 continue;
-            clues.push_back(clue);
-            CTieredSolver solver(shape, clues);
-            const SolveResult r = solver.Solve(3);
-            const int nowKnown = KnownCells(solver.Grid());
-            if (r.contradiction || nowKnown <= known) {
-                clues.pop_back(); // teaches nothing new
+            const CGrid before = solver.Grid();
+            const bool fine = solver.AddClue(clue, 3);
+            const int nowKnown = solver.Grid().Known();
+            if (!fine || nowKnown <= known) {
+                solver.DropLastClue(before); // teaches nothing new
                 continue;
             }
+            clues.push_back(clue);
             known = nowKnown;
-            solved = r.solved;
+            solved = solver.Grid().IsComplete();
         }
         if (!solved)
             continue;
@@ -183,20 +192,26 @@ bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, Gene
         for (size_t i = order.size(); i > 1; --i)
             std::swap(order[i - 1], order[random.Below(static_cast<int>(i))]);
         std::vector<bool> keep(clues.size(), true);
+        int needed = 0; // clues found necessary so far: the puzzle keeps them all
         for (size_t idx : order) {
             keep[idx] = false;
             std::vector<Clue> rest;
             for (size_t j = 0; j < clues.size(); ++j)
                 if (keep[j])
                     rest.push_back(clues[j]);
-            if (!CExactSolver(shape, rest).IsUnique())
+            if (!CExactSolver(shape, rest).IsUnique()) {
                 keep[idx] = true;
+                if (++needed > maxClues)
+                    break; // too many whatever the rest does
+            }
         }
+        if (needed > maxClues)
+            continue;
         std::vector<Clue> kept;
         for (size_t j = 0; j < clues.size(); ++j)
             if (keep[j])
                 kept.push_back(clues[j]);
-        if (static_cast<int>(kept.size()) > options.maxClues)
+        if (static_cast<int>(kept.size()) > maxClues)
             continue;
         Solution only;
         if (!CExactSolver(shape, kept).IsUnique(&only) || !(only == solution))

@@ -15,12 +15,23 @@ namespace puzzlegen {
 // The generator speaks the reasoning engine's vocabulary (puzzles, clues, marks).
 using namespace reasoning;
 
-inline constexpr int kMaxClues = 21; // hint buttons 1 to 21
+// Hint buttons 1 to 21 for the shelf's shapes (up to 360 cells, 5 x 6).
+// A bigger puzzle cannot be told in so few clues (6 categories of 8 items
+// need about 30), and its board makes the window wide enough for 30 buttons.
+inline constexpr int kMaxClues = 21;
+inline constexpr int kMaxCluesBig = 30;
+inline constexpr int kShelfCells = 360;
+
+// The cells of a board of the shape: every pair of categories, items x items.
+int CellCount(const Shape& shape);
+// The most clues a puzzle of the shape may have: kMaxClues up to kShelfCells
+// cells, kMaxCluesBig beyond.
+int ClueLimit(const Shape& shape);
 
 struct GenOptions {
     // Relative weights of the clue kinds, indexed by ClueKind.
     int weight[6] = {3, 4, 2, 2, 2, 2};
-    int maxClues = kMaxClues;
+    int maxClues = 0; // 0: ClueLimit of the shape
     int maxAttempts = 200;
 };
 

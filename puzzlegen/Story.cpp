@@ -5,21 +5,72 @@
 
 namespace puzzlegen {
 
-CStory::CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed)
-    : m_theme(&theme), m_shape(shape) {
-    CRandom random(seed ^ 0x5eedf00dULL);
-    // Theme categories 1..4: the ordered one goes where the shape wants it,
-    // the others fill the remaining places in a random choice.
-    std::vector<int> plain;
-    int orderedTheme = -1;
-    for (int c = 1; c < static_cast<int>(theme.cats.size()); ++c) {
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& ch : text)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return text;
+}
+
+// The theme categories a story of the shape tells, before the shuffle: the
+// core ones after the people that have items enough, the ordered one last
+// when the shape has no order, then extras while the shape needs more. Empty
+// problem when the theme fits.
+void Candidates(const ThemeDef& theme, const Shape& shape, std::vector<int>& plain,
+                int& orderedTheme, std::string& problem) {
+    const int n = shape.items;
+    const int count = static_cast<int>(theme.cats.size());
+    auto fits = [&](int c) { return static_cast<int>(theme.cats[c].words.size()) >= n; };
+    plain.clear();
+    orderedTheme = -1;
+    problem.clear();
+    const std::string cannot = theme.title + " cannot tell " + std::to_string(shape.cats) +
+                               " categories of " + std::to_string(n) + " items: ";
+    for (int c = 1; c < std::min(count, kCoreCats); ++c) {
         if (theme.cats[c].ordered)
             orderedTheme = c;
-        else
+        else if (fits(c))
             plain.push_back(c);
     }
-    if (shape.ordered < 0)
+    if (count == 0 || !fits(0)) {
+        problem = cannot + "it has too few " + Lower(count ? theme.cats[0].name : "names");
+        return;
+    }
+    if (shape.ordered >= 0 && (orderedTheme < 0 || !fits(orderedTheme))) {
+        problem =
+            cannot + (orderedTheme < 0 ? "it has no ordered category"
+                                       : "its " + theme.cats[orderedTheme].name + " has only " +
+                                             std::to_string(theme.cats[orderedTheme].words.size()));
+        return;
+    }
+    if (shape.ordered < 0 && orderedTheme >= 0 && fits(orderedTheme))
         plain.push_back(orderedTheme); // told as a plain category
+    const size_t needed = static_cast<size_t>(shape.cats - 1 - (shape.ordered >= 0 ? 1 : 0));
+    for (int c = kCoreCats; c < count && plain.size() < needed; ++c)
+        if (!theme.cats[c].ordered && fits(c))
+            plain.push_back(c);
+    if (plain.size() < needed)
+        problem = cannot + "it has only " + std::to_string(plain.size()) +
+                  (shape.ordered >= 0 ? " unordered" : "") + " categories of " + std::to_string(n) +
+                  " items or more besides the " + Lower(theme.cats[0].name);
+}
+
+} // namespace
+
+CStory::CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed)
+    : m_theme(&theme), m_shape(shape), m_seed(seed), m_bothSides(CellCount(shape) > kShelfCells) {
+    CRandom random(seed ^ 0x5eedf00dULL);
+    // The ordered category goes where the shape wants it, the others fill the
+    // remaining places in a random choice.
+    std::vector<int> plain;
+    int orderedTheme = -1;
+    Candidates(theme, shape, plain, orderedTheme, m_problem);
+    if (!m_problem.empty()) {
+        // Nothing to tell; every word stays the names' first, so nothing reads
+        // out of range.
+        return;
+    }
     for (size_t i = plain.size(); i > 1; --i)
         std::swap(plain[i - 1], plain[random.Below(static_cast<int>(i))]);
     m_themeCat[0] = 0;
@@ -28,11 +79,13 @@ CStory::CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed)
         m_themeCat[c] = c == shape.ordered ? orderedTheme : plain[next++];
     for (int c = 0; c < shape.cats; ++c) {
         const int available = static_cast<int>(theme.cats[m_themeCat[c]].words.size());
-        std::vector<int> pick(available);
-        for (int i = 0; i < available; ++i)
+        // Up to kCoreWords items come from a category's first kCoreWords words.
+        const int pool = shape.items <= kCoreWords ? std::min(available, kCoreWords) : available;
+        std::vector<int> pick(pool);
+        for (int i = 0; i < pool; ++i)
             pick[i] = i;
         if (c != shape.ordered) {
-            for (int i = available; i > 1; --i)
+            for (int i = pool; i > 1; --i)
                 std::swap(pick[i - 1], pick[random.Below(i)]);
             pick.resize(shape.items);
             std::sort(pick.begin(), pick.end());
@@ -40,6 +93,25 @@ CStory::CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed)
         for (int i = 0; i < shape.items; ++i)
             m_themeItem[c][i] = pick[i];
     }
+}
+
+std::string ThemeProblem(const ThemeDef& theme, const Shape& shape) {
+    std::vector<int> plain;
+    int orderedTheme = -1;
+    std::string problem;
+    Candidates(theme, shape, plain, orderedTheme, problem);
+    return problem;
+}
+
+int AnyTheme(const Shape& shape, uint64_t seed) {
+    std::vector<int> fitting;
+    for (size_t t = 0; t < Themes().size(); ++t)
+        if (ThemeProblem(Themes()[t], shape).empty())
+            fitting.push_back(static_cast<int>(t));
+    if (fitting.empty())
+        return -1;
+    CRandom random(seed ^ 0x7e3e5ULL);
+    return fitting[random.Below(static_cast<int>(fitting.size()))];
 }
 
 std::string CStory::CategoryName(int cat) const {
@@ -65,13 +137,8 @@ const Nouns kNouns[] = {
     {"Music", "kind of music", "kinds of music"},
     {"Media", "medium", "media"},
     {"Shoes", "shoe colour", "shoe colours"},
+    {"Boots", "boot colour", "boot colours"},
 };
-
-std::string Lower(std::string text) {
-    for (char& ch : text)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return text;
-}
 
 } // namespace
 
@@ -142,14 +209,26 @@ std::string CStory::ClueText(const Clue& clue) const {
         return Capitalised(a + " is neither " + b + " nor " + Ref(clue.c) + ".");
     case ClueKind::Before: {
         const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
-        return Capitalised(Fill(Fill(def.before, "a", a), "b", b));
+        const std::string& said = FromOtherSide(clue) ? def.after : def.before;
+        return Capitalised(Fill(Fill(said, "a", a), "b", b));
     }
     case ClueKind::Apart: {
         const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
-        return Capitalised(Fill(Fill(Fill(def.apart, "a", a), "b", b), "d", Amount(clue.steps)));
+        const std::string& said = FromOtherSide(clue) ? def.apartBack : def.apart;
+        return Capitalised(Fill(Fill(Fill(said, "a", a), "b", b), "d", Amount(clue.steps)));
     }
     }
     return {};
+}
+
+bool CStory::FromOtherSide(const Clue& clue) const {
+    const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
+    if (!m_bothSides || def.after.empty() || def.apartBack.empty())
+        return false;
+    const uint64_t key = static_cast<uint64_t>(
+        ((clue.a.cat * kMaxItems + clue.a.item) * kMaxCats + clue.b.cat) * kMaxItems + clue.b.item);
+    CRandom random(m_seed ^ (key * 0x9e3779b97f4a7c15ULL));
+    return random.Below(2) == 1;
 }
 
 std::string CStory::MarkText(const Mark& mark) const {

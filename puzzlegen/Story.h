@@ -14,7 +14,14 @@ class CStory {
 public:
     // Picks the theme's categories and items for the shape from the seed. The
     // ordered category of the shape (if any) becomes the theme's ordered one.
+    // A theme too small for the shape gives a story with a Problem(), whose
+    // words are not to be shown.
+    //
+    // A puzzle bigger than the shelf's (more than kShelfCells cells) tells
+    // its comparisons from either side, by the seed: "Ben is younger than
+    // Amy" or "Amy is older than Ben". The shelf's puzzles keep one side.
     CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed);
+    const std::string& Problem() const { return m_problem; }
 
     const ThemeDef& Theme() const { return *m_theme; }
     std::string CategoryName(int cat) const;
@@ -40,6 +47,18 @@ private:
     Shape m_shape;
     int m_themeCat[kMaxCats] = {};             // theme category of each puzzle category
     int m_themeItem[kMaxCats][kMaxItems] = {}; // theme item of each puzzle item
+    std::string m_problem;
+    uint64_t m_seed = 0;
+    bool m_bothSides = false;
+    bool FromOtherSide(const Clue& clue) const;
 };
+
+// Why the theme cannot tell a puzzle of the shape ("The Chess Club cannot
+// tell 6 categories of 8 items: ..."), or "" when it can: its names, the
+// ordered category the shape needs, and enough other categories must each
+// have the shape's number of items.
+std::string ThemeProblem(const ThemeDef& theme, const Shape& shape);
+// "Any theme": a theme that fits the shape, chosen by the seed; -1 when none does.
+int AnyTheme(const Shape& shape, uint64_t seed);
 
 } // namespace puzzlegen

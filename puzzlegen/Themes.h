@@ -1,11 +1,23 @@
-// The stories the shelf's puzzles are told in: per theme, the people and four
+// The stories the shelf's puzzles are told in: per theme, the people and five
 // more categories, one of them ordered, with the words the clues are made of.
+//
+// The people and the first four categories are a theme's core: a puzzle of
+// up to five categories tells those, and a puzzle of up to kCoreWords items
+// draws its items from each category's first kCoreWords words. The fifth
+// category, and the words after the core ones, come into play in bigger
+// puzzles (six categories, seven or eight items), so the smaller puzzles keep
+// the words they have always had. Most categories have eight words; a few
+// have fewer (there are only six kinds of chess piece), and a story leaves
+// such a category out of a puzzle with more items.
 #pragma once
 
 #include <string>
 #include <vector>
 
 namespace puzzlegen {
+
+inline constexpr int kCoreCats = 5;  // the people and four more
+inline constexpr int kCoreWords = 6; // words of a category small puzzles draw from
 
 struct CategoryDef {
     std::string name;                // heading on the picture ("Animals")
@@ -19,6 +31,9 @@ struct CategoryDef {
     std::string unitMany; // "{} acres"
     std::string before;   // "{a} has fewer acres than {b}."
     std::string apart;    // "{b} has exactly {d} more than {a}."
+    // The same two told from the other side, for bigger puzzles (Story.h).
+    std::string after;     // "{b} has more acres than {a}."
+    std::string apartBack; // "{a} has exactly {d} fewer than {b}."
 };
 
 struct ThemeDef {
@@ -26,7 +41,7 @@ struct ThemeDef {
         : title(std::move(title)), intro(std::move(intro)), cats(std::move(cats)) {}
     std::string title;             // "The Farm"
     std::string intro;             // the setting, with {n} for the number of people
-    std::vector<CategoryDef> cats; // [0] the people, then four more
+    std::vector<CategoryDef> cats; // [0] the people, then four more, then the fifth
     // Per category after the people: what each person has of it
     // ("keeps one kind of animal").
     std::vector<std::string> clauses;

@@ -5,14 +5,16 @@
 namespace reasoning {
 
 CExactSolver::CExactSolver(const Shape& shape, const std::vector<Clue>& clues)
-    : m_shape(shape), m_clues(clues) {}
-
-uint8_t CExactSolver::Entities(const State& s, Attr a) const {
-    uint8_t m = 0;
-    for (int e = 0; e < m_shape.items; ++e)
-        if (s.dom[a.cat][e] & Bit(a.item))
-            m |= Bit(e);
-    return m;
+    : m_shape(shape), m_clues(clues) {
+    for (const Clue& clue : m_clues) {
+        uint8_t cats = Bit(clue.a.cat) | Bit(clue.b.cat);
+        if (clue.kind == ClueKind::EitherOr || clue.kind == ClueKind::NeitherNor)
+            cats |= Bit(clue.c.cat);
+        if ((clue.kind == ClueKind::Before || clue.kind == ClueKind::Apart) && shape.ordered >= 0)
+            cats |= Bit(shape.ordered);
+        m_clueCats.push_back(cats);
+    }
+    m_lastRun.assign(m_clues.size(), 0);
 }
 
 uint8_t CExactSolver::OrderSet(const State& s, Attr a, int entity) const {
@@ -21,21 +23,23 @@ uint8_t CExactSolver::OrderSet(const State& s, Attr a, int entity) const {
     return s.dom[m_shape.ordered][entity];
 }
 
-bool CExactSolver::Remove(State& s, Attr a, int entity, bool& changed) const {
-    return Restrict(s, a.cat, entity, static_cast<uint8_t>(~Bit(a.item)), changed);
+bool CExactSolver::Remove(State& s, Attr a, int entity) {
+    return Restrict(s, a.cat, entity, static_cast<uint8_t>(~Bit(a.item)));
 }
 
-bool CExactSolver::Restrict(State& s, int cat, int entity, uint8_t keep, bool& changed) const {
+bool CExactSolver::Restrict(State& s, int cat, int entity, uint8_t keep) {
     const uint8_t before = s.dom[cat][entity];
     const uint8_t after = before & keep;
     if (after != before) {
         s.dom[cat][entity] = after;
-        changed = true;
+        for (uint8_t gone = before & ~after; gone; gone &= gone - 1)
+            s.ents[cat][Low(gone)] &= static_cast<uint8_t>(~Bit(entity));
+        s.changed[cat] = ++m_clock;
     }
     return after != 0;
 }
 
-bool CExactSolver::PropagateClue(State& s, const Clue& clue, bool& changed) const {
+bool CExactSolver::PropagateClue(State& s, const Clue& clue) {
     const int n = m_shape.items;
     const uint8_t ea = Entities(s, clue.a);
     const uint8_t eb = Entities(s, clue.b);
@@ -46,12 +50,12 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue, bool& changed) cons
         const uint8_t both = ea & eb;
         if (!both)
             return false;
-        for (int e = 0; e < n; ++e) {
-            if ((ea & Bit(e)) && !(both & Bit(e)) && !Remove(s, clue.a, e, changed))
+        for (uint8_t m = ea & ~both; m; m &= m - 1)
+            if (!Remove(s, clue.a, Low(m)))
                 return false;
-            if ((eb & Bit(e)) && !(both & Bit(e)) && !Remove(s, clue.b, e, changed))
+        for (uint8_t m = eb & ~both; m; m &= m - 1)
+            if (!Remove(s, clue.b, Low(m)))
                 return false;
-        }
         return true;
     }
     case ClueKind::IsNot:
@@ -60,22 +64,20 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue, bool& changed) cons
             const Attr other = pass == 0 ? clue.b : clue.c;
             const uint8_t eo = Entities(s, other);
             const uint8_t ex = Entities(s, clue.a);
-            if (Single(ex) && !Remove(s, other, Low(ex), changed))
+            if (Single(ex) && !Remove(s, other, Low(ex)))
                 return false;
-            if (Single(eo) && !Remove(s, clue.a, Low(eo), changed))
+            if (Single(eo) && !Remove(s, clue.a, Low(eo)))
                 return false;
         }
         return true;
     }
     case ClueKind::EitherOr: {
         const uint8_t ec = Entities(s, clue.c);
-        const uint8_t ok = eb | ec;
-        for (int e = 0; e < n; ++e)
-            if ((ea & Bit(e)) && !(ok & Bit(e)) && !Remove(s, clue.a, e, changed))
+        for (uint8_t m = ea & ~(eb | ec); m; m &= m - 1)
+            if (!Remove(s, clue.a, Low(m)))
                 return false;
         const uint8_t ex = Entities(s, clue.a);
-        if (Single(ex) &&
-            !Restrict(s, clue.b.cat, Low(ex), Bit(clue.b.item) | Bit(clue.c.item), changed))
+        if (Single(ex) && !Restrict(s, clue.b.cat, Low(ex), Bit(clue.b.item) | Bit(clue.c.item)))
             return false;
         return true;
     }
@@ -88,34 +90,39 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue, bool& changed) cons
             const Attr other = side == 0 ? clue.b : clue.a;
             const uint8_t es = Entities(s, self);
             const uint8_t eo = Entities(s, other);
-            for (int e = 0; e < n; ++e) {
-                if (!(es & Bit(e)))
-                    continue;
-                uint8_t otherOrders = 0; // orders the other may take away from e
-                for (int f = 0; f < n; ++f)
-                    if (f != e && (eo & Bit(f)))
-                        otherOrders |= OrderSet(s, other, f);
+            // The orders the other may take on each entity, and their unions
+            // over the entities below e and above it.
+            uint8_t orders[kMaxItems] = {};
+            for (uint8_t m = eo; m; m &= m - 1)
+                orders[Low(m)] = OrderSet(s, other, Low(m));
+            uint8_t below[kMaxItems + 1] = {}, above[kMaxItems + 1] = {};
+            for (int f = 0; f < n; ++f)
+                below[f + 1] = below[f] | orders[f];
+            for (int f = n - 1; f >= 0; --f)
+                above[f] = above[f + 1] | orders[f];
+            for (uint8_t m = es; m; m &= m - 1) {
+                const int e = Low(m);
+                // The orders the other may take away from e.
+                const uint8_t otherOrders = below[e] | above[e + 1];
                 uint8_t allowed = 0;
                 if (otherOrders) {
                     if (before) {
-                        allowed = side == 0
-                                      ? static_cast<uint8_t>(Bit(High(otherOrders)) - 1)
-                                      : static_cast<uint8_t>(~(Bit(Low(otherOrders) + 1) - 1));
+                        allowed = side == 0 ? Below(High(otherOrders)) : Above(Low(otherOrders));
                     } else {
                         allowed = side == 0 ? static_cast<uint8_t>(otherOrders >> clue.steps)
                                             : static_cast<uint8_t>(otherOrders << clue.steps);
                     }
                 }
                 if (!(OrderSet(s, self, e) & allowed)) {
-                    if (!Remove(s, self, e, changed))
+                    if (!Remove(s, self, e))
                         return false;
-                } else if (Single(es) && !Restrict(s, o, e, allowed, changed)) {
+                } else if (Single(es) && !Restrict(s, o, e, allowed)) {
                     return false;
                 }
             }
             // The two belong to different entities.
             const uint8_t now = Entities(s, self);
-            if (Single(now) && other.cat != self.cat && !Remove(s, other, Low(now), changed))
+            if (Single(now) && other.cat != self.cat && !Remove(s, other, Low(now)))
                 return false;
         }
         return true;
@@ -124,34 +131,47 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue, bool& changed) cons
     return true;
 }
 
-bool CExactSolver::Propagate(State& s) const {
+bool CExactSolver::Propagate(State& s) {
     const int n = m_shape.items;
-    bool changed = true;
-    while (changed) {
-        changed = false;
+    for (;;) {
+        bool ran = false;
         for (int c = 1; c < m_shape.cats; ++c) {
+            if (s.changed[c] <= m_lastSweep[c])
+                continue;
+            ran = true;
+            m_lastSweep[c] = m_clock;
+            // Each item on exactly one entity, each entity with exactly one item.
             for (int e = 0; e < n; ++e) {
                 const uint8_t d = s.dom[c][e];
                 if (!d)
                     return false;
                 if (Single(d))
                     for (int f = 0; f < n; ++f)
-                        if (f != e && !Restrict(s, c, f, static_cast<uint8_t>(~d), changed))
+                        if (f != e && !Restrict(s, c, f, static_cast<uint8_t>(~d)))
                             return false;
             }
             for (int v = 0; v < n; ++v) {
-                const uint8_t ents = Entities(s, Attr{c, v});
+                const uint8_t ents = s.ents[c][v];
                 if (!ents)
                     return false;
-                if (Single(ents) && !Restrict(s, c, Low(ents), Bit(v), changed))
+                if (Single(ents) && !Restrict(s, c, Low(ents), Bit(v)))
                     return false;
             }
         }
-        for (const Clue& clue : m_clues)
-            if (!PropagateClue(s, clue, changed))
+        for (size_t k = 0; k < m_clues.size(); ++k) {
+            bool stale = false;
+            for (uint8_t m = m_clueCats[k]; m && !stale; m &= m - 1)
+                stale = s.changed[Low(m)] > m_lastRun[k];
+            if (!stale)
+                continue;
+            ran = true;
+            m_lastRun[k] = m_clock;
+            if (!PropagateClue(s, m_clues[k]))
                 return false;
+        }
+        if (!ran)
+            return true;
     }
-    return true;
 }
 
 void CExactSolver::Search(State& s, int limit, int& found, Solution* first) {
@@ -163,7 +183,9 @@ void CExactSolver::Search(State& s, int limit, int& found, Solution* first) {
         ++m_nodes;
     if (!Propagate(s))
         return;
-    int bestCat = -1, bestEntity = -1, bestCount = 99;
+    // Branch where the fewest choices are left: the items an entity may
+    // have, or the entities an item may go to.
+    int bestCat = -1, bestEntity = -1, bestItem = -1, bestCount = 99;
     for (int c = 1; c < m_shape.cats; ++c)
         for (int e = 0; e < m_shape.items; ++e) {
             const int count = std::popcount(static_cast<unsigned>(s.dom[c][e]));
@@ -171,6 +193,14 @@ void CExactSolver::Search(State& s, int limit, int& found, Solution* first) {
                 bestCount = count;
                 bestCat = c;
                 bestEntity = e;
+                bestItem = -1;
+            }
+            const int places = std::popcount(static_cast<unsigned>(s.ents[c][e]));
+            if (places > 1 && places < bestCount) {
+                bestCount = places;
+                bestCat = c;
+                bestEntity = -1;
+                bestItem = e;
             }
         }
     if (bestCat < 0) {
@@ -188,12 +218,17 @@ void CExactSolver::Search(State& s, int limit, int& found, Solution* first) {
         ++found;
         return;
     }
-    const uint8_t d = s.dom[bestCat][bestEntity];
-    for (int v = 0; v < m_shape.items && found < limit && !m_stopped; ++v) {
-        if (!(d & Bit(v)))
-            continue;
+    if (bestItem >= 0) {
+        for (uint8_t m = s.ents[bestCat][bestItem]; m && found < limit && !m_stopped; m &= m - 1) {
+            State child = s;
+            Restrict(child, bestCat, Low(m), Bit(bestItem));
+            Search(child, limit, found, first);
+        }
+        return;
+    }
+    for (uint8_t m = s.dom[bestCat][bestEntity]; m && found < limit && !m_stopped; m &= m - 1) {
         State child = s;
-        child.dom[bestCat][bestEntity] = Bit(v);
+        Restrict(child, bestCat, bestEntity, Bit(Low(m)));
         Search(child, limit, found, first);
     }
 }
@@ -201,10 +236,19 @@ void CExactSolver::Search(State& s, int limit, int& found, Solution* first) {
 int CExactSolver::Count(int limit, Solution* first) {
     m_nodes = 0;
     State s{};
-    const uint8_t all = static_cast<uint8_t>(Bit(m_shape.items) - 1);
+    const uint8_t all = All(m_shape.items);
     for (int c = 0; c < m_shape.cats; ++c)
-        for (int e = 0; e < m_shape.items; ++e)
+        for (int e = 0; e < m_shape.items; ++e) {
             s.dom[c][e] = c == 0 ? Bit(e) : all;
+            s.ents[c][e] = c == 0 ? Bit(e) : all;
+        }
+    // Every rule runs once at the start.
+    m_clock = 1;
+    for (uint32_t& stamp : s.changed)
+        stamp = 1;
+    m_lastRun.assign(m_clues.size(), 0);
+    for (uint32_t& sweep : m_lastSweep)
+        sweep = 0;
     int found = 0;
     m_stopped = false;
     Search(s, limit, found, first);

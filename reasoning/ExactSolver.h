@@ -26,18 +26,29 @@ public:
 
 private:
     struct State {
-        uint8_t dom[kMaxCats][kMaxItems]; // items entity e may still have, per category
+        uint8_t dom[kMaxCats][kMaxItems];  // items entity e may still have, per category
+        uint8_t ents[kMaxCats][kMaxItems]; // entities that may still have item v, per category
+        uint32_t changed[kMaxCats];        // the clock when the category last lost an item
     };
-    bool Propagate(State& s) const;
-    bool PropagateClue(State& s, const Clue& clue, bool& changed) const;
-    bool Remove(State& s, Attr a, int entity, bool& changed) const;
-    bool Restrict(State& s, int cat, int entity, uint8_t keep, bool& changed) const;
-    uint8_t Entities(const State& s, Attr a) const;
+    bool Propagate(State& s);
+    bool PropagateClue(State& s, const Clue& clue);
+    bool Remove(State& s, Attr a, int entity);
+    bool Restrict(State& s, int cat, int entity, uint8_t keep);
+    uint8_t Entities(const State& s, Attr a) const { return s.ents[a.cat][a.item]; }
     uint8_t OrderSet(const State& s, Attr a, int entity) const;
     void Search(State& s, int limit, int& found, Solution* first);
 
     Shape m_shape;
     std::vector<Clue> m_clues;
+    std::vector<uint8_t> m_clueCats; // the categories each clue reads, as a set
+    // Propagation runs a rule again only when a category it reads has changed
+    // since its last run: m_clock counts changes, m_lastRun[k] is the clock
+    // when clue k last ran, m_lastSweep[c] when category c was last swept.
+    // A state at rest has every rule run after its categories' last changes;
+    // a child state's changes come later on the clock than anything before.
+    uint32_t m_clock = 0;
+    std::vector<uint32_t> m_lastRun;
+    uint32_t m_lastSweep[kMaxCats] = {};
     long m_nodes = 0;
     long m_nodeLimit = 0;
     bool m_stopped = false;

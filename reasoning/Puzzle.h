@@ -13,8 +13,10 @@
 
 namespace reasoning {
 
-inline constexpr int kMaxCats = 5;
-inline constexpr int kMaxItems = 6;
+// The largest puzzle: six categories of eight items. A set of items is a
+// byte (reasoning/Bits.h), so kMaxItems can be at most 8.
+inline constexpr int kMaxCats = 6;
+inline constexpr int kMaxItems = 8;
 
 // One item of one category ("the cat" of "Pets").
 struct Attr {

@@ -2,9 +2,17 @@
 
 #include "reasoning/Bits.h"
 
+#include <algorithm>
+
 namespace reasoning {
 
-CGrid::CGrid(const Shape& shape) : m_shape(shape) {}
+CGrid::CGrid(const Shape& shape) : m_shape(shape) {
+    const uint8_t all = All(std::clamp(shape.items, 0, kMaxItems));
+    for (auto& cat : m_notFalse)
+        for (auto& item : cat)
+            for (uint8_t& row : item)
+                row = all;
+}
 
 bool CGrid::Set(Attr x, Attr y, uint8_t value) {
     uint8_t& a = m_cell[x.cat][x.item][y.cat][y.item];
@@ -14,6 +22,13 @@ bool CGrid::Set(Attr x, Attr y, uint8_t value) {
         return false;
     a = value;
     m_cell[y.cat][y.item][x.cat][x.item] = value;
+    if (value == kTrue) {
+        m_true[x.cat][x.item][y.cat] |= Bit(y.item);
+        m_true[y.cat][y.item][x.cat] |= Bit(x.item);
+    } else if (value == kFalse) {
+        m_notFalse[x.cat][x.item][y.cat] &= static_cast<uint8_t>(~Bit(y.item));
+        m_notFalse[y.cat][y.item][x.cat] &= static_cast<uint8_t>(~Bit(x.item));
+    }
     return true;
 }
 
@@ -21,10 +36,18 @@ bool CGrid::IsComplete() const {
     for (int c1 = 0; c1 < m_shape.cats; ++c1)
         for (int c2 = c1 + 1; c2 < m_shape.cats; ++c2)
             for (int a = 0; a < m_shape.items; ++a)
-                for (int b = 0; b < m_shape.items; ++b)
-                    if (m_cell[c1][a][c2][b] == kOpen)
-                        return false;
+                if (OpenSet({c1, a}, c2))
+                    return false;
     return true;
+}
+
+int CGrid::Known() const {
+    int open = 0;
+    for (int c1 = 0; c1 < m_shape.cats; ++c1)
+        for (int c2 = c1 + 1; c2 < m_shape.cats; ++c2)
+            for (int a = 0; a < m_shape.items; ++a)
+                open += std::popcount(static_cast<unsigned>(OpenSet({c1, a}, c2)));
+    return m_shape.cats * (m_shape.cats - 1) / 2 * m_shape.items * m_shape.items - open;
 }
 
 bool CGrid::AgreesWith(const Solution& s) const {
@@ -120,26 +143,21 @@ bool CTieredSolver::TierOne(std::vector<Step>* log) {
             if (c1 == c2)
                 continue;
             for (int x = 0; x < n; ++x) {
-                int yes = -1, open = 0, lastOpen = -1;
-                for (int y = 0; y < n; ++y) {
-                    const uint8_t v = m_grid.Get({c1, x}, {c2, y});
-                    if (v == kTrue) {
-                        if (yes >= 0) {
-                            m_bad = true;
-                            m_clash = {
-                                Clash::twoTrue, {}, {{{c1, x}, {c2, yes}}, {{c1, x}, {c2, y}}}};
-                            return changed;
-                        }
-                        yes = y;
-                    } else if (v == kOpen) {
-                        ++open;
-                        lastOpen = y;
-                    }
+                const uint8_t trues = m_grid.TrueSet({c1, x}, c2);
+                const uint8_t opens = m_grid.OpenSet({c1, x}, c2);
+                if (trues && !Single(trues)) {
+                    const int first = Low(trues);
+                    const int second = Low(static_cast<uint8_t>(trues & ~Bit(first)));
+                    m_bad = true;
+                    m_clash = {
+                        Clash::twoTrue, {}, {{{c1, x}, {c2, first}}, {{c1, x}, {c2, second}}}};
+                    return changed;
                 }
+                const int open = std::popcount(static_cast<unsigned>(opens));
                 Step s{1, StepRule::Elimination, -1, {}, {}};
-                if (yes >= 0) {
+                if (trues) {
                     for (int y = 0; y < n; ++y)
-                        if (y != yes && m_grid.Get({c1, x}, {c2, y}) == kOpen) {
+                        if (opens & Bit(y)) {
                             s.mark = {{c1, x}, {c2, y}, false};
                             changed |= Apply(s, log);
                         }
@@ -150,7 +168,7 @@ bool CTieredSolver::TierOne(std::vector<Step>* log) {
                         m_clash.cells.push_back({{c1, x}, {c2, y}});
                     return changed;
                 } else if (open == 1) {
-                    s.mark = {{c1, x}, {c2, lastOpen}, true};
+                    s.mark = {{c1, x}, {c2, Low(opens)}, true};
                     changed |= Apply(s, log);
                 }
                 if (m_bad)
@@ -174,23 +192,13 @@ bool CTieredSolver::Links(std::vector<Step>* log) {
                     for (int c2 = 0; c2 < m_shape.cats; ++c2) {
                         if (c2 == c1 || c2 == c3)
                             continue;
-                        bool shared = false, possible = false;
-                        int via = -1;
-                        for (int y = 0; y < n; ++y) {
-                            const uint8_t xy = m_grid.Get({c1, x}, {c2, y});
-                            const uint8_t yz = m_grid.Get({c2, y}, {c3, z});
-                            if (xy == kTrue && yz == kTrue) {
-                                shared = true;
-                                via = y;
-                                break;
-                            }
-                            if (xy != kFalse && yz != kFalse) {
-                                possible = true;
-                                if (xy == kTrue || yz == kTrue)
-                                    via = y;
-                            }
-                        }
-                        Step s{2, StepRule::Link, -1, {c2, via}, {}};
+                        // Both go with one item of c2 (true), or no item of
+                        // c2 can go with both (false).
+                        const uint8_t shared =
+                            m_grid.TrueSet({c1, x}, c2) & m_grid.TrueSet({c3, z}, c2);
+                        const uint8_t possible =
+                            m_grid.OpenOrTrue({c1, x}, c2) & m_grid.OpenOrTrue({c3, z}, c2);
+                        Step s{2, StepRule::Link, -1, {c2, shared ? Low(shared) : -1}, {}};
                         if (shared)
                             s.mark = {{c1, x}, {c3, z}, true};
                         else if (!possible)
@@ -210,15 +218,10 @@ uint8_t CTieredSolver::OrderSet(Attr a) const {
     const int o = m_shape.ordered;
     if (a.cat == o)
         return Bit(a.item);
-    uint8_t m = 0;
-    for (int v = 0; v < m_shape.items; ++v) {
-        const uint8_t g = m_grid.Get(a, {o, v});
-        if (g == kTrue)
-            return Bit(v);
-        if (g == kOpen)
-            m |= Bit(v);
-    }
-    return m;
+    const uint8_t trues = m_grid.TrueSet(a, o);
+    if (trues)
+        return Bit(Low(trues));
+    return m_grid.OpenSet(a, o);
 }
 
 bool CTieredSolver::Ordering(std::vector<Step>* log) {
@@ -241,8 +244,8 @@ bool CTieredSolver::Ordering(std::vector<Step>* log) {
         }
         uint8_t allowA, allowB;
         if (c.kind == ClueKind::Before) {
-            allowA = static_cast<uint8_t>(Bit(High(pb)) - 1);
-            allowB = static_cast<uint8_t>(~(Bit(Low(pa) + 1) - 1));
+            allowA = Below(High(pb));
+            allowB = Above(Low(pa));
         } else {
             allowA = static_cast<uint8_t>(pb >> c.steps);
             allowB = static_cast<uint8_t>(pa << c.steps);
@@ -270,10 +273,7 @@ bool CTieredSolver::WhatIf(std::vector<Step>* log) {
         for (int c1 = 0; c1 < m_shape.cats; ++c1)
             for (int c2 = c1 + 1; c2 < m_shape.cats; ++c2)
                 for (int x = 0; x < n; ++x) {
-                    int open = 0;
-                    for (int y = 0; y < n; ++y)
-                        open += m_grid.Get({c1, x}, {c2, y}) == kOpen;
-                    if (open != want)
+                    if (std::popcount(static_cast<unsigned>(m_grid.OpenSet({c1, x}, c2))) != want)
                         continue;
                     for (int y = 0; y < n; ++y) {
                         const Attr ax{c1, x}, ay{c2, y};
@@ -328,6 +328,29 @@ bool CTieredSolver::Settle(int maxTier, std::vector<Step>* log, int* hardest) {
 SolveResult CTieredSolver::Solve(int maxTier) {
     m_checkDecided = false;
     return Run(CGrid(m_shape), maxTier);
+}
+
+bool CTieredSolver::AddClue(const Clue& clue, int maxTier) {
+    m_checkDecided = false;
+    m_bad = false;
+    m_clash = {};
+    m_clues.push_back(clue);
+    const int index = static_cast<int>(m_clues.size()) - 1;
+    for (const Mark& m : DirectMarks(m_shape, clue)) {
+        Apply(Step{1, StepRule::Clue, index, {}, m}, nullptr);
+        if (m_bad)
+            return false;
+    }
+    int ignored = 0;
+    return Settle(maxTier, nullptr, &ignored);
+}
+
+void CTieredSolver::DropLastClue(const CGrid& before) {
+    if (!m_clues.empty())
+        m_clues.pop_back();
+    m_grid = before;
+    m_bad = false;
+    m_clash = {};
 }
 
 SolveResult CTieredSolver::SolveFrom(const CGrid& start, int maxTier) {

@@ -48,13 +48,25 @@ public:
     // Marks a cell; false when it contradicts the mark already there.
     bool Set(Attr x, Attr y, uint8_t value);
     bool IsComplete() const;
+    // The number of marked cells.
+    int Known() const;
     // The marks agree with the solution everywhere they are made.
     bool AgreesWith(const Solution& s) const;
     const Shape& GetShape() const { return m_shape; }
 
+    // The row of x against category cat as item sets: the items marked true
+    // with x, and those not marked false.
+    uint8_t TrueSet(Attr x, int cat) const { return m_true[x.cat][x.item][cat]; }
+    uint8_t OpenOrTrue(Attr x, int cat) const { return m_notFalse[x.cat][x.item][cat]; }
+    uint8_t OpenSet(Attr x, int cat) const {
+        return static_cast<uint8_t>(m_notFalse[x.cat][x.item][cat] & ~m_true[x.cat][x.item][cat]);
+    }
+
 private:
     Shape m_shape;
     uint8_t m_cell[kMaxCats][kMaxItems][kMaxCats][kMaxItems] = {};
+    uint8_t m_true[kMaxCats][kMaxItems][kMaxCats] = {};
+    uint8_t m_notFalse[kMaxCats][kMaxItems][kMaxCats] = {};
 };
 
 // The marks a clue gives on an empty grid: what it lets the player mark at once.
@@ -94,6 +106,15 @@ public:
     // and meets a contradiction with a wrong mark there as soon as a link
     // shows it (Solve only looks at open cells).
     SolveResult SolveFrom(const CGrid& start, int maxTier = 4);
+    // Solving on as clues come, for a generator that adds clues true of one
+    // solution: adds the clue, marks what it gives and solves on from the
+    // grid as it stands with tiers up to maxTier (no log). For such clues
+    // every rule only ever adds marks the solution agrees with, so the grid
+    // it settles on is the one Solve(maxTier) reaches from an empty grid with
+    // all the clues, in whatever order they came. False on a contradiction.
+    bool AddClue(const Clue& clue, int maxTier);
+    // Takes back the last clue added, with the grid as it was before.
+    void DropLastClue(const CGrid& before);
     // The contradiction the last solve met, if any.
     const Clash& LastClash() const { return m_clash; }
     const CGrid& Grid() const { return m_grid; }

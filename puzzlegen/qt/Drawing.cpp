@@ -128,7 +128,7 @@ std::vector<IndexedImage> Quantize(const std::vector<QImage>& images) {
 }
 
 PuzzlePicture DrawPuzzle(const CStory& story, const Shape& shape, int scale) {
-    const int cs = CellSizeFor(shape);
+    const int cs = BoardCellSize(shape);
     const int n = shape.items;
     const QFont catFont = Font(13, true);
     const QFont itemFont = Font(12, false);

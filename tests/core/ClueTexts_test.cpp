@@ -3,13 +3,13 @@
 // help says a hint costs holds for every bundled game.
 #include "pages/PageView.h"
 #include "reasoning/ClueFile.h"
+#include "tests/support/ClueTextFaults.h"
 #include "tests/support/Recorders.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <regex>
 
 using testing_support::SourcePath;
 
@@ -43,25 +43,6 @@ std::string ClueWords(const std::string& path) {
 } // namespace
 
 TEST(ClueTexts, BundledPagesAndClueFilesSayNothingASetterWouldStrike) {
-    struct Fault {
-        const char* pattern;
-        const char* why;
-    };
-    const Fault faults[] = {
-        {R"(among the (first|last) 1\b)", "one place is \"the first\" or \"the last\""},
-        {R"(\bthe (first|last) [A-Z])",
-         "a category heading (\"the last Ages\") is not a thing one has"},
-        {R"(\bno [A-Z][a-z]+s fits)", "a category heading is not one item of it"},
-        {R"(\bin (Wakes at|Leaves at|Days aboard)\b)",
-         "a heading that is a phrase cannot follow \"in\""},
-        {R"(\bin order of [A-Z])", "the order is of a noun (\"price\"), not a heading"},
-        {R"(not the same person)", "the things compared are not always people (pets, pet names)"},
-        {R"(\b(\w+) \1\b)", "a word said twice in a row"},
-    };
-    std::vector<std::pair<std::regex, const Fault*>> compiled;
-    for (const Fault& f : faults)
-        compiled.emplace_back(std::regex(f.pattern), &f);
-
     int pages = 0, clueFiles = 0;
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(SourcePath("gamedata/data")))
@@ -80,16 +61,8 @@ TEST(ClueTexts, BundledPagesAndClueFilesSayNothingASetterWouldStrike) {
             continue;
         }
         ASSERT_FALSE(words.empty()) << file << " has no words";
-        for (const auto& [re, fault] : compiled) {
-            std::smatch m;
-            if (std::regex_search(words, m, re))
-                ADD_FAILURE() << file.filename() << ": \"" << m.str() << "\": " << fault->why
-                              << "\n  in: ..."
-                              << words.substr(static_cast<size_t>(std::max<long>(
-                                                  0, static_cast<long>(m.position()) - 60)),
-                                              160)
-                              << "...";
-        }
+        for (const std::string& fault : testing_support::FindClueTextFaults(words))
+            ADD_FAILURE() << file.filename() << ": " << fault;
     }
     // The bundled games: 40 of them, each with its pages.
     EXPECT_EQ(clueFiles, 40);
