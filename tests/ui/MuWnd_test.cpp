@@ -1,32 +1,23 @@
 // The page window inside an MDI area: loading, drawing, clicks, scrolling,
 // page buttons, closing, bitmap failures and printing to PDF.
-#include "pages/PageLineReader.h"
 #include "pages/Texts.h"
 #include "pages/qt/MuWnd.h"
-#include "platform/FileError.h"
 #include "tests/support/PageFixtures.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/qt/UiHelpers.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QImage>
 #include <QMdiArea>
-#include <QMenu>
 #include <QPointer>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
-#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 
 using testing_support::MessageRecorder;
-using testing_support::PageBuilder;
 using testing_support::TempDir;
 
 namespace {
@@ -206,22 +197,6 @@ TEST_F(MuWndTest, MissingPageReportsAndKeepsTheOldPage) {
     EXPECT_EQ(wnd->windowTitle(), "Hint 3: The Blue House");
     EXPECT_EQ(wnd->PageBitmap(), before);
     EXPECT_EQ(wnd->Buttons().size(), 2u);
-}
-
-TEST_F(MuWndTest, ReadErrorMidFileShowsWhatWasRead) {
-    std::string text =
-        PageBuilder("Partial").Text("first row", 0).Text("second row").Text("third").CrLf();
-    testing_support::WriteBytes(dir.File("p.htf"), text);
-    CPageFile::FailReadAfter(text.find("second"), platform::causeHardIO);
-    EXPECT_FALSE(wnd->LoadPage(dir.File("p.htf")));
-    ASSERT_EQ(boxes.count(), 1u);
-    EXPECT_EQ(boxes.last().caption, "File Error");
-    EXPECT_EQ(wnd->windowTitle(), "Partial");
-    EXPECT_EQ(wnd->View().model.items.size(), 1u);
-    ASSERT_FALSE(wnd->PageBitmap().isNull());
-    EXPECT_GT(CountNonWhite(GrabClient()), 0);
-    Click(10, 10); // still answers clicks
-    EXPECT_EQ(boxes.count(), 1u);
 }
 
 TEST_F(MuWndTest, PageTooTallForOneBitmapShowsAndTheWindowStaysUsable) {
