@@ -4,6 +4,7 @@
 #include "players/Player.h"
 #include "players/Texts.h"
 #include "tests/support/PlayerFixtures.h"
+#include "tests/support/PuzzleFixtures.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -19,15 +20,6 @@ using testing_support::WriteBytes;
 namespace {
 
 constexpr std::time_t kTuesday = 1049207100; // Tuesday 1 April 2003, 14:25 UTC
-
-// The lines of a file given as "a|b|c", each ended with CR LF.
-std::string Lines(const std::string& bars) {
-    std::string out;
-    size_t start = 0;
-    for (size_t bar; (bar = bars.find('|', start)) != std::string::npos; start = bar + 1)
-        out += bars.substr(start, bar - start) + "\r\n";
-    return out + bars.substr(start) + "\r\n";
-}
 
 // A player with two saved games and two statistics records.
 void FillPlayer(CPlayer& p) {
@@ -58,13 +50,13 @@ void FillPlayer(CPlayer& p) {
     p.stats.push_back(std::move(seven));
 }
 
-const std::string kFilledFile =
-    Lines("Ann Lee|Start Saved Games|Game 3: Pets|3__Pe0.gme|pets|Game 7|70.gme|seven|"
-          "End Saved Games|Start Game Stats|Game 3: Pets|"
-          "Last played this game on Tuesday, 04/01/03 at 02:25 PM||FALSE|2|0|0|12|2|4|3|1|"
-          "TRUE|FALSE|TRUE|FALSE|End Game Stats|Start Game Stats|Game 7|"
-          "Finished this game on Monday, 03/31/03 at 09:05 AM|kept as it was|TRUE|5|9|10|9|0|"
-          "0|0|88|End Game Stats");
+const std::string kFilledFile = fixtures::Bars(
+    "Ann Lee|Start Saved Games|Game 3: Pets|3__Pe0.gme|pets|Game 7|70.gme|seven|"
+    "End Saved Games|Start Game Stats|Game 3: Pets|"
+    "Last played this game on Tuesday, 04/01/03 at 02:25 PM||FALSE|2|0|0|12|2|4|3|1|"
+    "TRUE|FALSE|TRUE|FALSE|End Game Stats|Start Game Stats|Game 7|"
+    "Finished this game on Monday, 03/31/03 at 09:05 AM|kept as it was|TRUE|5|9|10|9|0|"
+    "0|0|88|End Game Stats");
 
 struct PlayerFile : ::testing::Test {
     PlayerFolders folders;
@@ -147,11 +139,11 @@ TEST_F(PlayerFile, CutOffAndOddFilesKeepTheWholeRecords) {
         {"Ann|No Saved Games|Start Game Stats|Flags|d||FALSE|1|0|0|3|0|3|0|1|TRUE", ""},
     };
     for (const auto& [file, titles] : cases) {
-        ASSERT_TRUE(Load("c.ply", Lines(file))) << file;
+        ASSERT_TRUE(Load("c.ply", fixtures::Bars(file))) << file;
         EXPECT_EQ(Titles(), titles) << file;
     }
     EXPECT_EQ(boxes.count(), 0u);
-    ASSERT_TRUE(Load("c.ply", Lines(cases[0].first)));
+    ASSERT_TRUE(Load("c.ply", fixtures::Bars(cases[0].first)));
     const CGameStats& second = **std::next(p.stats.begin());
     EXPECT_EQ(p.stats.front()->hintTaken, (std::vector<bool>{false, true}));
     EXPECT_EQ(second.dateText, "d2");
