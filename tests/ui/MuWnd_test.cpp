@@ -14,7 +14,6 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QTest>
-#include <fstream>
 #include <gtest/gtest.h>
 
 using testing_support::MessageRecorder;
@@ -191,28 +190,6 @@ TEST_F(MuWndTest, MissingPageReportsAndKeepsTheOldPage) {
     EXPECT_EQ(wnd->windowTitle(), "Hint 3: The Blue House");
     EXPECT_EQ(wnd->PageBitmap(), before);
     EXPECT_EQ(wnd->Buttons().size(), 2u);
-}
-
-TEST_F(MuWndTest, PageTooTallForOneBitmapShowsAndTheWindowStaysUsable) {
-    std::string path = dir.File("huge.htf");
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "Huge\r\n";
-        for (int i = 0; i < 1000000; ++i)
-            out << "x\r\n13\r\n1\r\n";
-    }
-    EXPECT_TRUE(wnd->LoadPage(path));
-    EXPECT_EQ(boxes.count(), 0u);
-    EXPECT_TRUE(wnd->PageBitmap().isNull());
-    EXPECT_EQ(wnd->View().model.rows.size(), 1000000u);
-    wnd->OnVScroll(scrollPageDown);
-    EXPECT_EQ(wnd->ScrollPos(), 15);
-    Click(10, 10);
-    EXPECT_GT(CountNonWhite(GrabClient()), 0);
-    // A normal page afterwards draws again.
-    EXPECT_TRUE(wnd->LoadPage(SamplePage()));
-    EXPECT_FALSE(wnd->PageBitmap().isNull());
-    EXPECT_EQ(boxes.count(), 0u);
 }
 
 TEST_F(MuWndTest, PrintsThePageToPdf) {
