@@ -1,12 +1,9 @@
-// The player file: writing, reading back, damaged and cut-off files, failed saves.
-#include "platform/FileError.h"
-#include "platform/TextFile.h"
+// The player file: writing, reading back, damaged and cut-off files, unsafe names.
 #include "players/Player.h"
 #include "players/Texts.h"
 #include "tests/support/PlayerFixtures.h"
 #include "tests/support/PuzzleFixtures.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace players;
@@ -152,27 +149,15 @@ TEST_F(PlayerFile, CutOffAndOddFilesKeepTheWholeRecords) {
     EXPECT_EQ(second.score, 77);
 }
 
-TEST_F(PlayerFile, MissingFileAndFailedWriteGiveTheirMessagesAndKeepTheOldFile) {
+// A failed save of the player file is checked with the saved games
+// (SavedGame_test), which keep theirs too.
+TEST_F(PlayerFile, MissingFileGivesTheLoadMessage) {
     p.name = "Ann";
     p.fileName = "gone.ply";
     EXPECT_FALSE(p.Load(folders.Players()));
     ASSERT_EQ(boxes.count(), 1u);
     EXPECT_EQ(boxes.last().text,
               "Unable to load " + folders.PlayerFile("gone.ply") + " because of error 2.");
-
-    const std::string old = "Ann\r\nNo Saved Games\r\n";
-    WriteBytes(folders.PlayerFile("Ann0.ply"), old);
-    FillPlayer(p);
-    p.fileName = "Ann0.ply";
-    platform::CTextFile::FailNextWrite(platform::causeDiskFull);
-    EXPECT_FALSE(p.Save(folders.Players()));
-    platform::CTextFile::FailNextWrite(0);
-    ASSERT_EQ(boxes.count(), 2u);
-    EXPECT_EQ(boxes.last().text,
-              "Unable to save " + folders.PlayerFile("Ann0.ply") + " because of error 13.");
-    EXPECT_EQ(ReadBytes(folders.PlayerFile("Ann0.ply")), old);
-    // Nothing is left behind beside it.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folders.Players()), {}), 1);
 }
 
 TEST_F(PlayerFile, FileNamesThatAreNotPlainAreNeverUsed) {
