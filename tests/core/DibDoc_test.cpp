@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-
 using fixtures::BitmapFile;
 using fixtures::BitmapSpec;
 using testing_support::MessageRecorder;
