@@ -195,22 +195,15 @@ TEST_F(AntsDlgTest, TimeOutStopsTheTimerAndShowsTheTableWithTheNewEntryOnce) {
 }
 
 TEST_F(AntsDlgTest, EnterAndEscapeEndWithoutTheEndOfTheGameTheCloseBoxWithIt) {
-    driver.Then([](QDialog* d) {
-        PlayIntro(static_cast<CAntsDlg*>(d));
-        QTest::keyClick(d, Qt::Key_Return);
-    });
-    driver.Then([](QDialog* d) {
-        PlayIntro(static_cast<CAntsDlg*>(d));
-        QTest::keyClick(d, Qt::Key_Escape);
-    });
-    {
+    for (auto [key, result] :
+         {std::pair{Qt::Key_Return, platform::IDOK}, {Qt::Key_Escape, platform::IDCANCEL}}) {
+        driver.Then([key = key](QDialog* d) {
+            PlayIntro(static_cast<CAntsDlg*>(d));
+            QTest::keyClick(d, key);
+        });
         CAntsDlg dlg;
-        EXPECT_EQ(dlg.Run(100, "Kim"), platform::IDOK);
+        EXPECT_EQ(dlg.Run(100, "Kim"), result);
         EXPECT_FALSE(dlg.TimerRunning());
-    }
-    {
-        CAntsDlg dlg;
-        EXPECT_EQ(dlg.Run(100, "Kim"), platform::IDCANCEL);
     }
     EXPECT_EQ(driver.seen(), 2);
     EXPECT_FALSE(std::filesystem::exists(Scores()));
