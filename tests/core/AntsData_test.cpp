@@ -44,13 +44,16 @@ TEST(AntsData, MissingLinesReadAsEmptyAndZero) {
 
 TEST(AntsData, DamagedNumbersGiveBoxesInsideTheField) {
     TempDir dir;
-    WriteBytes(dir.File("ants.dat"), "f\nant\n-99999999999\n600\n99999999999\n77\n");
+    WriteBytes(dir.File("ants.dat"), "f\nant\n-99999999999\n600\n99999999999\n77\n"
+                                     "ant\n620\n470\n2147483647\n2147483647\n");
     CAntsData data;
     ASSERT_TRUE(data.Read(dir.File("ants.dat")));
     reward::AntRect box = data.ants[0].Box();
     EXPECT_GE(box.left, 0);
     EXPECT_LE(box.right, reward::kFieldWidth);
     EXPECT_TRUE(box.IsEmpty()); // y 600 lies below the field
+    box = data.ants[1].Box();   // cut at the field's right and bottom edges
+    EXPECT_EQ(box, (reward::AntRect{620, 470, 640, 480}));
 }
 
 TEST(AntsData, MissingFileReportsFileNotFound) {

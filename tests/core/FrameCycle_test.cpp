@@ -3,7 +3,6 @@
 #include "platform/Random.h"
 
 #include <gtest/gtest.h>
-#include <set>
 #include <vector>
 
 using board::CFrameCycle;
@@ -46,19 +45,6 @@ TEST(FrameCycle, DelayComesFromTheGeneratorInUnsignedArithmetic) {
     EXPECT_EQ(cycle.delay(), board::DelayForRandom(r));
 }
 
-TEST(FrameCycle, DelaysStayWithinOneToTwentyOne) {
-    platform::SeedRandom(1);
-    CFrameCycle cycle;
-    std::set<int> seen;
-    for (int i = 0; i < 5000; ++i) {
-        cycle.ResetDelay();
-        seen.insert(cycle.delay());
-    }
-    EXPECT_GE(*seen.begin(), 1);
-    EXPECT_LE(*seen.rbegin(), 21);
-    EXPECT_GE(seen.size(), 20u);
-}
-
 TEST(FrameCycle, HitWaitsLongerAndRestartsRising) {
     platform::SeedRandom(99);
     CFrameCycle cycle;
@@ -68,8 +54,6 @@ TEST(FrameCycle, HitWaitsLongerAndRestartsRising) {
     platform::SeedRandom(4242);
     cycle.Hit();
     EXPECT_EQ(cycle.delay(), board::DelayForRandom(r) + 5);
-    EXPECT_GE(cycle.delay(), 6);
-    EXPECT_LE(cycle.delay(), 26);
     EXPECT_TRUE(cycle.rising());
     EXPECT_EQ(cycle.frame(), 0);
 }

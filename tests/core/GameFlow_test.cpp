@@ -10,11 +10,10 @@ using namespace gameflow;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
+// The wording for several points is seen in the whole game (WholeGame_test).
 TEST(GameFlow, ScoringTextHasAOnePointWording) {
     EXPECT_EQ(ScoringText(1, 87), "For this game, each hint or answer check deducts 1 point from "
                                   "your score.\nThe average score is 87.");
-    EXPECT_EQ(ScoringText(4, 60), "For this game, each hint or answer check deducts 4 points "
-                                  "from your score.\nThe average score is 60.");
 }
 
 TEST(GameFlow, PageNamesWhilePlayingAndOnceOver) {

@@ -15,39 +15,22 @@ std::vector<GameListEntry> FromBytes(const std::string& bytes) {
 }
 } // namespace
 
-TEST(GameList, BlankLinesBetweenRecordsAreSkipped) {
-    auto list = FromBytes("Alpha\r\nalpha1\r\n\r\nBeta\r\nbeta1\r\n");
-    std::vector<GameListEntry> expected = {{"Alpha", "alpha1"}, {"Beta", "beta1"}};
-    EXPECT_EQ(list, expected);
-}
-
-TEST(GameList, KeepsFileOrderAndDuplicateTitles) {
-    auto list = FromBytes("Zed\r\nz\r\nAlpha\r\na\r\nZed\r\nz2\r\n");
-    ASSERT_EQ(list.size(), 3u);
-    EXPECT_EQ(list[0].title, "Zed");
-    EXPECT_EQ(list[1].title, "Alpha");
-    EXPECT_EQ(list[2], (GameListEntry{"Zed", "z2"}));
-}
-
-TEST(GameList, TitleOnTheLastLineGetsAnEmptyFileName) {
-    auto list = FromBytes("Alpha\nalpha1\n\n\nGamma");
-    std::vector<GameListEntry> expected = {{"Alpha", "alpha1"}, {"Gamma", ""}};
-    EXPECT_EQ(list, expected);
-}
-
-TEST(GameList, AnEmptyFileNameLineIsTakenAsTheFileName) {
-    // Only a title position skips empty lines: the line after a title is its
-    // file name whatever it holds.
-    auto list = FromBytes("Alpha\r\n\r\nBeta\r\nbeta1\r\n");
-    std::vector<GameListEntry> expected = {{"Alpha", ""}, {"Beta", "beta1"}};
-    EXPECT_EQ(list, expected);
-}
-
-TEST(GameList, MissingOrEmptyFileGivesAnEmptyList) {
+TEST(GameList, RecordsInFileOrderBlankLinesSkippedOnlyWhereATitleGoes) {
+    using List = std::vector<GameListEntry>;
+    const std::pair<std::string, List> cases[] = {
+        {"Alpha\r\nalpha1\r\n\r\nBeta\r\nbeta1\r\n", {{"Alpha", "alpha1"}, {"Beta", "beta1"}}},
+        {"Zed\r\nz\r\nAlpha\r\na\r\nZed\r\nz2\r\n", {{"Zed", "z"}, {"Alpha", "a"}, {"Zed", "z2"}}},
+        // A title on the last line gets an empty file name.
+        {"Alpha\nalpha1\n\n\nGamma", {{"Alpha", "alpha1"}, {"Gamma", ""}}},
+        // The line after a title is its file name whatever it holds.
+        {"Alpha\r\n\r\nBeta\r\nbeta1\r\n", {{"Alpha", ""}, {"Beta", "beta1"}}},
+        {"", {}},
+        {"\r\n\r\n\n", {}},
+    };
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(FromBytes(bytes), expected) << bytes;
     TempDir dir;
     EXPECT_TRUE(ReadGameListFile(dir.File("none.dat")).empty());
-    EXPECT_TRUE(FromBytes("").empty());
-    EXPECT_TRUE(FromBytes("\r\n\r\n\n").empty());
 }
 
 TEST(GameList, AFolderInPlaceOfTheFileGivesAnEmptyList) {

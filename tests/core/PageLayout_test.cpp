@@ -134,9 +134,6 @@ TEST(DrawPage, StyleCodesPlaceTheTextsAfterThem) {
     Page alone(page().Text("alone", 8).Lf());
     EXPECT_EQ(alone.canvas.Find("alone")->color, (PageColor{155, 0, 0}));
     EXPECT_EQ(alone.view.model.rows[0].height, kM.hB);
-    Page half(cases[7].bytes);
-    EXPECT_EQ(half.view.model.rows[0].height, kM.hE / 2);
-    EXPECT_EQ(half.view.model.rows[2].height, kM.hB / 2);
     Page space(cases[8].bytes);
     EXPECT_EQ(space.view.model.scrollStops[1].height, kM.hE / 2);
     EXPECT_EQ(space.view.model.rows[1].height, kM.hB);

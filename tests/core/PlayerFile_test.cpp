@@ -1,11 +1,9 @@
-// The player file: writing, reading back, damaged and cut-off files, failed saves.
-#include "platform/FileError.h"
-#include "platform/TextFile.h"
+// The player file: writing, reading back, damaged and cut-off files, unsafe names.
 #include "players/Player.h"
 #include "players/Texts.h"
 #include "tests/support/PlayerFixtures.h"
+#include "tests/support/PuzzleFixtures.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace players;
@@ -19,15 +17,6 @@ using testing_support::WriteBytes;
 namespace {
 
 constexpr std::time_t kTuesday = 1049207100; // Tuesday 1 April 2003, 14:25 UTC
-
-// The lines of a file given as "a|b|c", each ended with CR LF.
-std::string Lines(const std::string& bars) {
-    std::string out;
-    size_t start = 0;
-    for (size_t bar; (bar = bars.find('|', start)) != std::string::npos; start = bar + 1)
-        out += bars.substr(start, bar - start) + "\r\n";
-    return out + bars.substr(start) + "\r\n";
-}
 
 // A player with two saved games and two statistics records.
 void FillPlayer(CPlayer& p) {
@@ -58,13 +47,13 @@ void FillPlayer(CPlayer& p) {
     p.stats.push_back(std::move(seven));
 }
 
-const std::string kFilledFile =
-    Lines("Ann Lee|Start Saved Games|Game 3: Pets|3__Pe0.gme|pets|Game 7|70.gme|seven|"
-          "End Saved Games|Start Game Stats|Game 3: Pets|"
-          "Last played this game on Tuesday, 04/01/03 at 02:25 PM||FALSE|2|0|0|12|2|4|3|1|"
-          "TRUE|FALSE|TRUE|FALSE|End Game Stats|Start Game Stats|Game 7|"
-          "Finished this game on Monday, 03/31/03 at 09:05 AM|kept as it was|TRUE|5|9|10|9|0|"
-          "0|0|88|End Game Stats");
+const std::string kFilledFile = fixtures::Bars(
+    "Ann Lee|Start Saved Games|Game 3: Pets|3__Pe0.gme|pets|Game 7|70.gme|seven|"
+    "End Saved Games|Start Game Stats|Game 3: Pets|"
+    "Last played this game on Tuesday, 04/01/03 at 02:25 PM||FALSE|2|0|0|12|2|4|3|1|"
+    "TRUE|FALSE|TRUE|FALSE|End Game Stats|Start Game Stats|Game 7|"
+    "Finished this game on Monday, 03/31/03 at 09:05 AM|kept as it was|TRUE|5|9|10|9|0|"
+    "0|0|88|End Game Stats");
 
 struct PlayerFile : ::testing::Test {
     PlayerFolders folders;
@@ -147,11 +136,11 @@ TEST_F(PlayerFile, CutOffAndOddFilesKeepTheWholeRecords) {
         {"Ann|No Saved Games|Start Game Stats|Flags|d||FALSE|1|0|0|3|0|3|0|1|TRUE", ""},
     };
     for (const auto& [file, titles] : cases) {
-        ASSERT_TRUE(Load("c.ply", Lines(file))) << file;
+        ASSERT_TRUE(Load("c.ply", fixtures::Bars(file))) << file;
         EXPECT_EQ(Titles(), titles) << file;
     }
     EXPECT_EQ(boxes.count(), 0u);
-    ASSERT_TRUE(Load("c.ply", Lines(cases[0].first)));
+    ASSERT_TRUE(Load("c.ply", fixtures::Bars(cases[0].first)));
     const CGameStats& second = **std::next(p.stats.begin());
     EXPECT_EQ(p.stats.front()->hintTaken, (std::vector<bool>{false, true}));
     EXPECT_EQ(second.dateText, "d2");
@@ -160,27 +149,15 @@ TEST_F(PlayerFile, CutOffAndOddFilesKeepTheWholeRecords) {
     EXPECT_EQ(second.score, 77);
 }
 
-TEST_F(PlayerFile, MissingFileAndFailedWriteGiveTheirMessagesAndKeepTheOldFile) {
+// A failed save of the player file is checked with the saved games
+// (SavedGame_test), which keep theirs too.
+TEST_F(PlayerFile, MissingFileGivesTheLoadMessage) {
     p.name = "Ann";
     p.fileName = "gone.ply";
     EXPECT_FALSE(p.Load(folders.Players()));
     ASSERT_EQ(boxes.count(), 1u);
     EXPECT_EQ(boxes.last().text,
               "Unable to load " + folders.PlayerFile("gone.ply") + " because of error 2.");
-
-    const std::string old = "Ann\r\nNo Saved Games\r\n";
-    WriteBytes(folders.PlayerFile("Ann0.ply"), old);
-    FillPlayer(p);
-    p.fileName = "Ann0.ply";
-    platform::CTextFile::FailNextWrite(platform::causeDiskFull);
-    EXPECT_FALSE(p.Save(folders.Players()));
-    platform::CTextFile::FailNextWrite(0);
-    ASSERT_EQ(boxes.count(), 2u);
-    EXPECT_EQ(boxes.last().text,
-              "Unable to save " + folders.PlayerFile("Ann0.ply") + " because of error 13.");
-    EXPECT_EQ(ReadBytes(folders.PlayerFile("Ann0.ply")), old);
-    // Nothing is left behind beside it.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folders.Players()), {}), 1);
 }
 
 TEST_F(PlayerFile, FileNamesThatAreNotPlainAreNeverUsed) {

@@ -69,20 +69,29 @@ TEST(FillMessage, PercentSignsInPathsStayOrdinary) {
 
 TEST(MakeFileName, ReservesConsecutiveNumbersForEqualStems) {
     PlayerFolders folders;
-    CPlayer a, b, c, d, e;
-    ASSERT_TRUE(a.MakeFileName("John Smith", folders.Players()));
-    EXPECT_EQ(a.name, "John Smith");
-    EXPECT_EQ(a.fileName, "John0.ply");
-    EXPECT_TRUE(std::filesystem::exists(folders.PlayerFile("John0.ply")));
-    EXPECT_EQ(ReadBytes(folders.PlayerFile("John0.ply")), "");
-    ASSERT_TRUE(b.MakeFileName("John Smith", folders.Players()));
-    EXPECT_EQ(b.fileName, "John1.ply");
-    ASSERT_TRUE(c.MakeFileName("Johnny", folders.Players()));
-    EXPECT_EQ(c.fileName, "John2.ply");
-    ASSERT_TRUE(d.MakeFileName("Johan", folders.Players()));
-    EXPECT_EQ(d.fileName, "Johan0.ply");
-    ASSERT_TRUE(e.MakeFileName("..", folders.Players()));
-    EXPECT_EQ(e.fileName, "__0.ply");
+    const std::pair<const char*, const char*> players[] = {{"John Smith", "John0.ply"},
+                                                           {"John Smith", "John1.ply"},
+                                                           {"Johnny", "John2.ply"},
+                                                           {"Johan", "Johan0.ply"},
+                                                           {"..", "__0.ply"}};
+    for (auto [name, file] : players) {
+        CPlayer p;
+        ASSERT_TRUE(p.MakeFileName(name, folders.Players())) << name;
+        EXPECT_EQ(p.name, name);
+        EXPECT_EQ(p.fileName, file);
+        EXPECT_EQ(std::filesystem::file_size(folders.PlayerFile(file)), 0u) << file; // reserved
+    }
+    // Saved games the same way, from the title after its first five characters.
+    const std::pair<const char*, const char*> games[] = {{"Game 12: The Farm", "12__0.gme"},
+                                                         {"Game 7", "70.gme"},
+                                                         {"Birds", "0.gme"},
+                                                         {"Fishy", "1.gme"}};
+    for (auto [title, file] : games) {
+        CSavedGame g;
+        ASSERT_TRUE(g.MakeFileName(title, folders.Games())) << title;
+        EXPECT_EQ(g.title, title);
+        EXPECT_EQ(g.fileName, file);
+    }
 }
 
 TEST(MakeFileName, NeverTakesAnExistingFileInAnyCase) {
@@ -140,20 +149,6 @@ TEST(MakeFileName, FailsWhenAllHundredNamesAreTaken) {
     EXPECT_EQ(p.fileName, "Old0.ply");
     EXPECT_EQ(p.name, "Ann");
     EXPECT_EQ(ReadBytes(folders.PlayerFile("Ann0.ply")), "x");
-}
-
-TEST(MakeFileName, SavedGameNamesFromTitles) {
-    PlayerFolders folders;
-    CSavedGame farm, seven, five, five2;
-    ASSERT_TRUE(farm.MakeFileName("Game 12: The Farm", folders.Games()));
-    EXPECT_EQ(farm.title, "Game 12: The Farm");
-    EXPECT_EQ(farm.fileName, "12__0.gme");
-    ASSERT_TRUE(seven.MakeFileName("Game 7", folders.Games()));
-    EXPECT_EQ(seven.fileName, "70.gme");
-    ASSERT_TRUE(five.MakeFileName("Birds", folders.Games()));
-    EXPECT_EQ(five.fileName, "0.gme");
-    ASSERT_TRUE(five2.MakeFileName("Fishy", folders.Games()));
-    EXPECT_EQ(five2.fileName, "1.gme");
 }
 
 TEST(MakeFileName, PercentInTitleAndFolderIsAnOrdinaryCharacter) {

@@ -1,7 +1,6 @@
 // The roster file and deleting a player's files.
 #include "platform/DataPath.h"
 #include "platform/FileError.h"
-#include "platform/TextFile.h"
 #include "players/Player.h"
 #include "players/Roster.h"
 #include "tests/support/PlayerFixtures.h"
@@ -54,10 +53,6 @@ TEST(Roster, AppendsAtTheEndAndKeepsPairsWhole) {
                   (std::vector<RosterEntry>{{"Ann", "Ann0.ply"}, {"Cut", ""}, {"Cy", "Cy0.ply"}}))
             << cut;
     }
-    WriteBytes(RosterPath(), "Ann\nAnn0.ply\r\nCy\r\nCy0.ply\r\n");
-    platform::CTextFile::FailNextWrite(platform::causeDiskFull);
-    EXPECT_EQ(AppendRosterEntry(RosterPath(), {"Dee", "Dee0.ply"}), platform::causeDiskFull);
-    EXPECT_EQ(ReadBytes(RosterPath()), "Ann\nAnn0.ply\r\nCy\r\nCy0.ply\r\n");
 }
 
 TEST(Roster, AnAppendThatFillsTheDiskLeavesTheRosterByteForByte) {

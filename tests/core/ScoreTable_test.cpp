@@ -1,5 +1,4 @@
 #include "platform/FileError.h"
-#include "platform/TextFile.h"
 #include "reward/ScoreTable.h"
 #include "tests/support/Recorders.h"
 
@@ -121,21 +120,6 @@ TEST(ScoreTable, TheNewEntryTakesItsPlaceWithinTheCapacity) {
         // The capacity line as read: INT_MAX for the huge one.
         EXPECT_EQ(ReadBytes(path), ScoreFile(c.capacity, Split(c.shown)));
     }
-    EXPECT_EQ(FormatEntry(100, "Kim"), "100\tKim");
-}
-
-TEST(ScoreTable, FullDiskLeavesTheOldFileInPlace) {
-    TempDir dir;
-    const std::string before = ScoreFile(10, {"30\tA"});
-    WriteBytes(dir.File("scores.dat"), before);
-    CScoreTable table;
-    table.Load(dir.File("scores.dat"), "25\tKim");
-    platform::CTextFile::FailNextWrite(platform::causeDiskFull);
-    EXPECT_EQ(table.Save(dir.File("scores.dat")), platform::causeDiskFull);
-    EXPECT_EQ(ReadBytes(dir.File("scores.dat")), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
-                            std::filesystem::directory_iterator()),
-              1); // no temporary file left behind
 }
 
 TEST(ScoreTable, AFileThatCannotBeReadIsShownButNeverReplaced) {

@@ -34,8 +34,9 @@ TEST(Cost, PointsAndAverageExamples) {
     struct Case {
         int hints, trueCells, points, average;
     } cases[] = {
-        {10, 20, 1, 70}, {5, 10, 2, 70}, {6, 8, 2, 72},  {20, 31, 1, 49},
-        {40, 60, 1, 0},  {3, 12, 2, 70}, {0, 1, 30, 70}, {1, 14, 2, 70},
+        {10, 20, 1, 70}, {5, 10, 2, 70}, {6, 8, 2, 72},  {20, 31, 1, 49}, {40, 60, 1, 0},
+        {3, 12, 2, 70},  {0, 1, 30, 70}, {1, 14, 2, 70}, {0, 0, 1, 100}, // no hints and no true
+                                                                         // cells
     };
     for (const Case& c : cases) {
         int points = -1, average = -1;
@@ -43,13 +44,6 @@ TEST(Cost, PointsAndAverageExamples) {
         EXPECT_EQ(points, c.points) << c.hints << "+" << c.trueCells;
         EXPECT_EQ(average, c.average) << c.hints << "+" << c.trueCells;
     }
-}
-
-TEST(Cost, NoHintsAndNoTrueCellsCostOnePointAndAverageAHundred) {
-    int points = 0, average = 0;
-    GameData(0, 0, points, average);
-    EXPECT_EQ(points, 1);
-    EXPECT_EQ(average, 100);
 }
 
 TEST(EndScore, SolvedGameScoresItsRawScore) {

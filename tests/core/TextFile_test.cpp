@@ -11,7 +11,6 @@
 #include <sys/stat.h>
 
 using namespace platform;
-using testing_support::FileSizeLimit;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::TimeLimit;
@@ -176,27 +175,6 @@ TEST(TextFile, WritingNeverFollowsALinkReadingDoes) {
     f.WriteLine("n");
     f.Close();
     EXPECT_EQ(ReadBytes(dir.File("new")), "n\r\n");
-}
-
-TEST(TextFile, FullDiskThrowsDiskFull) {
-    TempDir dir;
-    const std::string path = dir.File("p.ply");
-    std::string message;
-    int cause = 0;
-    {
-        CTextFile f;
-        ASSERT_TRUE(f.Open(path, CTextFile::modeCreate));
-        f.WriteLine(std::string(100, 'x'));
-        FileSizeLimit limit(10);
-        try {
-            f.Close();
-        } catch (const CFileException& e) {
-            cause = e.cause();
-            message = e.what();
-        }
-    }
-    EXPECT_EQ(cause, causeDiskFull);
-    EXPECT_EQ(message, "Disk full while accessing " + path + ".");
 }
 
 TEST(FileErrors, StandardTextsAndErrnoMapping) {

@@ -1,11 +1,13 @@
 // Small pictures and a small puzzle for the board's tests, written on the fly.
 #pragma once
 
+#include "tests/support/PuzzleFixtures.h"
 #include "tests/support/Recorders.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testing_support {
@@ -14,9 +16,23 @@ struct BmpColor {
     uint8_t red = 0, green = 0, blue = 0;
 };
 
-inline void PutLe(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+// The file and information headers of an uncompressed bitmap whose colour
+// table and pixel rows follow.
+inline std::string BmpHeaders(int width, int height, int bits, uint32_t colours,
+                              uint32_t imageBytes) {
+    const uint32_t bitsOffset = 14 + 40 + colours * 4;
+    std::string out = "BM";
+    const uint32_t w = static_cast<uint32_t>(width), h = static_cast<uint32_t>(height);
+    // Value and byte count of each field, in file order.
+    // clang-format off
+    const std::pair<uint32_t, int> fields[] = {
+        {bitsOffset + imageBytes, 4}, {0, 4}, {bitsOffset, 4},          // file header
+        {40, 4}, {w, 4}, {h, 4}, {1, 2}, {static_cast<uint32_t>(bits), 2}, // information
+        {0, 4}, {imageBytes, 4}, {2835, 4}, {2835, 4}, {colours, 4}, {0, 4}};
+    // clang-format on
+    for (auto [value, bytes] : fields)
+        fixtures::PutLE(out, value, bytes);
+    return out;
 }
 
 // An 8-bit bitmap file with the given colour table; pixel(x, y) gives the
@@ -24,24 +40,8 @@ inline void PutLe(std::string& out, uint32_t value, int bytes) {
 inline std::string MakeBmp8(int width, int height, const std::vector<BmpColor>& table,
                             const std::function<uint8_t(int, int)>& pixel) {
     const int stride = (width + 3) & ~3;
-    const uint32_t tableBytes = static_cast<uint32_t>(table.size()) * 4;
-    const uint32_t bitsOffset = 14 + 40 + tableBytes;
-    const uint32_t size = bitsOffset + static_cast<uint32_t>(stride * height);
-    std::string out = "BM";
-    PutLe(out, size, 4);
-    PutLe(out, 0, 4);
-    PutLe(out, bitsOffset, 4);
-    PutLe(out, 40, 4);
-    PutLe(out, static_cast<uint32_t>(width), 4);
-    PutLe(out, static_cast<uint32_t>(height), 4);
-    PutLe(out, 1, 2);
-    PutLe(out, 8, 2);
-    PutLe(out, 0, 4);
-    PutLe(out, static_cast<uint32_t>(stride * height), 4);
-    PutLe(out, 2835, 4);
-    PutLe(out, 2835, 4);
-    PutLe(out, static_cast<uint32_t>(table.size()), 4);
-    PutLe(out, 0, 4);
+    std::string out = BmpHeaders(width, height, 8, static_cast<uint32_t>(table.size()),
+                                 static_cast<uint32_t>(stride * height));
     for (const BmpColor& c : table) {
         out.push_back(static_cast<char>(c.blue));
         out.push_back(static_cast<char>(c.green));
@@ -58,22 +58,7 @@ inline std::string MakeBmp8(int width, int height, const std::vector<BmpColor>& 
 // A 24-bit bitmap file (no colour table) of one colour.
 inline std::string MakeBmp24(int width, int height, BmpColor color) {
     const int stride = (width * 3 + 3) & ~3;
-    const uint32_t size = 54 + static_cast<uint32_t>(stride * height);
-    std::string out = "BM";
-    PutLe(out, size, 4);
-    PutLe(out, 0, 4);
-    PutLe(out, 54, 4);
-    PutLe(out, 40, 4);
-    PutLe(out, static_cast<uint32_t>(width), 4);
-    PutLe(out, static_cast<uint32_t>(height), 4);
-    PutLe(out, 1, 2);
-    PutLe(out, 24, 2);
-    PutLe(out, 0, 4);
-    PutLe(out, static_cast<uint32_t>(stride * height), 4);
-    PutLe(out, 2835, 4);
-    PutLe(out, 2835, 4);
-    PutLe(out, 0, 4);
-    PutLe(out, 0, 4);
+    std::string out = BmpHeaders(width, height, 24, 0, static_cast<uint32_t>(stride * height));
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < stride; ++x) {
             if (x < width * 3)

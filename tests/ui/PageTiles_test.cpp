@@ -147,6 +147,9 @@ TEST_F(PageTiles, APageOfTenThousandRecordsShowsAndScrollsInFewTiles) {
     // Back at the top the same rows show as before.
     wnd->OnVScroll(scrollTop);
     EXPECT_EQ(Client(), top);
+    // A page of ordinary height afterwards is one bitmap again.
+    ASSERT_TRUE(wnd->LoadPage(Write(40)));
+    EXPECT_FALSE(wnd->PageBitmap().isNull());
     EXPECT_EQ(boxes.count(), 0u);
 }
 

@@ -30,23 +30,8 @@ void Click(CSettingsDlg& dlg, int id) {
 
 } // namespace
 
-TEST(SettingsDlg, SoundIsExchangedWithTheCheckBoxAndCancelTakesNothingBack) {
-    for (int end : {1, 2}) {
-        CSettingsDlg dlg;
-        dlg.sound = true;
-        ModalDriver driver;
-        bool checkedOnShow = false;
-        driver.Then([&](QDialog*) {
-            checkedOnShow = dlg.CheckBox(1041)->isChecked();
-            QTest::mouseClick(dlg.CheckBox(1041), Qt::LeftButton);
-            Click(dlg, end);
-        });
-        EXPECT_EQ(dlg.exec(), end);
-        EXPECT_TRUE(checkedOnShow);
-        EXPECT_EQ(dlg.sound, end == 2);
-    }
-}
-
+// The sound check box and Cancel are checked through the main frame's
+// Settings command (MainFrame_test).
 TEST(SettingsDlg, SwatchesShowTheThreeColoursAndDefaultColorsRestoresThem) {
     CSettingsDlg dlg;
     dlg.SetColors({{0, 0, 254}, {0, 254, 0}, {254, 0, 0}});

@@ -70,12 +70,7 @@ TEST(TemplateDialog, BuildsTheControlsTheTemplateDescribes) {
     EXPECT_EQ(dlg.Control(4242), nullptr);
     EXPECT_EQ(dlg.ItemText(1003), "Play Sounds");
 
-    QRect where = dlg.Control(1002)->geometry();
-    auto* replacement = new QLabel("picture");
-    dlg.ReplaceControl(1002, replacement);
-    EXPECT_EQ(dlg.Control(1002), replacement);
-    EXPECT_EQ(replacement->geometry(), where);
-    EXPECT_EQ(replacement->parentWidget(), &dlg);
+    // ReplaceControl is checked with the picture controls that use it.
 }
 
 TEST(TemplateDialog, EnterEscapeAndButtonsEndTheDialogWithTheirNumbers) {

@@ -143,19 +143,6 @@ TEST(WholeGame, StartPlaySolveAndClose) {
     QTest::qWait(300);
     QTest::mouseClick(board, Qt::LeftButton, {}, CellPoint(1, 1));
     EXPECT_EQ(frame->Document()->GetMarkedTrueList(), (std::vector<std::string>{"0,0", "1,1"}));
-    if (std::getenv("DEDUXA_DEBUG")) {
-        auto dump = [](const char* n, QWidget* w) {
-            fprintf(stderr, "%s vis=%d hidden=%d min=%d geo=%d,%d %dx%d parent=%s\n", n,
-                    w->isVisible(), w->isHidden(), w->isMinimized(), w->geometry().x(),
-                    w->geometry().y(), w->width(), w->height(),
-                    w->parentWidget() ? w->parentWidget()->metaObject()->className() : "-");
-        };
-        dump("page", static_cast<QWidget*>(frame->PageWindow()));
-        dump("board", static_cast<QWidget*>(frame->BoardFrame()));
-        dump("mdi", static_cast<QWidget*>(frame->MdiArea()));
-        dump("client", frame->ClientArea());
-        dump("bar", static_cast<QWidget*>(frame->Bar()));
-    }
 
     // The solve by Check Answer.
     boxes.clear();
