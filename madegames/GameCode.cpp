@@ -1,6 +1,7 @@
 #include "madegames/GameCode.h"
 
 #include "puzzlegen/Generator.h"
+#include "puzzlegen/Story.h"
 #include "puzzlegen/Themes.h"
 
 namespace madegames {
@@ -126,7 +127,19 @@ std::string RecipeProblem(const GameRecipe& recipe) {
         return "a theme it does not have.";
     if (recipe.seed > kSeedMask)
         return "a seed out of range.";
+    const reasoning::Shape shape = ShapeOf(recipe);
+    if (recipe.theme != kAnyTheme)
+        return puzzlegen::ThemeProblem(puzzlegen::Themes()[recipe.theme], shape);
+    if (puzzlegen::AnyTheme(shape, recipe.seed) < 0)
+        return "no theme can tell " + std::to_string(recipe.cats) + " categories of " +
+               std::to_string(recipe.items) + " items.";
     return "";
+}
+
+reasoning::Shape ShapeOf(const GameRecipe& recipe) {
+    const int ordered =
+        recipe.grade <= 1 ? -1 : 1 + static_cast<int>(recipe.seed % (recipe.cats - 1));
+    return {recipe.cats, recipe.items, ordered};
 }
 
 } // namespace madegames

@@ -11,6 +11,8 @@
 // for the pair 0 and Z), give a code that is refused.
 #pragma once
 
+#include "reasoning/Puzzle.h"
+
 #include <cstdint>
 #include <string>
 
@@ -39,8 +41,13 @@ std::string EncodeGameCode(const GameRecipe& recipe);
 // version cannot make.
 bool DecodeGameCode(const std::string& typed, GameRecipe& recipe, std::string& fault);
 
-// Why the game cannot be made ("" when it can): a grade of 1 to 4, a theme
-// that exists, a size the generator makes.
+// The puzzle's shape: Easy games teach without ordering clues; from Medium
+// on one category is ordered, which one chosen by the seed.
+reasoning::Shape ShapeOf(const GameRecipe& recipe);
+
+// Why the game cannot be made ("" when it can): a grade of 1 to 4, a size
+// the generator makes, a theme that exists and can tell the shape (for any
+// theme, one that can).
 std::string RecipeProblem(const GameRecipe& recipe);
 
 } // namespace madegames

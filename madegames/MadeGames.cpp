@@ -4,6 +4,7 @@
 #include "platform/FileError.h"
 #include "platform/FileReplace.h"
 #include "platform/TextFile.h"
+#include "puzzlegen/Story.h"
 #include "puzzlegen/Themes.h"
 
 #include <algorithm>
@@ -13,18 +14,14 @@ namespace madegames {
 int ThemeOf(const GameRecipe& recipe) {
     if (recipe.theme != kAnyTheme)
         return recipe.theme;
-    return static_cast<int>(recipe.seed % puzzlegen::Themes().size());
+    return puzzlegen::AnyTheme(ShapeOf(recipe), recipe.seed);
 }
 
 puzzlegen::ShelfSlot SlotOf(const GameRecipe& recipe) {
     puzzlegen::ShelfSlot slot;
     slot.number = 0;
     slot.theme = ThemeOf(recipe);
-    // Easy games teach without ordering clues; from Medium on one category
-    // is ordered, which one chosen by the seed.
-    const int ordered =
-        recipe.grade <= 1 ? -1 : 1 + static_cast<int>(recipe.seed % (recipe.cats - 1));
-    slot.shape = {recipe.cats, recipe.items, ordered};
+    slot.shape = ShapeOf(recipe);
     slot.grade = recipe.grade;
     // Seeds of the bundled shelf are small; made games search far from them.
     slot.seed = (uint64_t{1} << 32) + uint64_t{recipe.seed} * 1000;

@@ -16,8 +16,8 @@ namespace madegames {
 
 inline constexpr const char* kMadeListName = "data\\madegames.dat";
 
-// The theme a recipe is told in: its own, or for any theme one picked by the
-// seed.
+// The theme a recipe is told in: its own, or for any theme one that fits the
+// shape, picked by the seed (-1 when none fits: RecipeProblem says so).
 int ThemeOf(const GameRecipe& recipe);
 
 // The slot the generator searches from: the recipe's shape (an ordered
