@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
-#include <map>
 
 namespace puzzlegen {
 
@@ -43,13 +42,16 @@ std::vector<IndexedImage> Quantize(const std::vector<QImage>& images) {
         long count = 0;
         long r = 0, g = 0, b = 0;
     };
-    std::map<int, Bin> bins;
+    // One bin per 15-bit colour, looked up directly: a picture is counted
+    // pixel by pixel.
+    std::vector<Bin> bins(1 << 15);
     std::vector<QImage> rgb;
     for (const QImage& in : images) {
         QImage img = in.convertToFormat(QImage::Format_RGB32);
-        for (int y = 0; y < img.height(); ++y) {
+        const int width = img.width(), height = img.height();
+        for (int y = 0; y < height; ++y) {
             const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-            for (int x = 0; x < img.width(); ++x) {
+            for (int x = 0; x < width; ++x) {
                 const QRgb c = line[x];
                 const int key = ((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3);
                 Bin& bin = bins[key];
@@ -62,8 +64,9 @@ std::vector<IndexedImage> Quantize(const std::vector<QImage>& images) {
         rgb.push_back(img);
     }
     std::vector<std::pair<long, int>> order;
-    for (const auto& [key, bin] : bins)
-        order.emplace_back(-bin.count, key);
+    for (int key = 0; key < static_cast<int>(bins.size()); ++key)
+        if (bins[key].count > 0)
+            order.emplace_back(-bins[key].count, key);
     std::sort(order.begin(), order.end());
     std::vector<uint32_t> palette;
     // Popular colours first; skip one too close to a colour already taken
@@ -89,12 +92,11 @@ std::vector<IndexedImage> Quantize(const std::vector<QImage>& images) {
             continue;
         palette.push_back(c);
     }
-    std::map<int, uint8_t> nearest;
+    std::vector<int> nearest(1 << 15, -1);
     auto indexOf = [&](QRgb c) {
         const int key = ((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3);
-        auto it = nearest.find(key);
-        if (it != nearest.end())
-            return it->second;
+        if (nearest[key] >= 0)
+            return static_cast<uint8_t>(nearest[key]);
         int best = 0;
         long bestD = 1L << 40;
         for (size_t i = 0; i < palette.size(); ++i) {
@@ -107,7 +109,7 @@ std::vector<IndexedImage> Quantize(const std::vector<QImage>& images) {
                 best = static_cast<int>(i);
             }
         }
-        nearest[key] = static_cast<uint8_t>(best);
+        nearest[key] = best;
         return static_cast<uint8_t>(best);
     };
     std::vector<IndexedImage> out;
@@ -117,10 +119,11 @@ std::vector<IndexedImage> Quantize(const std::vector<QImage>& images) {
         ii.height = img.height();
         ii.palette = palette;
         ii.pixels.resize(static_cast<size_t>(ii.width) * ii.height);
-        for (int y = 0; y < img.height(); ++y) {
+        for (int y = 0; y < ii.height; ++y) {
             const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-            for (int x = 0; x < img.width(); ++x)
-                ii.pixels[static_cast<size_t>(y) * ii.width + x] = indexOf(line[x]);
+            uint8_t* to = ii.pixels.data() + static_cast<size_t>(y) * ii.width;
+            for (int x = 0; x < ii.width; ++x)
+                to[x] = indexOf(line[x]);
         }
         out.push_back(std::move(ii));
     }
