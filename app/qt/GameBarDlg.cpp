@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 CGameBarDlg::CGameBarDlg(QWidget* parent) : CTemplateDialog(resources::kDlg134, parent) {
     // A plain child widget of the client area, not a top-level dialog.
@@ -35,7 +36,7 @@ void CGameBarDlg::DeleteHintButtons() {
 }
 
 void CGameBarDlg::CreateHintButtons(int count) {
-    QRect r = Control(kFirstHintPlace)->geometry();
+    const QRect r = Control(kFirstHintPlace)->geometry();
     DeleteHintButtons();
     for (int i = 1; i <= count; ++i) {
         auto* b = new QPushButton(QString::number(i), this);
@@ -49,8 +50,34 @@ void CGameBarDlg::CreateHintButtons(int count) {
         connect(b, &QPushButton::clicked, this, [this, i] { emit HintPressed(i); });
         b->show();
         m_hintButtons.push_back(b);
-        r.translate(r.width() + 3, 0);
     }
+    PlaceHintButtons();
+}
+
+void CGameBarDlg::PlaceHintButtons() {
+    if (m_hintButtons.empty())
+        return;
+    QRect r = Control(kFirstHintPlace)->geometry();
+    const int count = static_cast<int>(m_hintButtons.size());
+    int width = r.width(), gap = 3;
+    const int room = this->width() - r.left() - gap;
+    if (count * (width + gap) > room) {
+        // More than the bar shows at their own width (a big puzzle's thirty
+        // hints): narrower buttons closer together, never narrower than
+        // their numbers.
+        gap = 1;
+        const int least = fontMetrics().horizontalAdvance(QString::number(count)) + 8;
+        width = std::max(least, std::min(width, room / count - gap));
+    }
+    for (QPushButton* b : m_hintButtons) {
+        b->setGeometry(r.left(), r.top(), width, r.height());
+        r.translate(width + gap, 0);
+    }
+}
+
+void CGameBarDlg::resizeEvent(QResizeEvent* event) {
+    CTemplateDialog::resizeEvent(event);
+    PlaceHintButtons();
 }
 
 void CGameBarDlg::EnableAllHintButtons() {

@@ -29,7 +29,8 @@ public:
     ~CGameBarDlg() override;
 
     // Replaces the numbered buttons for a puzzle with count hints: one row
-    // from the place of control 1066 to the right, 3 pixels apart.
+    // from the place of control 1066 to the right, 3 pixels apart (narrower
+    // and closer when the bar is too short for them all).
     void CreateHintButtons(int count);
     void EnableAllHintButtons();
     // Enables every numbered button, then disables button n (when it exists).
@@ -61,9 +62,11 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void DeleteHintButtons();
+    void PlaceHintButtons();
     std::vector<QPushButton*> m_hintButtons;
     int m_height = 0;
 };

@@ -20,6 +20,7 @@ using namespace testing_support;
 
 TEST(GameBar, HintButtonsFollowThePuzzle) {
     CGameBarDlg bar;
+    bar.resize(1200, bar.height()); // the frame gives it the client area's width
     QRect place = bar.Control(CGameBarDlg::kFirstHintPlace)->geometry();
     bar.CreateHintButtons(5);
     ASSERT_EQ(bar.HintButtons().size(), 5u);
@@ -36,6 +37,17 @@ TEST(GameBar, HintButtonsFollowThePuzzle) {
     EXPECT_EQ(bar.findChildren<QPushButton*>().size(), 6u + 2u); // 6 template buttons
     bar.CreateHintButtons(0);
     EXPECT_TRUE(bar.HintButtons().empty());
+
+    // A big puzzle's thirty hints on a bar too short for them at full width:
+    // all on the bar, none narrower than its number; on a wide bar as before.
+    bar.resize(place.left() + 30 * 22, bar.height());
+    bar.CreateHintButtons(30);
+    const QPushButton* last = bar.HintButtons().back();
+    EXPECT_LE(last->geometry().right(), bar.width());
+    EXPECT_GE(last->width(), last->fontMetrics().horizontalAdvance("30") + 6);
+    bar.show();
+    bar.resize(place.left() + 30 * (place.width() + 3) + 10, bar.height());
+    EXPECT_EQ(last->geometry(), place.translated(29 * (place.width() + 3), 0));
 }
 
 TEST(GameBar, SelectingAHintDisablesOnlyItsButtonAndClearEnablesAll) {

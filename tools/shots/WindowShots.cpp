@@ -17,6 +17,7 @@
 //   making     the progress dialog of a making that takes its time
 //   randomgame a 5x6 Expert game made with New Random Game, its board and
 //              its first page with the game's code
+//   biggame    the same for 6 categories of 8 items
 //
 //   deduxa_windowshots <data folder copy> <game file name> <scene> <out.png>
 //
@@ -246,14 +247,15 @@ int main(int argc, char** argv) {
                 return false;
             });
         return 0;
-    } else if (scene == "randomgame") {
+    } else if (scene == "randomgame" || scene == "biggame") {
+        const bool big = scene == "biggame";
         frame.showQuickInstructions = false;
         platform::SetMessageBoxHandler(
             [](const std::string&, const std::string&, unsigned) { return platform::IDOK; });
-        platform::SetModalHook([](QDialog* dlg) {
+        platform::SetModalHook([big](QDialog* dlg) {
             if (auto* choose = qobject_cast<madegames::CNewRandomGameDlg*>(dlg)) {
-                choose->Categories()->setValue(5);
-                choose->Items()->setValue(6);
+                choose->Categories()->setValue(big ? 6 : 5);
+                choose->Items()->setValue(big ? 8 : 6);
                 choose->Grade()->setCurrentIndex(3);
                 choose->accept();
             }
