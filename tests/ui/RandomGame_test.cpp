@@ -1,6 +1,8 @@
 // New Random Game: made games from codes, cancelling, the made-games list in
 // the game selection, and the whole command on the main frame.
 #include "app/Texts.h"
+#include "app/qt/CoachDlg.h"
+#include "app/qt/CongratsDlg.h"
 #include "app/qt/SelectGameDlg.h"
 #include "board/qt/GridView.h"
 #include "madegames/GameCode.h"
@@ -251,4 +253,35 @@ TEST_F(RandomGameCommand, TheDialogMakesTheGameAndTheBoardShowsIt) {
     // The game plays as a bundled one: it is saved under its title.
     frame->OnSaveGame();
     EXPECT_TRUE(player.IsUnfinishedSaved(title));
+}
+
+TEST_F(RandomGameCommand, ABigMadeGameIsSolvedByTheCoachAloneToCongratulations) {
+    // Six categories of eight items, the largest shape, graded Expert.
+    driver.Then([](QDialog*) {}); // the progress dialog, should the making be slow
+    const madegames::MakeResult made = MakeIn(dir, {6, 8, 4, madegames::kAnyTheme, 4242});
+    ASSERT_EQ(made.outcome, MakeOutcome::made) << made.fault;
+    frame->gameTitle = made.entry.title;
+    frame->gameFileName = made.entry.fileName;
+    ASSERT_TRUE(frame->StartGame(made.entry.fileName));
+    frame->BeginGameRecord(true);
+    ASSERT_TRUE(frame->HasCoach());
+    QAction* explain = frame->Action(resources::ID_EXPLAIN_NEXT_STEP);
+    bool congratulated = false;
+    int uses = 0;
+    while (!congratulated && uses++ < 600) {
+        driver.Then([&](QDialog* d) {
+            if (auto* congrats = dynamic_cast<CCongratsDlg*>(d)) {
+                congratulated = true;
+                congrats->reject();
+                return;
+            }
+            auto* coach = dynamic_cast<CCoachDlg*>(d);
+            ASSERT_NE(coach, nullptr);
+            ASSERT_NE(coach->ActionButton(), nullptr) << coach->TextLabel()->text().toStdString();
+            coach->ActionButton()->click();
+        });
+        explain->trigger();
+    }
+    EXPECT_TRUE(congratulated) << made.entry.title << " after " << uses;
+    EXPECT_TRUE(frame->SolutionShown());
 }
