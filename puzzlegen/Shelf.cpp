@@ -66,6 +66,7 @@ std::vector<ShelfSlot> ShelfPlan(int count) {
         ShelfSlot s;
         s.number = i + 1;
         s.theme = i % static_cast<int>(Themes().size());
+        s.telling = i / static_cast<int>(Themes().size());
         s.shape = {r.cats, r.items, r.ordered ? 1 + (i * 7) % (r.cats - 1) : -1};
         s.grade = r.grade;
         s.seed = 1000 + static_cast<uint64_t>(i) * 97;
@@ -102,7 +103,8 @@ ShelfGame MakeShelfGame(const ShelfSlot& slot, int tries, const std::function<bo
 
 void Name(ShelfGame& game, int number) {
     game.slot.number = number;
-    game.title = "Game " + std::to_string(number) + ": " + Themes()[game.slot.theme].title;
+    game.title = "Game " + std::to_string(number) + ": " +
+                 ShelfTheme(game.slot.theme, game.slot.telling).title;
     char name[16];
     std::snprintf(name, sizeof name, "game%02d", number);
     game.fileName = name;

@@ -13,8 +13,9 @@
 namespace puzzlegen {
 
 struct ShelfSlot {
-    int number = 1; // "Game 1"
-    int theme = 0;  // index into Themes()
+    int number = 1;  // "Game 1"
+    int theme = 0;   // index into Themes()
+    int telling = 0; // earlier slots in the same theme (ShelfTheme)
     Shape shape;
     int grade = 1; // wanted grade (1 Easy .. 4 Expert)
     uint64_t seed = 1;

@@ -138,6 +138,12 @@ const Nouns kNouns[] = {
     {"Media", "medium", "media"},
     {"Shoes", "shoe colour", "shoe colours"},
     {"Boots", "boot colour", "boot colours"},
+    {"Books sold", "number sold", "numbers sold"},
+    {"Dishes", "dish", "dishes"},
+    {"Classes", "class", "classes"},
+    {"Points", "score", "scores"},
+    {"Nights", "length of stay", "lengths of stay"},
+    {"Goggles", "pair of goggles", "pairs of goggles"},
 };
 
 } // namespace

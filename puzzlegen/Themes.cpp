@@ -218,6 +218,186 @@ std::vector<ThemeDef> MakeThemes() {
                   {"100", "200", "300", "400", "500", "600", "700", "800"},
                   {"$100", "$200", "$300", "$400", "$500", "$600", "$700", "$800"}, 100, "${}",
                   "${}", "{a} asks less than {b}.", "{b} asks exactly {d} more than {a}.")}});
+    t.push_back(
+        {"The Book Fair",
+         "",
+         {People({"Abe", "Bonnie", "Cedric", "Delia", "Enzo", "Frida", "Gideon", "Harriet"}),
+          Plain("Specialties", "the seller who specialises in {}",
+                {"atlases", "cookbooks", "comics", "poetry", "plays", "novels", "biographies",
+                 "travel guides"}),
+          Plain("Halls", "the seller in the {} hall",
+                {"east", "west", "north", "south", "main", "upper", "lower", "side"}),
+          Plain("Towns", "the seller from {}",
+                {"York", "Bath", "Leeds", "Derby", "Ely", "Hull", "Wells", "Truro"}),
+          Ordered("Books sold", "the seller who sells {} books",
+                  {"15", "30", "45", "60", "75", "90", "105", "120"}, {}, 15, "{} book", "{} books",
+                  "{a} sells fewer books than {b}.", "{b} sells exactly {d} more than {a}.")}});
+    t.push_back(
+        {"The Regatta",
+         "",
+         {People({"Ahmed", "Brenda", "Colin", "Daphne", "Edgar", "Fiona", "Gareth", "Helga"}),
+          Plain("Boats", "the skipper of the {}",
+                {"Albatross", "Seagull", "Osprey", "Petrel", "Heron", "Kestrel", "Puffin", "Tern"}),
+          Plain("Sail colours", "the skipper with {} sails",
+                {"white", "red", "blue", "yellow", "green", "black", "orange", "striped"}),
+          Plain("Home ports", "the skipper from {}",
+                {"Cowes", "Falmouth", "Oban", "Whitby", "Dover", "Poole", "Brixham", "Tenby"}),
+          Ordered("Finish times", "the skipper who finishes at {}",
+                  {"1:10", "1:20", "1:30", "1:40", "1:50", "2:00", "2:10", "2:20"}, {}, 10,
+                  "{} minute", "{} minutes", "{a} finishes earlier than {b}.",
+                  "{a} finishes exactly {d} before {b}.")}});
+    t.push_back(
+        {"The Cooking Contest",
+         "",
+         {People({"Alma", "Basil", "Clara", "Desmond", "Elena", "Frank", "Gloria", "Henri"}),
+          Plain("Dishes", "the cook who makes {}",
+                {"risotto", "curry", "paella", "goulash", "lasagne", "ramen", "tagine", "chowder"}),
+          Plain("Spices", "the cook who swears by {}",
+                {"saffron", "cumin", "paprika", "ginger", "nutmeg", "cinnamon", "turmeric",
+                 "fennel"}),
+          Plain(
+              "Desserts", "the cook who serves {}",
+              {"sorbet", "trifle", "flan", "mousse", "baklava", "pavlova", "tiramisu", "crumble"}),
+          Ordered("Scores", "the cook who scores {}", {"3", "4", "5", "6", "7", "8", "9", "10"}, {},
+                  1, "{} point", "{} points", "{a} scores lower than {b}.",
+                  "{b} scores exactly {d} more than {a}.")}});
+    t.push_back(
+        {"The Train Journey",
+         "",
+         {People({"Alfie", "Bridget", "Conrad", "Doris", "Ewan", "Flo", "Gordon", "Heidi"}),
+          Plain("Destinations", "the traveller bound for {}",
+                {"Glasgow", "Cardiff", "Bristol", "Exeter", "Chester", "Carlisle", "Norwich",
+                 "Durham"}),
+          Plain("Hats", "the traveller in the {}",
+                {"beret", "bowler", "cap", "fedora", "beanie", "panama", "trilby", "bonnet"}),
+          Plain("Tickets", "the traveller with a {} ticket",
+                {"single", "return", "season", "day", "rover", "weekly", "monthly", "group"}),
+          Ordered("Train times", "the traveller on the {} train",
+                  {"6:15", "6:45", "7:15", "7:45", "8:15", "8:45", "9:15", "9:45"}, {}, 30,
+                  "{} minute", "{} minutes", "{a} leaves earlier than {b}.",
+                  "{a} leaves exactly {d} before {b}.")}});
+    t.push_back(
+        {"The Quiz Night",
+         "",
+         {People({"Agnes", "Barney", "Cecil", "Dolly", "Ernest", "Fern", "Godfrey", "Hattie"}),
+          Plain("Teams", "the member of the {}",
+                {"Owls", "Foxes", "Badgers", "Otters", "Ravens", "Hares", "Stoats", "Moles"}),
+          Plain("Topics", "the {} expert",
+                {"history", "science", "sport", "music", "film", "geography", "food", "art"}),
+          Plain("Buzzers", "the player whose buzzer {}",
+                {"honks", "beeps", "quacks", "rings", "whistles", "moos", "chimes", "buzzes"},
+                {"Honk", "Beep", "Quack", "Ring", "Whistle", "Moo", "Chime", "Buzz"}),
+          Ordered("Points", "the player with {} points",
+                  {"5", "10", "15", "20", "25", "30", "35", "40"}, {}, 5, "{} point", "{} points",
+                  "{a} has fewer points than {b}.", "{b} has exactly {d} more than {a}.")}});
+    t.push_back(
+        {"The Talent Show",
+         "",
+         {People({"Arlo", "Briony", "Calvin", "Della", "Eamon", "Freda", "Gino", "Holly"}),
+          Plain("Acts", "the {}",
+                {"singer", "juggler", "dancer", "magician", "comedian", "mime", "ventriloquist",
+                 "acrobat"}),
+          Plain("Costumes", "the performer in {}",
+                {"sequins", "a top hat", "a cape", "a tutu", "overalls", "a kilt", "a tuxedo",
+                 "a ballgown"},
+                {"Sequins", "Top hat", "Cape", "Tutu", "Overalls", "Kilt", "Tuxedo", "Ballgown"}),
+          Plain("Props", "the performer with the {}",
+                {"ladder", "umbrella", "hoop", "chair", "ball", "rope", "cane", "trunk"}),
+          Ordered("Stage times", "the performer on stage at {}",
+                  {"7:00", "7:15", "7:30", "7:45", "8:00", "8:15", "8:30", "8:45"}, {}, 15,
+                  "{} minute", "{} minutes", "{a} is on stage earlier than {b}.",
+                  "{a} is on stage exactly {d} before {b}.")}});
+    t.push_back(
+        {"The Ski Resort",
+         "",
+         {People({"Axel", "Britt", "Carla", "Dieter", "Elin", "Franz", "Gunnar", "Heike"}),
+          Plain("Runs", "the skier who loves the {} run",
+                {"Eagle", "Fox", "Chamois", "Lynx", "Marmot", "Ibex", "Bear", "Wolf"}),
+          Plain("Jackets", "the skier in the {} jacket",
+                {"red", "blue", "yellow", "green", "purple", "orange", "black", "white"}),
+          Plain("Lodges", "the skier staying at the {} lodge",
+                {"Alpine", "Summit", "Edelweiss", "Glacier", "Sunnyside", "Pinewood", "Birch",
+                 "Snowdrop"}),
+          Ordered("Ages", "the {}-year-old", {"20", "25", "30", "35", "40", "45", "50", "55"}, {},
+                  5, "{} year", "{} years", "{a} is younger than {b}.",
+                  "{b} is exactly {d} older than {a}.")}});
+    t.push_back(
+        {"The Science Fair",
+         "",
+         {People({"Abby", "Boyd", "Cass", "Dmitri", "Esme", "Fergus", "Gita", "Howard"}),
+          Plain("Projects", "the pupil who built the {}",
+                {"volcano", "robot", "rocket", "solar oven", "battery", "telescope", "weather vane",
+                 "ant farm"}),
+          Plain("Classes", "the pupil in class {}",
+                {"3A", "3B", "4A", "4B", "5A", "5B", "6A", "6B"},
+                {"Class 3A", "Class 3B", "Class 4A", "Class 4B", "Class 5A", "Class 5B", "Class 6A",
+                 "Class 6B"}),
+          Plain("Mentors", "the pupil whose mentor is {}",
+                {"Dr Ash", "Dr Banks", "Dr Cole", "Dr Dunn", "Dr Eade", "Dr Ford", "Dr Gill",
+                 "Dr Hart"}),
+          Ordered("Scores", "the pupil awarded {} marks",
+                  {"55", "60", "65", "70", "75", "80", "85", "90"}, {}, 5, "{} mark", "{} marks",
+                  "{a} gets fewer marks than {b}.", "{b} gets exactly {d} more than {a}.")}});
+    t.push_back(
+        {"The Seaside",
+         "",
+         {People({"Amber", "Bruce", "Chloe", "Duncan", "Elise", "Fraser", "Georgia", "Harvey"}),
+          Plain(
+              "Ice creams", "the holidaymaker who buys {} ice cream",
+              {"vanilla", "strawberry", "mint", "lemon", "toffee", "coffee", "pistachio", "mango"}),
+          Plain("Towels", "the holidaymaker with the {} towel",
+                {"striped", "spotted", "pink", "blue", "orange", "green", "yellow", "rainbow"}),
+          Plain("Hotels", "the holidaymaker staying at the {} Hotel",
+                {"Bay", "Grand", "Pier", "Royal", "Sands", "Beacon", "Marine", "Crown"}),
+          Ordered("Nights", "the holidaymaker who stays {} nights",
+                  {"2", "3", "4", "5", "6", "7", "8", "9"}, {}, 1, "{} night", "{} nights",
+                  "{a} stays fewer nights than {b}.", "{b} stays exactly {d} longer than {a}.")}});
+    t.push_back(
+        {"The Knitting Circle",
+         "",
+         {People({"Audrey", "Bernard", "Connie", "Dennis", "Edith", "Frances", "Gilbert", "Hazel"}),
+          Plain("Projects", "the knitter making a {}",
+                {"scarf", "jumper", "beanie", "blanket", "shawl", "cardigan", "tea cosy",
+                 "waistcoat"}),
+          Plain("Yarns", "the knitter whose yarn is {}",
+                {"wool", "cotton", "alpaca", "mohair", "silk", "bamboo", "cashmere", "linen"}),
+          Plain("Colours", "the knitter working in {}",
+                {"scarlet", "navy", "mustard", "teal", "lilac", "cream", "charcoal", "olive"}),
+          Ordered("Needle sizes", "the knitter on size {} needles",
+                  {"2", "3", "4", "5", "6", "7", "8", "9"},
+                  {"Size 2", "Size 3", "Size 4", "Size 5", "Size 6", "Size 7", "Size 8", "Size 9"},
+                  1, "{} size", "{} sizes", "{a} uses smaller needles than {b}.",
+                  "{b} uses needles exactly {d} bigger than {a}.")}});
+    t.push_back(
+        {"The Film Festival",
+         "",
+         {People({"Anton", "Beatrix", "Caspar", "Dalia", "Elliot", "Fleur", "Grant", "Helena"}),
+          Plain("Films", "the director of the {}",
+                {"western", "musical", "thriller", "comedy", "documentary", "cartoon", "drama",
+                 "war film"}),
+          Plain("Countries", "the director from {}",
+                {"Italy", "France", "India", "Korea", "Mexico", "Sweden", "Iran", "Ireland"}),
+          Plain("Cinemas", "the director showing at the {}",
+                {"Roxy", "Regal", "Plaza", "Rialto", "Lux", "Empire", "Astoria", "Palace"}),
+          Ordered("Running times", "the director whose film runs {} minutes",
+                  {"80", "90", "100", "110", "120", "130", "140", "150"}, {}, 10, "{} minute",
+                  "{} minutes", "{a} has a shorter film than {b}.",
+                  "{b} has a film exactly {d} longer than {a}.")}});
+    t.push_back(
+        {"The Bowling League",
+         "",
+         {People({"Archie", "Bonita", "Clive", "Dottie", "Elmer", "Frankie", "Gwyn", "Hettie"}),
+          Plain("Teams", "the bowler who plays for the {}",
+                {"Strikers", "Pinheads", "Rollers", "Alley Cats", "Spares", "Hotshots", "Kingpins",
+                 "Lucky Ones"}),
+          Plain("Balls", "the bowler with the {} ball",
+                {"red", "blue", "black", "purple", "green", "orange", "pink", "silver"}),
+          Plain("Lanes", "the bowler on lane {}", {"1", "2", "3", "4", "5", "6", "7", "8"},
+                {"Lane 1", "Lane 2", "Lane 3", "Lane 4", "Lane 5", "Lane 6", "Lane 7", "Lane 8"}),
+          Ordered("Scores", "the bowler who scores {}",
+                  {"120", "130", "140", "150", "160", "170", "180", "190"}, {}, 10, "{} pin",
+                  "{} pins", "{a} scores lower than {b}.",
+                  "{b} scores exactly {d} more than {a}.")}});
     // Each theme's fifth category after the people: in play in puzzles of six
     // categories, and in place of a category with too few items for a shape.
     const CategoryDef extra[] = {
@@ -246,6 +426,34 @@ std::vector<ThemeDef> MakeThemes() {
               {"brown", "black", "green", "red", "blue", "grey", "tan", "white"}),
         Plain("Frames", "the artist who uses {} frames",
               {"gold", "black", "oak", "silver", "white", "walnut", "pine", "steel"}),
+        Plain("Bookmarks", "the seller who hands out {} bookmarks",
+              {"leather", "paper", "silk", "wooden", "metal", "felt", "card", "lace"}),
+        Plain("Caps", "the skipper in the {} cap",
+              {"navy", "white", "red", "yellow", "green", "grey", "striped", "checked"}),
+        Plain("Pans", "the cook who uses the {} pan",
+              {"copper", "cast-iron", "steel", "clay", "enamel", "glass", "nonstick", "aluminium"}),
+        Plain(
+            "Seats", "the traveller in seat {}", {"4", "9", "15", "22", "31", "38", "47", "56"},
+            {"Seat 4", "Seat 9", "Seat 15", "Seat 22", "Seat 31", "Seat 38", "Seat 47", "Seat 56"}),
+        Plain("Jumpers", "the player in the {} jumper",
+              {"red", "green", "navy", "cream", "yellow", "purple", "grey", "orange"}),
+        Plain("Supporters", "the performer cheered on by {}",
+              {"an aunt", "a cousin", "a grandma", "a brother", "a sister", "a neighbour",
+               "a teacher", "an uncle"},
+              {"Aunt", "Cousin", "Grandma", "Brother", "Sister", "Neighbour", "Teacher", "Uncle"}),
+        Plain("Goggles", "the skier with {} goggles",
+              {"mirrored", "yellow", "pink", "blue", "clear", "green", "orange", "smoky"}),
+        Plain("Badges", "the pupil wearing the {} badge",
+              {"star", "moon", "atom", "planet", "comet", "magnet", "prism", "gear"}),
+        Plain("Pastimes", "the holidaymaker who spends the afternoon {}",
+              {"surfing", "snorkelling", "sunbathing", "paddling", "rock pooling", "reading",
+               "sailing", "crabbing"}),
+        Plain("Teas", "the knitter who drinks {} tea",
+              {"mint", "green", "black", "herbal", "fruit", "chai", "lemon", "ginger"}),
+        Plain("Popcorn flavours", "the director who eats {} popcorn",
+              {"salted", "sweet", "caramel", "cheese", "butter", "chilli", "toffee", "plain"}),
+        Plain("Nicknames", "the bowler nicknamed {}",
+              {"Ace", "Boomer", "Hook", "Lucky", "Rocket", "Spin", "Thunder", "Ziggy"}),
     };
     for (size_t i = 0; i < t.size() && i < std::size(extra); ++i)
         t[i].cats.push_back(extra[i]);
@@ -266,6 +474,18 @@ std::vector<ThemeDef> MakeThemes() {
         {"{b} has a higher rating than {a}.", "{a} is rated exactly {d} lower than {b}."},
         {"{b} wakes later than {a}.", "{b} wakes exactly {d} after {a}."},
         {"{b} asks more than {a}.", "{a} asks exactly {d} less than {b}."},
+        {"{b} sells more books than {a}.", "{a} sells exactly {d} fewer than {b}."},
+        {"{b} finishes later than {a}.", "{b} finishes exactly {d} after {a}."},
+        {"{b} scores higher than {a}.", "{a} scores exactly {d} fewer than {b}."},
+        {"{b} leaves later than {a}.", "{b} leaves exactly {d} after {a}."},
+        {"{b} has more points than {a}.", "{a} has exactly {d} fewer than {b}."},
+        {"{b} is on stage later than {a}.", "{b} is on stage exactly {d} after {a}."},
+        {"{b} is older than {a}.", "{a} is exactly {d} younger than {b}."},
+        {"{b} gets more marks than {a}.", "{a} gets exactly {d} fewer than {b}."},
+        {"{b} stays more nights than {a}.", "{a} stays exactly {d} fewer than {b}."},
+        {"{b} uses bigger needles than {a}.", "{a} uses needles exactly {d} smaller than {b}."},
+        {"{b} has a longer film than {a}.", "{a} has a film exactly {d} shorter than {b}."},
+        {"{b} scores higher than {a}.", "{a} scores exactly {d} fewer than {b}."},
     };
     for (size_t i = 0; i < t.size() && i < std::size(otherSide); ++i)
         for (CategoryDef& c : t[i].cats)
@@ -313,10 +533,79 @@ std::vector<ThemeDef> MakeThemes() {
         {"{n} artists show their work at the art fair.",
          {"works in one medium", "paints one subject", "has a booth in one row",
           "asks a different price", "uses one kind of frame"}},
+        {"{n} booksellers run stalls at the book fair.",
+         {"specialises in one kind of book", "has a stall in one hall", "comes from one town",
+          "sells a different number of books", "hands out one kind of bookmark"}},
+        {"{n} skippers race their boats in the harbour regatta.",
+         {"sails one boat", "flies sails of one colour", "comes from one home port",
+          "finishes at a different time", "wears a cap of one colour"}},
+        {"{n} cooks compete in the town cooking contest.",
+         {"makes one dish", "swears by one spice", "serves one dessert",
+          "gets a different score from the judges", "cooks in one kind of pan"}},
+        {"{n} travellers wait on the platform at the railway station.",
+         {"travels to one destination", "wears one kind of hat", "holds one kind of ticket",
+          "takes a different train", "has one seat number"}},
+        {"{n} friends play at the pub quiz night.",
+         {"plays for one team", "knows one topic best", "has a buzzer with one sound",
+          "ends with a different score", "wears a jumper of one colour"}},
+        {"{n} performers take the stage at the village talent show.",
+         {"performs one act", "wears one costume", "brings one prop",
+          "is on stage at a different time", "is cheered on by one supporter"}},
+        {"{n} skiers spend a week at the mountain resort.",
+         {"loves one run", "wears a jacket of one colour", "stays at one lodge",
+          "is a different age", "has one pair of goggles"}},
+        {"{n} pupils show their projects at the school science fair.",
+         {"shows one project", "is in one class", "has one mentor", "gets a different score",
+          "wears one badge"}},
+        {"{n} holidaymakers spend a summer week at the seaside.",
+         {"buys one flavour of ice cream", "brings one beach towel", "has a room at one hotel",
+          "stays a different number of nights", "spends the afternoons on one pastime"}},
+        {"{n} friends meet every week at the knitting circle.",
+         {"is making one project", "knits with one yarn", "works in one colour",
+          "uses needles of a different size", "drinks one kind of tea"}},
+        {"{n} directors show new films at the city film festival.",
+         {"directed one kind of film", "comes from one country", "shows at one cinema",
+          "has a film of a different length", "eats one flavour of popcorn"}},
+        {"{n} bowlers meet on league night at the bowling alley.",
+         {"plays for one team", "rolls a ball of one colour", "bowls on one lane",
+          "scores a different total", "goes by one nickname"}},
     };
     for (size_t i = 0; i < t.size() && i < told.size(); ++i) {
         t[i].intro = told[i].first;
         t[i].clauses = told[i].second;
+    }
+    // Each theme's second telling, for the shelf's second game in it: the
+    // same people and categories under a title and setting of their own.
+    const std::pair<const char*, const char*> again[] = {
+        {"The Harvest", "{n} farmers bring in the harvest before the autumn rains."},
+        {"The Summer Fete", "{n} bakers run cake stalls at the summer fete."},
+        {"The Charity Run", "{n} runners take part in the charity run through the park."},
+        {"The Pet Parade", "{n} children walk their pets in the spring pet parade."},
+        {"The Long Weekend", "{n} friends drive off for a long weekend away."},
+        {"The Reading Circle", "{n} members of the reading circle meet at the library."},
+        {"The Open Gardens", "{n} gardeners open their allotment plots to visitors for a day."},
+        {"The Spring Recital", "{n} students play in the music school's spring recital."},
+        {"The Long Mission", "{n} astronauts share the long mission on the station."},
+        {"The Chess Tournament", "{n} players enter the weekend chess tournament."},
+        {"The Scout Camp", "{n} friends help at the scout camp in the woods."},
+        {"The Gallery Night", "{n} artists take booths at the gallery's open night."},
+        {"The Book Market",
+         "{n} booksellers take stalls in the exhibition halls for the book market."},
+        {"The Harbour Race", "{n} skippers race round the harbour islands."},
+        {"The Cook-Off", "{n} cooks meet in the final of the charity cook-off."},
+        {"The Morning Train", "{n} travellers catch early trains from the city station."},
+        {"The Quiz Final", "{n} friends reach the final of the pub quiz league."},
+        {"The Christmas Show", "{n} performers appear in the village hall's Christmas show."},
+        {"The Snow Week", "{n} skiers share a week of fresh snow in the mountains."},
+        {"The Science Prize", "{n} pupils compete for the county science prize."},
+        {"The Beach Holiday", "{n} holidaymakers take short breaks by the beach."},
+        {"The Craft Fair", "{n} knitters show their work at the craft fair."},
+        {"The Closing Night", "{n} directors screen their films on the festival's last night."},
+        {"The Bowling Final", "{n} bowlers play in the league's final night."},
+    };
+    for (size_t i = 0; i < t.size() && i < std::size(again); ++i) {
+        t[i].againTitle = again[i].first;
+        t[i].againIntro = again[i].second;
     }
     return t;
 }
@@ -326,6 +615,19 @@ std::vector<ThemeDef> MakeThemes() {
 const std::vector<ThemeDef>& Themes() {
     static const std::vector<ThemeDef> themes = MakeThemes();
     return themes;
+}
+
+const ThemeDef& ShelfTheme(int theme, int telling) {
+    static const std::vector<ThemeDef> retold = [] {
+        std::vector<ThemeDef> r = Themes();
+        for (ThemeDef& t : r)
+            if (!t.againTitle.empty()) {
+                t.title = t.againTitle;
+                t.intro = t.againIntro;
+            }
+        return r;
+    }();
+    return (telling > 0 ? retold : Themes())[static_cast<size_t>(theme)];
 }
 
 std::string NumberWord(int n) {

@@ -45,9 +45,18 @@ struct ThemeDef {
     // Per category after the people: what each person has of it
     // ("keeps one kind of animal").
     std::vector<std::string> clauses;
+    // The theme told a second time on the shelf: a title and setting of its
+    // own, so no two bundled games share a title.
+    std::string againTitle; // "The Harvest"
+    std::string againIntro; // with {n}, as intro
 };
 
+// At most 31: a game code holds the theme in five bits, one value for "any".
 const std::vector<ThemeDef>& Themes();
+
+// The theme as the shelf tells it the telling-th time (0 the first): from
+// the second on, under its second title and setting.
+const ThemeDef& ShelfTheme(int theme, int telling);
 
 // "Four", "Five" ... for 2..9.
 std::string NumberWord(int n);

@@ -29,7 +29,7 @@ GameFilesResult WriteGameFiles(const ShelfGame& game, const std::string& folder,
         return fail("no puzzle for " + game.title);
     if (!CExactSolver(p.shape, p.clues).IsUnique())
         return fail(game.title + " is not unique");
-    const CStory story(Themes()[game.slot.theme], p.shape, game.seedUsed);
+    const CStory story(ShelfTheme(game.slot.theme, game.slot.telling), p.shape, game.seedUsed);
     const PuzzlePicture picture = DrawPuzzle(story, p.shape);
     result.pictureWidth = picture.image.width();
     result.pictureHeight = picture.image.height();

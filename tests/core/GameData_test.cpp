@@ -98,7 +98,9 @@ TEST(GameData, TheGameListHoldsFortyGamesInRisingDifficulty) {
     for (size_t i = 0; i < games.size(); ++i) {
         EXPECT_EQ(games[i].title.rfind("Game " + std::to_string(i + 1) + ": ", 0), 0u)
             << games[i].title;
-        EXPECT_TRUE(titles.insert(games[i].title).second);
+        // Each game has a title of its own, not only a number of its own.
+        EXPECT_TRUE(titles.insert(games[i].title.substr(games[i].title.find(": ") + 2)).second)
+            << games[i].title;
         EXPECT_TRUE(platform::IsPlainFileName(games[i].file));
     }
     // The shelf is the generator's: same titles, same order, grades rising.

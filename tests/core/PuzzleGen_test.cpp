@@ -218,7 +218,19 @@ TEST(Pages, TableRefusesWhatDoesNotFit) {
 }
 
 TEST(Story, ClueTextsAreSentencesWithoutPlaceholders) {
+    // A game code holds the theme in five bits, one value of them for "any".
+    EXPECT_LE(Themes().size(), 31u);
+    std::set<std::string> titles;
     for (size_t t = 0; t < Themes().size(); ++t) {
+        // Both tellings have a title of their own and tell every category.
+        for (int telling : {0, 1}) {
+            const ThemeDef& theme = ShelfTheme(static_cast<int>(t), telling);
+            EXPECT_TRUE(titles.insert(theme.title).second) << theme.title;
+            const std::string intro = CStory(theme, {6, 6, 4}, t).Intro();
+            EXPECT_EQ(intro.find('{'), std::string::npos) << intro;
+            EXPECT_EQ(intro.find(", ,"), std::string::npos) << intro;
+            EXPECT_EQ(intro.find(" and ."), std::string::npos) << intro;
+        }
         GeneratedPuzzle p;
         const Shape shape{5, 6, 2};
         ASSERT_TRUE(Generate(shape, t + 3, GenOptions{}, p));

@@ -138,8 +138,8 @@ int main(int argc, char** argv) {
     if (!WriteLines(ants + "ants.dat", antsDat))
         return Fail("cannot write ants.dat");
 
-    const CStory firstStory(Themes()[shelf[0].slot.theme], shelf[0].puzzle.shape,
-                            shelf[0].seedUsed);
+    const CStory firstStory(ShelfTheme(shelf[0].slot.theme, shelf[0].slot.telling),
+                            shelf[0].puzzle.shape, shelf[0].seedUsed);
     std::ofstream help(root + "deduxa.hlp", std::ios::binary | std::ios::trunc);
     help << HelpDocument(shelf[0], firstStory);
     if (!help)
