@@ -69,8 +69,10 @@ public:
     int ScrollPos() const { return m_view.scrollPos; }
     const std::string& CurrentFile() const { return m_view.currentFile; }
     int PageHeight() const { return m_view.model.pageHeight; }
-    const CPageView& View() const { return m_view; }
-    CPageView& View() { return m_view; }
+    // The page view, laid out in full (the window itself lays out only as far
+    // as it shows).
+    const CPageView& View() const;
+    CPageView& View();
     const std::vector<CPageButton*>& Buttons() const { return m_buttons; }
     // The whole page drawn into one bitmap, made when asked (for tests and
     // pictures; the window itself never makes it): null before the first
