@@ -25,8 +25,9 @@ class QPainter;
 
 class CPageTiles {
 public:
-    static constexpr int kTileHeight = 256;
-    static constexpr std::size_t kMaxTiles = 8;
+    // Low tiles: little is drawn below the window's bottom row.
+    static constexpr int kTileHeight = 64;
+    static constexpr std::size_t kMaxTiles = 32;
 
     explicit CPageTiles(const CPageFonts& fonts);
     ~CPageTiles();
