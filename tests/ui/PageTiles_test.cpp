@@ -1,13 +1,15 @@
 // The page window draws the rows on show in bounded tiles: at every scroll
 // position the window shows exactly the rows of the whole page drawn in one
-// bitmap; a page far taller than one bitmap could be shows, scrolls and keeps
-// only a few tiles.
+// bitmap, though it lays the page out only as far as it shows; every bundled
+// page shows as drawn straight on the page canvas; a page far taller than one
+// bitmap could be shows, scrolls and keeps only a few tiles.
 #include "pages/qt/MuWnd.h"
 #include "pages/qt/PageTiles.h"
 #include "pages/qt/QtPageCanvas.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/qt/UiHelpers.h"
 
+#include <QDir>
 #include <QImage>
 #include <QMdiArea>
 #include <QScrollBar>
@@ -130,6 +132,31 @@ TEST_F(PageTiles, EveryScrollPositionShowsTheRowsOfTheWholePage) {
     const QImage revealed = wnd->PageBitmap();
     EXPECT_NE(revealed, page);
     EXPECT_EQ(RowsDiffering(revealedTop, revealed, 0), 0);
+}
+
+// Every bundled page, shown in the window, is the page drawn straight on the
+// page canvas (measured and drawn text by text, as the window always drew it).
+TEST_F(PageTiles, BundledPagesShowAsDrawnStraightOnTheCanvas) {
+    const QDir data(QString::fromStdString(testing_support::SourcePath("gamedata/data")));
+    const QStringList names = data.entryList({"*.htf"}, QDir::Files, QDir::Name);
+    ASSERT_GT(names.size(), 100);
+    CPageFonts fonts;
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(wnd->LoadPage(data.filePath(name).toStdString()));
+        const QImage shown = Client();
+        const QImage page = wnd->PageBitmap();
+        ASSERT_FALSE(page.isNull());
+        QImage direct(page.size(), QImage::Format_RGB32);
+        direct.fill(Qt::white);
+        QPainter painter(&direct);
+        CQtPageCanvas canvas(painter, fonts, 0, direct.height());
+        wnd->View().DrawPage(canvas, wnd->View().PageLimit());
+        painter.end();
+        EXPECT_EQ(direct, page);
+        EXPECT_EQ(RowsDiffering(shown, direct, wnd->View().ScrollTop()), 0);
+    }
+    EXPECT_EQ(boxes.count(), 0u);
 }
 
 TEST_F(PageTiles, APageOfTenThousandRecordsShowsAndScrollsInFewTiles) {
