@@ -211,8 +211,11 @@ void CPageView::LayOutRows(LayoutCursor& cursor, CPageCanvas& canvas, const Page
             cursor.done = true;
             break;
         }
-        if (rowsDrawn > throughRow || penY > throughY)
+        if (rowIndex > throughRow || penY > throughY) {
+            leftMargin = cursor.leftMargin;
+            indent = cursor.indent;
             return;
+        }
         int rowMax = 0;
         const int rowTop = penY;
         for (;;) {
@@ -253,11 +256,11 @@ void CPageView::LayOutRows(LayoutCursor& cursor, CPageCanvas& canvas, const Page
                 penX += kButtonRoom;
                 break;
             case styleIndent:
-                indent = !indent;
-                if (indent) {
-                    leftMargin = penX;
+                cursor.indent = !cursor.indent;
+                if (cursor.indent) {
+                    cursor.leftMargin = penX;
                 } else {
-                    leftMargin = kLeftMargin;
+                    cursor.leftMargin = kLeftMargin;
                     penX = kLeftMargin;
                 }
                 break;
@@ -267,8 +270,8 @@ void CPageView::LayOutRows(LayoutCursor& cursor, CPageCanvas& canvas, const Page
                 [[fallthrough]];
             case styleReveal:
                 if (nextBlock < model.blocks.size())
-                    model.blocks[nextBlock++]->Draw(canvas, penX, penY, leftMargin, m.tabWidth,
-                                                    draw);
+                    model.blocks[nextBlock++]->Draw(canvas, penX, penY, cursor.leftMargin,
+                                                    m.tabWidth, draw);
                 break;
             default:
                 if (!item.text.empty())
@@ -281,7 +284,7 @@ void CPageView::LayOutRows(LayoutCursor& cursor, CPageCanvas& canvas, const Page
             if (rowEnds || index >= items.size())
                 break;
         }
-        penX = leftMargin;
+        penX = cursor.leftMargin;
         penY = GrowBy(penY, rowMax);
         if (rowIndex < model.rows.size()) {
             model.rows[rowIndex].height = rowMax;
@@ -292,6 +295,8 @@ void CPageView::LayOutRows(LayoutCursor& cursor, CPageCanvas& canvas, const Page
         if (penY + m.hB > limit.bottom)
             cursor.done = true;
     }
+    leftMargin = cursor.leftMargin;
+    indent = cursor.indent;
     canvas.SelectDefaultFont();
 }
 

@@ -76,13 +76,15 @@ public:
         size_t nextBlock = 0;
         size_t rowIndex = 0;
         size_t index = 0; // the next item
+        int leftMargin = kLeftMargin;
+        bool indent = false;
         bool done = false;
     };
     // DrawPage in steps: BeginLayout starts at the page's top, each
     // LayOutRows goes on from where the cursor stands until the layout is done
     // or rows [0, throughRow] are laid out or the pen has passed page y
-    // throughY. Between the steps the canvas keeps its state and the view's
-    // leftMargin and indent are left alone. The steps together lay out and
+    // throughY (the view's leftMargin and indent follow the cursor's). Between
+    // the steps the canvas keeps its state. The steps together lay out and
     // draw exactly what one DrawPage does.
     LayoutCursor BeginLayout();
     void LayOutRows(LayoutCursor& cursor, CPageCanvas& canvas, const PageRect& limit, bool draw,

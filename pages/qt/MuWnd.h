@@ -2,8 +2,9 @@
 // shows hint, answer and instruction pages, scrolls them in rows, reveals
 // answers on a click, places the page's buttons beside their rows and prints
 // the page. Closing it only minimises it until allowDestroy is set. A page of
-// any length shows: it is drawn in bounded tiles of the rows on show
-// (pages/qt/PageTiles.h), never as one bitmap of the whole page.
+// any length shows: it is laid out only as far down as it shows and drawn in
+// bounded tiles of the rows on show (pages/qt/PageTiles.h), never as one
+// bitmap of the whole page.
 #pragma once
 
 #include "pages/PageView.h"

@@ -25,7 +25,8 @@ class QPainter;
 
 class CPageTiles {
 public:
-    // Low tiles: little is drawn below the window's bottom row.
+    // Tiles of few rows, so that little is drawn below the window's bottom
+    // row; those kept hold 2,048 rows, several windows' worth.
     static constexpr int kTileHeight = 64;
     static constexpr std::size_t kMaxTiles = 32;
 
@@ -64,7 +65,8 @@ private:
     class Recorder;
     void Replay(QPainter& painter, const std::vector<std::uint32_t>& which) const;
     const QImage* Tile(int index);
-    // Lays out until the pen passes page y, then files the new records.
+    // Lays out through row throughRow or until the pen passes page y
+    // throughY, then files the new records by tile.
     void LayOut(std::size_t throughRow, int throughY);
 
     const CPageFonts& m_fonts;
