@@ -159,6 +159,47 @@ TEST_F(PageTiles, BundledPagesShowAsDrawnStraightOnTheCanvas) {
     EXPECT_EQ(boxes.count(), 0u);
 }
 
+// Far down a long page, a page button stands beside its row as in a window
+// that laid the page out in full: in a hidden window, which paints nothing
+// and so lays out only the rows the buttons ask for, and while scrolling.
+TEST_F(PageTiles, AButtonFarDownStandsWhereTheWholePageLaysItOut) {
+    std::string page = Page(300);
+    page += "\r\n11\r\n0\r\nMark\r\nThe German keeps the fish.\r\n13\r\n1\r\n";
+    const std::string more = Page(40);
+    page += more.substr(more.find("\r\n") + 2);
+    const std::string path = dir.File("button.htf");
+    testing_support::WriteBytes(path, page);
+
+    ASSERT_TRUE(wnd->LoadPage(path));
+    ASSERT_EQ(wnd->Buttons().size(), 1u);
+    const int row = wnd->Buttons()[0]->RowIndex();
+    ASSERT_GT(row, 200);
+    (void)wnd->View(); // laid out in full
+    auto* other = new CMuWnd(&area);
+    other->setGeometry(wnd->geometry());
+    auto sameButton = [&] {
+        EXPECT_EQ(other->Buttons()[0]->isHidden(), wnd->Buttons()[0]->isHidden());
+        EXPECT_EQ(other->Buttons()[0]->pos(), wnd->Buttons()[0]->pos());
+    };
+    bool shown = false;
+    for (int pos : {row - 30, row - 8, row}) {
+        SCOPED_TRACE(pos);
+        wnd->OnVScroll(scrollThumbPosition, pos);
+        shown = shown || !wnd->Buttons()[0]->isHidden();
+        other->hide();
+        ASSERT_TRUE(other->LoadPage(path, pos));
+        ASSERT_TRUE(other->isHidden());
+        sameButton();
+        other->show();
+        ASSERT_TRUE(other->LoadPage(path));
+        other->OnVScroll(scrollThumbPosition, pos);
+        sameButton();
+    }
+    EXPECT_TRUE(shown);
+    other->allowDestroy = true;
+    other->close();
+}
+
 TEST_F(PageTiles, APageOfTenThousandRecordsShowsAndScrollsInFewTiles) {
     ASSERT_TRUE(wnd->LoadPage(Write(10000)));
     EXPECT_EQ(boxes.count(), 0u);
