@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -177,20 +178,44 @@ void CPageView::ReadFrom(CPageLineReader& file, int firstRow, int revealMode) {
 }
 
 void CPageView::DrawPage(CPageCanvas& canvas, const PageRect& limit, bool draw) {
-    auto& items = model.items;
-    if (items.empty())
-        return;
-    const PageMetrics& m = metrics;
-    int penX = kLeftMargin;
-    int penY = kLeftMargin;
+    LayoutCursor cursor = BeginLayout();
+    LayOutRows(cursor, canvas, limit, draw, SIZE_MAX, INT_MAX);
+}
+
+CPageView::LayoutCursor CPageView::BeginLayout() {
+    LayoutCursor cursor;
+    if (model.items.empty()) {
+        cursor.done = true;
+        return cursor;
+    }
     leftMargin = kLeftMargin;
     indent = false;
-    size_t nextLink = 0;
-    size_t nextBlock = 0;
-    size_t rowIndex = 0;
-    size_t index = 0;
     rowsDrawn = 0;
-    while (index < items.size()) {
+    return cursor;
+}
+
+void CPageView::LayOutRows(LayoutCursor& cursor, CPageCanvas& canvas, const PageRect& limit,
+                           bool draw, size_t throughRow, int throughY) {
+    auto& items = model.items;
+    const PageMetrics& m = metrics;
+    int& penX = cursor.penX;
+    int& penY = cursor.penY;
+    size_t& nextLink = cursor.nextLink;
+    size_t& nextBlock = cursor.nextBlock;
+    size_t& rowIndex = cursor.rowIndex;
+    size_t& index = cursor.index;
+    if (cursor.done)
+        return;
+    while (!cursor.done) {
+        if (index >= items.size()) {
+            cursor.done = true;
+            break;
+        }
+        if (rowIndex > throughRow || penY > throughY) {
+            leftMargin = cursor.leftMargin;
+            indent = cursor.indent;
+            return;
+        }
         int rowMax = 0;
         const int rowTop = penY;
         for (;;) {
@@ -231,11 +256,11 @@ void CPageView::DrawPage(CPageCanvas& canvas, const PageRect& limit, bool draw) 
                 penX += kButtonRoom;
                 break;
             case styleIndent:
-                indent = !indent;
-                if (indent) {
-                    leftMargin = penX;
+                cursor.indent = !cursor.indent;
+                if (cursor.indent) {
+                    cursor.leftMargin = penX;
                 } else {
-                    leftMargin = kLeftMargin;
+                    cursor.leftMargin = kLeftMargin;
                     penX = kLeftMargin;
                 }
                 break;
@@ -245,8 +270,8 @@ void CPageView::DrawPage(CPageCanvas& canvas, const PageRect& limit, bool draw) 
                 [[fallthrough]];
             case styleReveal:
                 if (nextBlock < model.blocks.size())
-                    model.blocks[nextBlock++]->Draw(canvas, penX, penY, leftMargin, m.tabWidth,
-                                                    draw);
+                    model.blocks[nextBlock++]->Draw(canvas, penX, penY, cursor.leftMargin,
+                                                    m.tabWidth, draw);
                 break;
             default:
                 if (!item.text.empty())
@@ -259,7 +284,7 @@ void CPageView::DrawPage(CPageCanvas& canvas, const PageRect& limit, bool draw) 
             if (rowEnds || index >= items.size())
                 break;
         }
-        penX = leftMargin;
+        penX = cursor.leftMargin;
         penY = GrowBy(penY, rowMax);
         if (rowIndex < model.rows.size()) {
             model.rows[rowIndex].height = rowMax;
@@ -268,8 +293,10 @@ void CPageView::DrawPage(CPageCanvas& canvas, const PageRect& limit, bool draw) 
         ++rowIndex;
         rowsDrawn = rowIndex;
         if (penY + m.hB > limit.bottom)
-            break;
+            cursor.done = true;
     }
+    leftMargin = cursor.leftMargin;
+    indent = cursor.indent;
     canvas.SelectDefaultFont();
 }
 
@@ -328,6 +355,8 @@ std::vector<CPageView::ButtonPlace> CPageView::PlaceButtons(int clientHeight) co
     int offset = 0;
     const int top = ScrollTop();
     for (size_t row = std::max(0, scrollPos); row < model.rows.size(); ++row) {
+        if (needRows && row >= rowsDrawn)
+            needRows(row);
         if (static_cast<int>(row) == buttons[current].rowIndex) {
             // Beside the row where it was drawn; rows not drawn yet stand
             // where the walk has come to.
@@ -347,6 +376,9 @@ void CPageView::Click(int x, int y, const std::function<void(const CPageLink&)>&
                       const std::function<void(CRevealBlock&)>& onShowAnswer) {
     if (model.items.empty() || model.scrollStops.empty())
         return;
+    // Links and blocks anywhere on the page may be hit: all laid out.
+    if (needRows)
+        needRows(SIZE_MAX);
     y = GrowBy(y, ScrollTop());
     for (const CPageLink& link : model.links) {
         if (link.box.Contains(x, y)) {

@@ -47,7 +47,11 @@ public:
     bool indent = false;
     bool loaded = false;  // a page has been read at least once
     int generation = 0;   // counts page loads; a click stops when a load replaced the page
-    size_t rowsDrawn = 0; // rows the last DrawPage laid out (their height and top are drawn ones)
+    size_t rowsDrawn = 0; // rows the last layout laid out (their height and top are drawn ones)
+    // Set by a window that lays its page out only as far as it is needed
+    // (LayOutRows): lays the page out at least through the given row, or to
+    // its end for SIZE_MAX. PlaceButtons and Click ask it for the rows they use.
+    std::function<void(size_t row)> needRows;
 
     // The reading half of LoadPage: opens path (resolved against the disk:
     // backslashes, any letter case), replaces the page model and reads it.
@@ -63,6 +67,28 @@ public:
     // limit's bottom. Sets the rows' drawn heights, the links' boxes and the
     // blocks' boxes. With draw off only measures.
     void DrawPage(CPageCanvas& canvas, const PageRect& limit, bool draw = true);
+
+    // Where a layout stands between two rows.
+    struct LayoutCursor {
+        int penX = kLeftMargin;
+        int penY = kLeftMargin;
+        size_t nextLink = 0;
+        size_t nextBlock = 0;
+        size_t rowIndex = 0;
+        size_t index = 0; // the next item
+        int leftMargin = kLeftMargin;
+        bool indent = false;
+        bool done = false;
+    };
+    // DrawPage in steps: BeginLayout starts at the page's top, each
+    // LayOutRows goes on from where the cursor stands until the layout is done
+    // or rows [0, throughRow] are laid out or the pen has passed page y
+    // throughY (the view's leftMargin and indent follow the cursor's). Between
+    // the steps the canvas keeps its state. The steps together lay out and
+    // draw exactly what one DrawPage does.
+    LayoutCursor BeginLayout();
+    void LayOutRows(LayoutCursor& cursor, CPageCanvas& canvas, const PageRect& limit, bool draw,
+                    size_t throughRow, int throughY);
     // The limit rectangle drawing after a load uses.
     PageRect PageLimit() const { return {0, 0, kPageWidth, model.pageHeight + 5}; }
 

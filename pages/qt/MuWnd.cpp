@@ -25,6 +25,7 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -146,6 +147,10 @@ CMuWnd::CMuWnd(QMdiArea* area) : QMdiSubWindow(nullptr) {
         area->addSubWindow(this);
     setGeometry(0, 1, 320, 398);
     hide();
+    m_view.needRows = [this](size_t row) {
+        if (m_tiles)
+            m_tiles->LayOutThroughRow(row);
+    };
 }
 
 CMuWnd::~CMuWnd() {
@@ -155,6 +160,18 @@ CMuWnd::~CMuWnd() {
 
 QWidget* CMuWnd::ClientArea() const {
     return m_area;
+}
+
+const CPageView& CMuWnd::View() const {
+    if (m_tiles)
+        m_tiles->LayOutThroughRow(SIZE_MAX);
+    return m_view;
+}
+
+CPageView& CMuWnd::View() {
+    if (m_tiles)
+        m_tiles->LayOutThroughRow(SIZE_MAX);
+    return m_view;
 }
 
 void CMuWnd::EnsureFonts() {

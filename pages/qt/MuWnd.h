@@ -2,8 +2,9 @@
 // shows hint, answer and instruction pages, scrolls them in rows, reveals
 // answers on a click, places the page's buttons beside their rows and prints
 // the page. Closing it only minimises it until allowDestroy is set. A page of
-// any length shows: it is drawn in bounded tiles of the rows on show
-// (pages/qt/PageTiles.h), never as one bitmap of the whole page.
+// any length shows: it is laid out only as far down as it shows and drawn in
+// bounded tiles of the rows on show (pages/qt/PageTiles.h), never as one
+// bitmap of the whole page.
 #pragma once
 
 #include "pages/PageView.h"
@@ -69,8 +70,10 @@ public:
     int ScrollPos() const { return m_view.scrollPos; }
     const std::string& CurrentFile() const { return m_view.currentFile; }
     int PageHeight() const { return m_view.model.pageHeight; }
-    const CPageView& View() const { return m_view; }
-    CPageView& View() { return m_view; }
+    // The page view, laid out in full (the window itself lays out only as far
+    // as it shows).
+    const CPageView& View() const;
+    CPageView& View();
     const std::vector<CPageButton*>& Buttons() const { return m_buttons; }
     // The whole page drawn into one bitmap, made when asked (for tests and
     // pictures; the window itself never makes it): null before the first

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 // The canvas the layout draws on: measures with the screen's page fonts, as
 // CQtPageCanvas does, and records what it would draw.
@@ -55,31 +57,56 @@ private:
     QColor m_color = Qt::black;
 };
 
+CPageTiles::CPageTiles(const CPageFonts& fonts) : m_fonts(fonts) {
+    // A run's record reaches a line's height above its top.
+    for (int f = 0; f < kPageFontCount; ++f)
+        m_reach = std::max(m_reach, m_fonts.Metrics(static_cast<PageFont>(f)).height());
+}
+
+CPageTiles::~CPageTiles() = default;
+
 void CPageTiles::Clear() {
     m_recorded = false;
     m_height = 0;
+    m_view = nullptr;
+    m_cursor = {};
+    m_recorder.reset();
     m_drawn.clear();
+    m_filed = 0;
     m_byTile.clear();
     m_tiles.clear();
 }
 
 void CPageTiles::Record(CPageView& view) {
     Clear();
-    Recorder recorder(m_fonts, m_drawn);
-    view.DrawPage(recorder, view.PageLimit());
+    m_view = &view;
+    m_generation = view.generation;
+    m_cursor = view.BeginLayout();
+    m_recorder = std::make_unique<Recorder>(m_fonts, m_drawn);
     m_recorded = true;
     m_height = std::max(0, view.model.pageHeight);
     m_byTile.resize(static_cast<std::size_t>(m_height / kTileHeight + 1));
+}
+
+void CPageTiles::LayOutThroughRow(std::size_t row) {
+    LayOut(row, INT_MAX);
+}
+
+void CPageTiles::LayOut(std::size_t throughRow, int throughY) {
+    // A page loaded since the recording started is recorded anew.
+    if (!m_view || m_cursor.done || m_view->generation != m_generation)
+        return;
+    m_view->LayOutRows(m_cursor, *m_recorder, m_view->PageLimit(), true, throughRow, throughY);
     const long long lastTile = static_cast<long long>(m_byTile.size()) - 1;
-    for (std::size_t i = 0; i < m_drawn.size(); ++i) {
-        const QRect& box = m_drawn[i].box;
+    for (; m_filed < m_drawn.size(); ++m_filed) {
+        const QRect& box = m_drawn[m_filed].box;
         if (box.isEmpty() || box.bottom() < 0)
             continue;
         const long long first = std::max(0LL, static_cast<long long>(box.top()) / kTileHeight);
         const long long last =
             std::min(lastTile, static_cast<long long>(box.bottom()) / kTileHeight);
         for (long long t = first; t <= last; ++t)
-            m_byTile[static_cast<std::size_t>(t)].push_back(static_cast<std::uint32_t>(i));
+            m_byTile[static_cast<std::size_t>(t)].push_back(static_cast<std::uint32_t>(m_filed));
     }
 }
 
@@ -103,7 +130,8 @@ void CPageTiles::Replay(QPainter& painter, const std::vector<std::uint32_t>& whi
     }
 }
 
-void CPageTiles::DrawAll(QPainter& painter) const {
+void CPageTiles::DrawAll(QPainter& painter) {
+    LayOut(SIZE_MAX, INT_MAX);
     std::vector<std::uint32_t> all(m_drawn.size());
     for (std::size_t i = 0; i < all.size(); ++i)
         all[i] = static_cast<std::uint32_t>(i);
@@ -120,6 +148,10 @@ const QImage* CPageTiles::Tile(int index) {
     QImage image(CPageView::kPageWidth, kTileHeight, QImage::Format_RGB32);
     if (image.isNull())
         return nullptr;
+    // Every record that reaches the tile: rows laid out later start below
+    // the pen, their records at most m_reach above it.
+    const long long below = (static_cast<long long>(index) + 1) * kTileHeight + m_reach;
+    LayOut(SIZE_MAX, static_cast<int>(std::min<long long>(below, INT_MAX)));
     image.fill(Qt::white);
     {
         QPainter painter(&image);

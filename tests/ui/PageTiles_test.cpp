@@ -1,17 +1,20 @@
 // The page window draws the rows on show in bounded tiles: at every scroll
 // position the window shows exactly the rows of the whole page drawn in one
-// bitmap; a page far taller than one bitmap could be shows, scrolls and keeps
-// only a few tiles.
+// bitmap, though it lays the page out only as far as it shows; every bundled
+// page shows as drawn straight on the page canvas; a page far taller than one
+// bitmap could be shows, scrolls and keeps only a few tiles.
 #include "pages/qt/MuWnd.h"
 #include "pages/qt/PageTiles.h"
 #include "pages/qt/QtPageCanvas.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/qt/UiHelpers.h"
 
+#include <QDir>
 #include <QImage>
 #include <QMdiArea>
 #include <QScrollBar>
 #include <gtest/gtest.h>
+#include <vector>
 
 using testing_support::MessageRecorder;
 using testing_support::TempDir;
@@ -90,6 +93,16 @@ int RowsDiffering(const QImage& client, const QImage& page, int top) {
 TEST_F(PageTiles, EveryScrollPositionShowsTheRowsOfTheWholePage) {
     ASSERT_TRUE(wnd->LoadPage(Write(400)));
     EXPECT_EQ(boxes.count(), 0u);
+    // What the window shows while it has laid the page out only as far as
+    // it showed: the top, rows across tile edges, a jump far down, the last
+    // rows and back up.
+    const int last = wnd->VerticalScrollBar()->maximum();
+    const std::vector<int> positions{0, 1, 17, 18, 19, 40, last / 2, last - 3, last, 5};
+    std::vector<QImage> shown;
+    for (int pos : positions) {
+        wnd->OnVScroll(scrollThumbPosition, pos);
+        shown.push_back(Client());
+    }
     const QImage page = wnd->PageBitmap();
     ASSERT_FALSE(page.isNull());
     ASSERT_GT(page.height(), 4 * CPageTiles::kTileHeight);
@@ -105,20 +118,86 @@ TEST_F(PageTiles, EveryScrollPositionShowsTheRowsOfTheWholePage) {
         painter.end();
         EXPECT_EQ(direct, page);
     }
-    const int last = wnd->VerticalScrollBar()->maximum();
-    // Top, rows across tile edges, the middle, the last rows and back up.
-    for (int pos : {0, 1, 17, 18, 19, 40, last / 2, last - 3, last, 5}) {
-        SCOPED_TRACE(pos);
-        wnd->OnVScroll(scrollThumbPosition, pos);
+    for (size_t i = 0; i < positions.size(); ++i) {
+        SCOPED_TRACE(positions[i]);
+        wnd->OnVScroll(scrollThumbPosition, positions[i]);
+        EXPECT_EQ(RowsDiffering(shown[i], page, wnd->View().ScrollTop()), 0);
         EXPECT_EQ(RowsDiffering(Client(), page, wnd->View().ScrollTop()), 0);
     }
     // A reveal draws the page again: still the same rows as the whole page.
     wnd->OnVScroll(scrollTop);
     wnd->View().model.blocks[0]->revealed = true;
     wnd->RedrawPage();
+    const QImage revealedTop = Client();
     const QImage revealed = wnd->PageBitmap();
     EXPECT_NE(revealed, page);
-    EXPECT_EQ(RowsDiffering(Client(), revealed, 0), 0);
+    EXPECT_EQ(RowsDiffering(revealedTop, revealed, 0), 0);
+}
+
+// Every bundled page, shown in the window, is the page drawn straight on the
+// page canvas (measured and drawn text by text, as the window always drew it).
+TEST_F(PageTiles, BundledPagesShowAsDrawnStraightOnTheCanvas) {
+    const QDir data(QString::fromStdString(testing_support::SourcePath("gamedata/data")));
+    const QStringList names = data.entryList({"*.htf"}, QDir::Files, QDir::Name);
+    ASSERT_GT(names.size(), 100);
+    CPageFonts fonts;
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(wnd->LoadPage(data.filePath(name).toStdString()));
+        const QImage shown = Client();
+        const QImage page = wnd->PageBitmap();
+        ASSERT_FALSE(page.isNull());
+        QImage direct(page.size(), QImage::Format_RGB32);
+        direct.fill(Qt::white);
+        QPainter painter(&direct);
+        CQtPageCanvas canvas(painter, fonts, 0, direct.height());
+        wnd->View().DrawPage(canvas, wnd->View().PageLimit());
+        painter.end();
+        EXPECT_EQ(direct, page);
+        EXPECT_EQ(RowsDiffering(shown, direct, wnd->View().ScrollTop()), 0);
+    }
+    EXPECT_EQ(boxes.count(), 0u);
+}
+
+// Far down a long page, a page button stands beside its row as in a window
+// that laid the page out in full: in a hidden window, which paints nothing
+// and so lays out only the rows the buttons ask for, and while scrolling.
+TEST_F(PageTiles, AButtonFarDownStandsWhereTheWholePageLaysItOut) {
+    std::string page = Page(300);
+    page += "\r\n11\r\n0\r\nMark\r\nThe German keeps the fish.\r\n13\r\n1\r\n";
+    const std::string more = Page(40);
+    page += more.substr(more.find("\r\n") + 2);
+    const std::string path = dir.File("button.htf");
+    testing_support::WriteBytes(path, page);
+
+    ASSERT_TRUE(wnd->LoadPage(path));
+    ASSERT_EQ(wnd->Buttons().size(), 1u);
+    const int row = wnd->Buttons()[0]->RowIndex();
+    ASSERT_GT(row, 200);
+    (void)wnd->View(); // laid out in full
+    auto* other = new CMuWnd(&area);
+    other->setGeometry(wnd->geometry());
+    auto sameButton = [&] {
+        EXPECT_EQ(other->Buttons()[0]->isHidden(), wnd->Buttons()[0]->isHidden());
+        EXPECT_EQ(other->Buttons()[0]->pos(), wnd->Buttons()[0]->pos());
+    };
+    bool shown = false;
+    for (int pos : {row - 30, row - 8, row}) {
+        SCOPED_TRACE(pos);
+        wnd->OnVScroll(scrollThumbPosition, pos);
+        shown = shown || !wnd->Buttons()[0]->isHidden();
+        other->hide();
+        ASSERT_TRUE(other->LoadPage(path, pos));
+        ASSERT_TRUE(other->isHidden());
+        sameButton();
+        other->show();
+        ASSERT_TRUE(other->LoadPage(path));
+        other->OnVScroll(scrollThumbPosition, pos);
+        sameButton();
+    }
+    EXPECT_TRUE(shown);
+    other->allowDestroy = true;
+    other->close();
 }
 
 TEST_F(PageTiles, APageOfTenThousandRecordsShowsAndScrollsInFewTiles) {
