@@ -3,6 +3,7 @@
 #include "reasoning/ExactSolver.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 
 namespace puzzlegen {
@@ -60,7 +61,146 @@ ClueKind PickKind(const Shape& shape, const GenOptions& options, CRandom& random
     return ClueKind::Is;
 }
 
+// Drops every clue the others make unnecessary, in a random order, into
+// `kept` (which may be `clues`). False when more than maxClues are needed.
+bool Prune(const Shape& shape, const std::vector<Clue>& clues, int maxClues, CRandom& random,
+           std::vector<Clue>& kept) {
+    std::vector<size_t> order(clues.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    for (size_t i = order.size(); i > 1; --i)
+        std::swap(order[i - 1], order[random.Below(static_cast<int>(i))]);
+    std::vector<bool> keep(clues.size(), true);
+    int needed = 0; // clues found necessary so far: the puzzle keeps them all
+    for (size_t idx : order) {
+        keep[idx] = false;
+        std::vector<Clue> rest;
+        for (size_t j = 0; j < clues.size(); ++j)
+            if (keep[j])
+                rest.push_back(clues[j]);
+        if (!CExactSolver(shape, rest).IsUnique()) {
+            keep[idx] = true;
+            if (++needed > maxClues)
+                return false; // too many whatever the rest does
+        }
+    }
+    std::vector<Clue> result;
+    for (size_t j = 0; j < clues.size(); ++j)
+        if (keep[j])
+            result.push_back(clues[j]);
+    kept = std::move(result);
+    return static_cast<int>(kept.size()) <= maxClues;
+}
+
 } // namespace
+
+bool SaysApart(const Shape& shape, const Clue& clue, Attr x, Attr y) {
+    if (x.cat == y.cat)
+        return false;
+    // The clue names u and v as one entity's (or as two entities').
+    auto names = [&](Attr u, Attr v) { return (u == x && v == y) || (u == y && v == x); };
+    // u is one of the items `among` of category cat, so none of the others.
+    auto outside = [&](Attr u, int cat, auto among) {
+        return (u == x && y.cat == cat && !among(y.item)) ||
+               (u == y && x.cat == cat && !among(x.item));
+    };
+    switch (clue.kind) {
+    case ClueKind::Is:
+        return outside(clue.a, clue.b.cat, [&](int v) { return v == clue.b.item; }) ||
+               outside(clue.b, clue.a.cat, [&](int v) { return v == clue.a.item; });
+    case ClueKind::IsNot:
+        return names(clue.a, clue.b);
+    case ClueKind::NeitherNor:
+        return names(clue.a, clue.b) || names(clue.a, clue.c);
+    case ClueKind::EitherOr:
+        return outside(clue.a, clue.b.cat,
+                       [&](int v) { return v == clue.b.item || v == clue.c.item; });
+    case ClueKind::Before:
+    case ClueKind::Apart: {
+        // a lies at least d places below b: a is none of the top d places,
+        // b none of the bottom d.
+        const int d = clue.kind == ClueKind::Before ? 1 : clue.steps;
+        const int n = shape.items;
+        const int o = shape.ordered;
+        if (names(clue.a, clue.b))
+            return true;
+        // One place left each: a is the first, b the last.
+        if (d == n - 1)
+            return SaysApart(shape, {ClueKind::Is, clue.a, {o, 0}, {}, 0}, x, y) ||
+                   SaysApart(shape, {ClueKind::Is, clue.b, {o, n - 1}, {}, 0}, x, y);
+        return outside(clue.a, o, [&](int v) { return v < n - d; }) ||
+               outside(clue.b, o, [&](int v) { return v >= d; });
+    }
+    }
+    return false;
+}
+
+bool MergeRestatedPairs(const Shape& shape, std::vector<Clue>& clues) {
+    // Whether a clue other than clues[i] says x and y are apart.
+    auto saidElsewhere = [&](size_t i, Attr x, Attr y) {
+        for (size_t j = 0; j < clues.size(); ++j)
+            if (j != i && SaysApart(shape, clues[j], x, y))
+                return true;
+        return false;
+    };
+    auto sameFact = [](const Clue& one, const Clue& two) {
+        return one == two || (one.kind == ClueKind::Is && two.kind == ClueKind::Is &&
+                              one.a == two.b && one.b == two.a);
+    };
+    // Every change keeps the set saying the same as before: a clue dropped or
+    // shortened only loses what a clue still there says. A clue that drops
+    // away whole comes first, then an either/or becomes its one choice, then
+    // a neither/nor loses the half said elsewhere; then round again, as one
+    // change can make another pair.
+    bool merged = false;
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (size_t i = 0; i < clues.size() && !changed; ++i) {
+            const Clue& c = clues[i];
+            const bool whole = (c.kind == ClueKind::IsNot && saidElsewhere(i, c.a, c.b)) ||
+                               (c.kind == ClueKind::NeitherNor && saidElsewhere(i, c.a, c.b) &&
+                                saidElsewhere(i, c.a, c.c));
+            if (whole) {
+                clues.erase(clues.begin() + static_cast<std::ptrdiff_t>(i));
+                changed = true;
+            }
+        }
+        for (size_t i = 0; i < clues.size() && !changed; ++i) {
+            const Clue& c = clues[i];
+            if (c.kind != ClueKind::EitherOr)
+                continue;
+            Clue one{ClueKind::Is, c.a, {}, {}, 0};
+            if (saidElsewhere(i, c.a, c.b))
+                one.b = c.c;
+            else if (saidElsewhere(i, c.a, c.c))
+                one.b = c.b;
+            else
+                continue;
+            bool told = false;
+            for (const Clue& other : clues)
+                told |= sameFact(other, one);
+            if (told)
+                clues.erase(clues.begin() + static_cast<std::ptrdiff_t>(i));
+            else
+                clues[i] = one;
+            changed = true;
+        }
+        for (size_t i = 0; i < clues.size() && !changed; ++i) {
+            const Clue& c = clues[i];
+            if (c.kind != ClueKind::NeitherNor)
+                continue;
+            if (saidElsewhere(i, c.a, c.b))
+                clues[i] = {ClueKind::IsNot, c.a, c.c, {}, 0};
+            else if (saidElsewhere(i, c.a, c.c))
+                clues[i] = {ClueKind::IsNot, c.a, c.b, {}, 0};
+            else
+                continue;
+            changed = true;
+        }
+        merged |= changed;
+    }
+    return merged;
+}
 
 Clue RandomTrueClue(const Shape& shape, const Solution& s, const GenOptions& options,
                     CRandom& random) {
@@ -185,33 +325,12 @@ bool Generate(const Shape& shape, uint64_t seed, const GenOptions& options, Gene
         }
         if (!solved)
             continue;
-        // Prune: drop every clue the others make unnecessary.
-        std::vector<size_t> order(clues.size());
-        for (size_t i = 0; i < order.size(); ++i)
-            order[i] = i;
-        for (size_t i = order.size(); i > 1; --i)
-            std::swap(order[i - 1], order[random.Below(static_cast<int>(i))]);
-        std::vector<bool> keep(clues.size(), true);
-        int needed = 0; // clues found necessary so far: the puzzle keeps them all
-        for (size_t idx : order) {
-            keep[idx] = false;
-            std::vector<Clue> rest;
-            for (size_t j = 0; j < clues.size(); ++j)
-                if (keep[j])
-                    rest.push_back(clues[j]);
-            if (!CExactSolver(shape, rest).IsUnique()) {
-                keep[idx] = true;
-                if (++needed > maxClues)
-                    break; // too many whatever the rest does
-            }
-        }
-        if (needed > maxClues)
-            continue;
         std::vector<Clue> kept;
-        for (size_t j = 0; j < clues.size(); ++j)
-            if (keep[j])
-                kept.push_back(clues[j]);
-        if (static_cast<int>(kept.size()) > maxClues)
+        if (!Prune(shape, clues, maxClues, random, kept))
+            continue;
+        // Pairs that only restate one fact become that fact; should that
+        // leave a clue the others make unnecessary, prune once more.
+        if (MergeRestatedPairs(shape, kept) && !Prune(shape, kept, maxClues, random, kept))
             continue;
         Solution only;
         if (!CExactSolver(shape, kept).IsUnique(&only) || !(only == solution))

@@ -47,6 +47,18 @@ struct GeneratedPuzzle {
 Clue RandomTrueClue(const Shape& shape, const Solution& s, const GenOptions& options,
                     CRandom& random);
 
+// The clue alone says items x and y belong to different entities: as its own
+// words (a not, half a neither/nor, a comparison's two sides) or as what it
+// leaves no room for (an item of the category of x's partner, a place the
+// order rules out).
+bool SaysApart(const Shape& shape, const Clue& clue, Attr x, Attr y);
+
+// Rewrites pairs of clues that together only restate one fact: an either/or
+// with a clue that rules out one of its choices becomes the other choice, and
+// a not (or half a neither/nor) another clue already says is dropped. The
+// clues say the same as before. True when anything changed.
+bool MergeRestatedPairs(const Shape& shape, std::vector<Clue>& clues);
+
 // Why the generator cannot make puzzles of this shape, or "" when it can:
 // 2 to kMaxCats categories of 2 to kMaxItems items, and the ordered category,
 // if any, one of them.

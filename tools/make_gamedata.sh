@@ -8,4 +8,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 cmake -S "$root" -B "$build" -G Ninja > /dev/null
 cmake --build "$build" --target deduxa_makedata
+# The games' own files go first, so a game with fewer hints than before
+# leaves no page behind.
+rm -f "$root"/gamedata/data/game[0-9][0-9][._-]*
 QT_QPA_PLATFORM=offscreen "$build/tools/deduxa_makedata" "$root/gamedata" "${1:-40}"

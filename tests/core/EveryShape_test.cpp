@@ -1,8 +1,9 @@
 // Games of every shape from 3 categories of 4 items to 6 of 8, from fixed
 // seeds: each has exactly one solution, the grade it carries is the one the
-// tiered solver gives its clues, and its clues and pages say nothing a
-// careful setter would strike. Themes too small for a shape are refused with
-// a reason, and "any theme" picks one that fits.
+// tiered solver gives its clues, no two of its clues only restate one fact,
+// and its clues and pages say nothing a careful setter would strike. Themes
+// too small for a shape are refused with a reason, and "any theme" picks one
+// that fits.
 #include "platform/FileError.h"
 #include "puzzlegen/Board.h"
 #include "puzzlegen/Generator.h"
@@ -10,6 +11,7 @@
 #include "puzzlegen/Story.h"
 #include "reasoning/ClueFile.h"
 #include "reasoning/ExactSolver.h"
+#include "tests/support/CluePairs.h"
 #include "tests/support/ClueTextFaults.h"
 #include "tests/support/Recorders.h"
 
@@ -27,6 +29,9 @@ constexpr int kGamesPerShape = 3;
 #else
 constexpr int kGamesPerShape = 50;
 #endif
+// Games a shape whose clues are checked pair by pair, each pair with the exact
+// solver.
+constexpr int kPairGames = kGamesPerShape < 20 ? kGamesPerShape : 20;
 
 std::string PageWords(const std::vector<NamedPage>& pages) {
     std::string words;
@@ -62,6 +67,9 @@ TEST(EveryShape, GamesHaveOneSolutionTheirGradeAndCleanWords) {
                 ASSERT_TRUE(solved.solved) << name;
                 EXPECT_TRUE(again.Grid().AgreesWith(p.solution)) << name;
                 EXPECT_EQ(Grade(solved), Grade(p.grading)) << name;
+                if (g < kPairGames)
+                    for (const std::string& pair : testing_support::RestatedPairs(shape, p.clues))
+                        ADD_FAILURE() << name << ", " << pair;
 
                 const int theme = AnyTheme(shape, seed);
                 ASSERT_GE(theme, 0) << name;

@@ -11,6 +11,7 @@
 #include "puzzlegen/Board.h"
 #include "puzzlegen/Shelf.h"
 #include "reasoning/ExactSolver.h"
+#include "tests/support/CluePairs.h"
 #include "tests/support/Recorders.h"
 
 #include <cstdio>
@@ -183,6 +184,8 @@ TEST(GameData, EveryGameOpensWithItsPictureAndPagesAndIsTheUniquePuzzleOfItsSeed
         puzzlegen::Solution only;
         ASSERT_TRUE(puzzlegen::CExactSolver(p.shape, p.clues).IsUnique(&only));
         EXPECT_EQ(only, p.solution);
+        for (const std::string& pair : RestatedPairs(p.shape, p.clues))
+            ADD_FAILURE() << pair;
         const puzzlegen::CBoardLayout layout(p.shape, doc.GetCellSize(), doc.GetGridOffsetX(),
                                              doc.GetGridOffsetY());
         const auto file = puzzlegen::MakePuzzleFile(layout, only, p.clues, doc.GetPictureName());
