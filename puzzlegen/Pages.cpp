@@ -120,13 +120,25 @@ std::vector<int> CPageBuilder::ColumnWidths(const std::vector<std::vector<std::s
     return widths;
 }
 
+std::vector<int> CPageBuilder::ColumnStarts(const std::vector<int>& widths) const {
+    // Each column after the first starts at the first tab stop past the
+    // column before it and the gap.
+    const int tab = std::max(1, m_measure.TabWidth());
+    std::vector<int> starts;
+    int at = 0;
+    for (size_t c = 0; c < widths.size(); ++c) {
+        starts.push_back(at);
+        at = (at + widths[c] + kColumnGap + tab - 1) / tab * tab;
+    }
+    return starts;
+}
+
 bool CPageBuilder::TableFits(const std::vector<std::vector<std::string>>& rows, int headerStyle,
                              int style) const {
-    int total = -kColumnGap;
-    for (int w : ColumnWidths(rows, headerStyle, style))
-        total += w + kColumnGap;
-    // Padding blanks line columns up only to the width of a blank: keep room.
-    return total + 6 <= m_width;
+    const std::vector<int> widths = ColumnWidths(rows, headerStyle, style);
+    if (widths.empty())
+        return true;
+    return ColumnStarts(widths).back() + widths.back() <= m_width;
 }
 
 bool CPageBuilder::Table(const std::vector<std::vector<std::string>>& rows, int headerStyle,
@@ -136,19 +148,21 @@ bool CPageBuilder::Table(const std::vector<std::vector<std::string>>& rows, int 
     if (!TableFits(rows, headerStyle, style))
         return false;
     const std::vector<int> widths = ColumnWidths(rows, headerStyle, style);
-    const size_t columns = widths.size();
-    const int gap = kColumnGap;
+    const std::vector<int> starts = ColumnStarts(widths);
+    const int tab = std::max(1, m_measure.TabWidth());
     for (size_t r = 0; r < rows.size(); ++r) {
         const int st = r == 0 ? headerStyle : style;
         std::string line;
-        int target = 0;
-        for (size_t c = 0; c < columns && c < rows[r].size(); ++c) {
-            while (m_measure.Width(line, st) < target)
-                line += ' ';
+        int at = 0; // where the page window's pen stands after the line so far
+        for (size_t c = 0; c < widths.size() && c < rows[r].size(); ++c) {
+            while (at < starts[c]) {
+                line += '\t';
+                at = (at / tab + 1) * tab;
+            }
             line += rows[r][c];
-            target += widths[c] + gap;
+            at += m_measure.Width(rows[r][c], st);
         }
-        m_widest = std::max(m_widest, m_measure.Width(line, st));
+        m_widest = std::max(m_widest, at);
         m_page.records.push_back({line, st, true, {}, {}});
     }
     return true;

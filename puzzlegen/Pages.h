@@ -48,6 +48,8 @@ class ITextMeasure {
 public:
     virtual ~ITextMeasure() = default;
     virtual int Width(const std::string& text, int style) const = 0;
+    // The page window's tab stops are this many pixels apart.
+    virtual int TabWidth() const { return 16; }
 };
 
 // A plain estimate for tests without fonts: `perChar` pixels a character.
@@ -80,7 +82,7 @@ public:
     // A blank of half a line. Its text is a blank, not empty: an empty record
     // that ends its row is drawn as tall as the record before it.
     void HalfLine() { m_page.records.push_back({" ", kHalfLine, true, {}, {}}); }
-    // Table rows whose columns line up (padded with spaces). False, with
+    // Table rows whose columns line up (each column at a tab stop). False, with
     // nothing added, when the table does not fit the row width.
     bool Table(const std::vector<std::vector<std::string>>& rows, int headerStyle, int style);
     bool TableFits(const std::vector<std::vector<std::string>>& rows, int headerStyle,
@@ -97,6 +99,7 @@ public:
 
 private:
     static constexpr int kColumnGap = 10;
+    std::vector<int> ColumnStarts(const std::vector<int>& widths) const;
     std::vector<int> ColumnWidths(const std::vector<std::vector<std::string>>& rows,
                                   int headerStyle, int style) const;
 

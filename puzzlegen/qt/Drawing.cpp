@@ -36,6 +36,10 @@ int CQtMeasure::Width(const std::string& text, int style) const {
     return m_fonts->Metrics(font).horizontalAdvance(PageText(text));
 }
 
+int CQtMeasure::TabWidth() const {
+    return m_fonts->Heights().tabWidth;
+}
+
 std::vector<IndexedImage> Quantize(const std::vector<QImage>& images) {
     // Count colours in 15-bit bins, keeping the average colour of each bin.
     struct Bin {

@@ -22,6 +22,7 @@ public:
     CQtMeasure();
     ~CQtMeasure() override;
     int Width(const std::string& text, int style) const override;
+    int TabWidth() const override;
 
 private:
     std::unique_ptr<CPageFonts> m_fonts; // the page window's own fonts

@@ -214,7 +214,9 @@ TEST(Pages, TableRefusesWhatDoesNotFit) {
     EXPECT_TRUE(b.Page().records.empty());
     EXPECT_TRUE(b.Table({{"aa", "bb"}, {"c", "d"}}, kBold, kPlain));
     EXPECT_EQ(b.Page().records.size(), 2u);
-    EXPECT_EQ(b.Page().records[1].text, "c  d"); // column 2 starts at 30 pixels
+    // Column 2 starts at the first tab stop (16 pixels apart) past column 1
+    // and the gap: 32 pixels, two tabs on from "c" at 10.
+    EXPECT_EQ(b.Page().records[1].text, "c\t\td");
 }
 
 TEST(Story, ClueTextsAreSentencesWithoutPlaceholders) {
