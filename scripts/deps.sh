@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ clang cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
+    qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libasound2-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth poppler-utils libclang-rt-14-dev
     appstream desktop-file-utils strace

@@ -12,11 +12,15 @@ namespace platform {
 
 namespace {
 
-// One library object per module, kept for the whole run; null when the module
-// could not be loaded (it is not looked for again).
-QLibrary* Load(const char* module) {
+std::map<std::string, std::unique_ptr<QLibrary>>& Loaded() {
     static std::map<std::string, std::unique_ptr<QLibrary>> loaded;
-    auto [it, added] = loaded.try_emplace(module);
+    return loaded;
+}
+
+// One library object per module, kept for the run unless unloaded; null when
+// the module could not be loaded (it is not looked for again).
+QLibrary* Load(const char* module) {
+    auto [it, added] = Loaded().try_emplace(module);
     if (!added)
         return it->second.get();
     const QDir here(QCoreApplication::applicationDirPath());
@@ -37,6 +41,14 @@ QLibrary* Load(const char* module) {
 QFunctionPointer ModuleFunction(const char* module, const char* function) {
     QLibrary* library = Load(module);
     return library ? library->resolve(function) : nullptr;
+}
+
+void UnloadModule(const char* module) {
+    auto it = Loaded().find(module);
+    if (it == Loaded().end() || !it->second)
+        return;
+    it->second->unload();
+    it->second.reset(); // not looked for again
 }
 
 } // namespace platform

@@ -11,7 +11,12 @@ namespace platform {
 
 // The function named `function` of the module `module` ("deduxa_sound"),
 // loading the module on first use; null when the module or the function
-// cannot be found. A loaded module stays loaded.
+// cannot be found. A loaded module stays loaded unless unloaded below.
 QFunctionPointer ModuleFunction(const char* module, const char* function);
+
+// Unloads a module the run has found it has no use for (the sound module on
+// a system with no audio output). None of its functions may be called after,
+// and ModuleFunction then finds none.
+void UnloadModule(const char* module);
 
 } // namespace platform

@@ -1,9 +1,11 @@
-// Sound output. The playing itself is done by the sound module (Qt
-// Multimedia, platform/qt/modules/SoundModule.cpp), loaded by the first sound,
-// so start-up does not wait for the audio system. With no audio output device,
-// or without the module, every sound is silent.
+// Sound output. The game reads the wave file (platform/WaveFile.h); the
+// playing is done by the sound module (ALSA, platform/qt/modules/
+// SoundModule.cpp), loaded by the first sound, so start-up does not wait for
+// the audio system. With no audio output device, or without the module, every
+// sound is silent.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace platform {
@@ -22,7 +24,7 @@ private:
     CQtSound() = default;
     bool m_checked = false;
     bool m_silent = false;
-    void (*m_play)(const char*) = nullptr;
+    void (*m_play)(int, int, int, const char*, size_t) = nullptr;
 };
 
 } // namespace platform

@@ -27,7 +27,7 @@ content=$prefix/share/deduxa
 for module in libdeduxa_sound.so libdeduxa_print.so; do
     [ -f "$prefix/libexec/deduxa/$module" ] || fail "$module is not installed beside the game"
 done
-ldd "$prefix/libexec/deduxa/deduxa" | grep -q 'Qt6Multimedia\|Qt6PrintSupport' &&
+ldd "$prefix/libexec/deduxa/deduxa" | grep -q 'libasound\|Qt6PrintSupport' &&
     fail "the game links the sound or print libraries itself"
 app=org.deduxa.Deduxa
 

@@ -2,17 +2,20 @@
 // Both sides include this header, so a change of signature cannot go unseen.
 #pragma once
 
+#include <cstddef>
+
 class QDialog;
 class QPaintDevice;
 class QWidget;
 
 extern "C" {
 
-// deduxa_sound: true when the system has no audio output (then nothing plays).
+// deduxa_sound: true when no audio output can be opened (then nothing plays).
 using SoundSilentFn = bool (*)();
-// deduxa_sound: plays the wave file at path (UTF-8), stopping the sound still
-// playing if it is another one.
-using SoundPlayFn = void (*)(const char* path);
+// deduxa_sound: plays interleaved PCM frames (8-bit unsigned or 16-bit signed
+// little-endian; the module takes a copy), stopping the sound still playing.
+using SoundPlayFn = void (*)(int channels, int sampleRate, int bitsPerSample, const char* samples,
+                             size_t bytes);
 
 // deduxa_print: asks for a printer with the print dialog, run through
 // runModal, and returns it ready to paint on; null when the player cancels.
