@@ -82,7 +82,10 @@ inline constexpr const char* kNewWav = "data\\new.wav";
 inline constexpr const char* kAboutWav = "data\\About.wav";
 
 // The window icon's pictures: the prefix, then the size in pixels and ".png".
+// The sizes title bars and window switchers show: every window hands all of
+// them to the window manager before it is mapped, and keeps them. The larger
+// ones are the desktop entry's, in the icon theme.
 inline constexpr const char* kIconFilePrefix = "icons\\deduxa-";
-inline constexpr std::initializer_list<int> kIconSizes = {16, 32, 48, 64, 128, 256};
+inline constexpr std::initializer_list<int> kIconSizes = {16, 32, 48, 64};
 
 } // namespace texts

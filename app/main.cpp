@@ -3,6 +3,7 @@
 #include "app/qt/PuzzleApp.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/SessionBus.h"
 #include "platform/qt/StartupWarmUp.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 int main(int argc, char** argv) {
     // Beside the toolkit's start: the fonts' configuration, the window icon.
     platform::BeginStartupWarmUp(texts::kIconFilePrefix, texts::kIconSizes);
+    platform::QuietAbsentSessionBus();
     QApplication qt(argc, argv);
     platform::SetApplicationNames("Deduxa");
     platform::InstallQtPlatform();

@@ -15,7 +15,9 @@
 #include "platform/Sound.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/SessionBus.h"
 #include "platform/qt/StartupWarmUp.h"
+#include "platform/qt/TemplateDialog.h"
 #include "players/Player.h"
 #include "players/qt/SelectPlayerDlg.h"
 #include "resources/Menu.h"
@@ -76,6 +78,7 @@ bool CPuzzleApp::InitInstance() {
     OnAppAbout();
     // 5. The main window, hidden.
     CreateMainFrame();
+    AfterFirstWindow();
     // 7. The player.
     {
         CSelectPlayerDlg dlg(*m_player, true, false);
@@ -148,8 +151,16 @@ void CPuzzleApp::OnAppAbout() {
     about.SetAboutData(&picture, &data, platform::SoundOn());
     // At start-up the main window is built while the box is on screen.
     if (!m_mainFrame)
-        QTimer::singleShot(0, this, [this] { CreateMainFrame(); });
+        QTimer::singleShot(0, this, [this] {
+            CreateMainFrame();
+            AfterFirstWindow();
+        });
     about.exec();
+}
+
+void CPuzzleApp::AfterFirstWindow() {
+    platform::RestoreSessionBusLookup();
+    platform::RemeasureKeptBaseUnits();
 }
 
 void CPuzzleApp::OnHelp() {

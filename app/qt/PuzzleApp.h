@@ -35,6 +35,9 @@ public:
 
 private:
     void CreateMainFrame();
+    // What start-up leaves until its first window is up: the session-bus
+    // lookup given back, the kept font measures checked.
+    void AfterFirstWindow();
 
     QStringList m_arguments;
     std::unique_ptr<CPlayer> m_player;

@@ -51,6 +51,7 @@ bool CPaletteStatic::LoadPicture(const std::string& path) {
     }
     m_picture.reset();
     m_sharp = QImage();
+    m_sharpFrom.clear();
     m_paintErrorShown = false;
     if (read.result == DibFileRead::readFailed || !read.dib) {
         m_palette.reset();
@@ -66,7 +67,7 @@ bool CPaletteStatic::LoadPicture(const std::string& path) {
         platform::MessageBox(board_texts::kErrorCreatingPalette, "", platform::MB_OK);
         return false;
     }
-    m_sharp = LoadSharpTwin(real, PictureSize());
+    m_sharpFrom = real;
     updateGeometry();
     update();
     return true;
@@ -78,6 +79,10 @@ void CPaletteStatic::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(this);
     const QRect whole(QPoint(0, 0), PictureSize());
+    if (devicePixelRatioF() > 1.0 && !m_sharpFrom.empty()) {
+        m_sharp = LoadSharpTwin(m_sharpFrom, PictureSize());
+        m_sharpFrom.clear();
+    }
     if (devicePixelRatioF() > 1.0 && !m_sharp.isNull()) {
         painter.drawImage(whole, m_sharp);
         return;

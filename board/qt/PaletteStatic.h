@@ -45,7 +45,10 @@ protected:
 
 private:
     HDIB m_picture;
+    // The twice-as-large twin, read at the first paint on a screen that shows
+    // it (most never do).
     QImage m_sharp;
+    std::string m_sharpFrom;
     std::unique_ptr<CPalette> m_palette;
     bool m_paintErrorShown = false;
 };

@@ -5,13 +5,17 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTimer>
+#include <map>
 #include <utility>
 
 namespace platform {
@@ -48,7 +52,9 @@ QFont DialogFont(const DialogTemplate& tmpl) {
     return font;
 }
 
-BaseUnits BaseUnitsOf(const QFont& font) {
+namespace {
+
+BaseUnits MeasureBaseUnits(const QFont& font) {
     QFontMetrics fm(font);
     const QString letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     int width = fm.horizontalAdvance(letters);
@@ -60,6 +66,77 @@ BaseUnits BaseUnitsOf(const QFont& font) {
     if (units.y <= 0)
         units.y = 13;
     return units;
+}
+
+struct KnownUnits {
+    QFont font;
+    BaseUnits units;
+    bool fromStore = false; // not yet measured in this run
+};
+
+std::map<QString, KnownUnits>& Known() {
+    static std::map<QString, KnownUnits> known;
+    return known;
+}
+
+// The settings key of a font's units: the font's description and the
+// screen's resolution, without the store's group separators.
+QString StoreKey(const QFont& font) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    QString key =
+        font.toString() + "@" + QString::number(screen ? qRound(screen->logicalDotsPerInchY()) : 0);
+    key.replace('/', '_').replace('\\', '_');
+    return "Measured/BaseUnits/" + key;
+}
+
+QSettings Store() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Deduxa", "Deduxa");
+}
+
+void Keep(const QString& key, const BaseUnits& units) {
+    Store().setValue(key, QString("%1 %2").arg(units.x).arg(units.y));
+}
+
+} // namespace
+
+BaseUnits BaseUnitsOf(const QFont& font) {
+    const QString key = StoreKey(font);
+    auto& known = Known();
+    if (auto it = known.find(key); it != known.end())
+        return it->second.units;
+    const QStringList kept = Store().value(key).toString().split(' ');
+    bool xOk = false, yOk = false;
+    BaseUnits units;
+    if (kept.size() == 2) {
+        units.x = kept[0].toInt(&xOk);
+        units.y = kept[1].toInt(&yOk);
+    }
+    // A kept value must be one a font could give.
+    if (xOk && yOk && units.x > 0 && units.x < 100 && units.y > 0 && units.y < 200) {
+        known[key] = {font, units, true};
+        return units;
+    }
+    units = MeasureBaseUnits(font);
+    known[key] = {font, units, false};
+    Keep(key, units);
+    return units;
+}
+
+void ForgetMeasuredBaseUnits() {
+    Known().clear();
+}
+
+void RemeasureKeptBaseUnits() {
+    for (auto& [key, entry] : Known()) {
+        if (!entry.fromStore)
+            continue;
+        entry.fromStore = false;
+        const BaseUnits measured = MeasureBaseUnits(entry.font);
+        if (measured.x != entry.units.x || measured.y != entry.units.y) {
+            entry.units = measured;
+            Keep(key, measured);
+        }
+    }
 }
 
 CTemplateDialog::CTemplateDialog(const DialogTemplate& tmpl, QWidget* parent)

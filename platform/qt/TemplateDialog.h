@@ -34,8 +34,16 @@ int ExecModal(QDialog* dialog);
 // old sans-serif faces, at the template's point size.
 QFont DialogFont(const DialogTemplate& tmpl);
 // Base units of a font: the average width of the letters A-Z a-z (rounded)
-// and the font's height.
+// and the font's height. Measuring loads the font, a few milliseconds before
+// the first window can show, so the units measured are kept in the settings
+// store (per font and screen resolution) and a later run takes them from
+// there.
 BaseUnits BaseUnitsOf(const QFont& font);
+// Measures again the units this run took from the store and keeps the new
+// ones where the fonts have changed since. For once the first window is up.
+void RemeasureKeptBaseUnits();
+// Test hook: forgets the units of this run, as a new run would.
+void ForgetMeasuredBaseUnits();
 
 class CTemplateDialog : public QDialog {
     Q_OBJECT

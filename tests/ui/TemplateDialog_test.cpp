@@ -3,13 +3,12 @@
 #include "platform/qt/TemplateDialog.h"
 #include "tests/support/qt/UiHelpers.h"
 
-#include <QAudioDevice>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMediaDevices>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -92,4 +91,35 @@ TEST(TemplateDialog, EnterEscapeAndButtonsEndTheDialogWithTheirNumbers) {
     driver.Then([&](QDialog*) { QTest::mouseClick(dlg.Button(2), Qt::LeftButton); });
     EXPECT_EQ(dlg.exec(), 2);
     EXPECT_EQ(driver.seen(), 4);
+}
+
+TEST(TemplateDialog, BaseUnitsAreKeptFromRunToRunAndPutRightOnceTheWindowIsUp) {
+    const QFont font("Liberation Sans", 13);
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Deduxa", "Deduxa");
+    store.beginGroup("Measured/BaseUnits");
+    const QStringList before = store.childKeys();
+    const BaseUnits measured = BaseUnitsOf(font);
+    QStringList added = store.childKeys();
+    for (const QString& key : before)
+        added.removeAll(key);
+    ASSERT_EQ(added.size(), 1);
+    const QString key = added.front();
+    EXPECT_EQ(store.value(key).toString(), QString("%1 %2").arg(measured.x).arg(measured.y));
+
+    // A later run takes the kept units as they stand, and measures again once
+    // its first window is up: fonts changed since are put right.
+    store.setValue(key, "9 20");
+    ForgetMeasuredBaseUnits();
+    EXPECT_EQ(BaseUnitsOf(font).x, 9);
+    EXPECT_EQ(BaseUnitsOf(font).y, 20);
+    RemeasureKeptBaseUnits();
+    EXPECT_EQ(BaseUnitsOf(font).x, measured.x);
+    EXPECT_EQ(store.value(key).toString(), QString("%1 %2").arg(measured.x).arg(measured.y));
+
+    // Units no font could give are not taken.
+    for (const char* damaged : {"0 500", "9", "nine twenty"}) {
+        store.setValue(key, damaged);
+        ForgetMeasuredBaseUnits();
+        EXPECT_EQ(BaseUnitsOf(font).y, measured.y) << damaged;
+    }
 }
