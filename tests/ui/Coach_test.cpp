@@ -4,7 +4,6 @@
 // one undo step; each use is an answer check; a game with a damaged clue file
 // or none has the commands disabled.
 #include "app/qt/CoachDlg.h"
-#include "app/qt/CongratsDlg.h"
 #include "app/qt/MainFrame.h"
 #include "board/qt/GridView.h"
 #include "platform/DataPath.h"
@@ -15,6 +14,7 @@
 #include "resources/Menu.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/ShellFixtures.h"
+#include "tests/support/qt/CoachPlay.h"
 #include "tests/support/qt/FrameTest.h"
 #include "tests/support/qt/UiHelpers.h"
 
@@ -75,40 +75,28 @@ TEST_F(CoachFlow, ExplainNextStepAndItsButtonAlonePlayEveryGameToCongratulations
     for (int n = 1; n <= 40; ++n) {
         Start(Name(n));
         ASSERT_TRUE(Explain()->isEnabled());
-        bool congratulated = false, wrong = false;
-        int uses = 0;
-        while (!congratulated && !wrong && uses < 400) {
-            driver.Then([&](QDialog* d) {
-                if (auto* congrats = dynamic_cast<CCongratsDlg*>(d)) {
-                    congratulated = true;
-                    congrats->reject();
-                    return;
-                }
-                auto* coach = dynamic_cast<CCoachDlg*>(d);
-                ASSERT_NE(coach, nullptr);
-                ASSERT_NE(coach->ActionButton(), nullptr)
-                    << coach->TextLabel()->text().toStdString();
-                // The squares it is about are highlighted while it speaks.
-                EXPECT_NE(Doc().HighlightedCells(), nullptr);
-                coach->ActionButton()->click();
+        bool wrong = false;
+        const CoachPlay play = PlayByCoach(
+            *frame, driver, 400,
+            // The squares it is about are highlighted while it speaks.
+            [&](CCoachDlg&) { EXPECT_NE(Doc().HighlightedCells(), nullptr); },
+            [&] {
+                for (const auto& cell : Doc().GetCells())
+                    if (cell->state != CGridCell::stateEmpty &&
+                        InAnswer(*cell) != (cell->state == CGridCell::stateTrue))
+                        wrong = true;
+                return !wrong;
             });
-            ++uses;
-            Explain()->trigger();
-            for (const auto& cell : Doc().GetCells())
-                if (cell->state != CGridCell::stateEmpty &&
-                    InAnswer(*cell) != (cell->state == CGridCell::stateTrue))
-                    wrong = true;
-        }
-        EXPECT_TRUE(congratulated) << Name(n) << " after " << uses;
+        EXPECT_TRUE(play.congratulated) << Name(n) << " after " << play.uses;
         EXPECT_FALSE(wrong) << Name(n);
         // Every use but the one that ended the game was an answer check.
-        EXPECT_EQ(Checks(), uses - 1) << Name(n);
+        EXPECT_EQ(Checks(), play.uses - 1) << Name(n);
         EXPECT_TRUE(frame->SolutionShown());
         EXPECT_FALSE(Explain()->isEnabled());
         EXPECT_FALSE(Where()->isEnabled());
         // Nothing is counted once the game is over.
         frame->OnExplainNextStep();
-        EXPECT_EQ(Checks(), uses - 1);
+        EXPECT_EQ(Checks(), play.uses - 1);
     }
     EXPECT_EQ(boxes.count(), 0u);
 }
@@ -116,10 +104,7 @@ TEST_F(CoachFlow, ExplainNextStepAndItsButtonAlonePlayEveryGameToCongratulations
 TEST_F(CoachFlow, WhereDidIGoWrongFindsTheClickedMistakeAndClearsItAsOneUndoStep) {
     Start("game39");
     // Two right steps, then a wrong true mark by the keys, as a player makes one.
-    for (int k = 0; k < 2; ++k) {
-        driver.Then([](QDialog* d) { static_cast<CCoachDlg*>(d)->ActionButton()->click(); });
-        Explain()->trigger();
-    }
+    ASSERT_EQ(PlayByCoach(*frame, driver, 2).uses, 2);
     const CGridCell* target = nullptr;
     for (const auto& cell : Doc().GetCells())
         if (!target && cell->state == CGridCell::stateEmpty && !InAnswer(*cell))

@@ -1,8 +1,6 @@
 // New Random Game: made games from codes, cancelling, the made-games list in
 // the game selection, and the whole command on the main frame.
 #include "app/Texts.h"
-#include "app/qt/CoachDlg.h"
-#include "app/qt/CongratsDlg.h"
 #include "app/qt/SelectGameDlg.h"
 #include "board/qt/GridView.h"
 #include "madegames/GameCode.h"
@@ -15,6 +13,7 @@
 #include "puzzlegen/Themes.h"
 #include "resources/Menu.h"
 #include "tests/support/ShellFixtures.h"
+#include "tests/support/qt/CoachPlay.h"
 #include "tests/support/qt/FrameTest.h"
 
 #include <QAction>
@@ -265,23 +264,7 @@ TEST_F(RandomGameCommand, ABigMadeGameIsSolvedByTheCoachAloneToCongratulations) 
     ASSERT_TRUE(frame->StartGame(made.entry.fileName));
     frame->BeginGameRecord(true);
     ASSERT_TRUE(frame->HasCoach());
-    QAction* explain = frame->Action(resources::ID_EXPLAIN_NEXT_STEP);
-    bool congratulated = false;
-    int uses = 0;
-    while (!congratulated && uses++ < 600) {
-        driver.Then([&](QDialog* d) {
-            if (auto* congrats = dynamic_cast<CCongratsDlg*>(d)) {
-                congratulated = true;
-                congrats->reject();
-                return;
-            }
-            auto* coach = dynamic_cast<CCoachDlg*>(d);
-            ASSERT_NE(coach, nullptr);
-            ASSERT_NE(coach->ActionButton(), nullptr) << coach->TextLabel()->text().toStdString();
-            coach->ActionButton()->click();
-        });
-        explain->trigger();
-    }
-    EXPECT_TRUE(congratulated) << made.entry.title << " after " << uses;
+    const CoachPlay play = PlayByCoach(*frame, driver, 600);
+    EXPECT_TRUE(play.congratulated) << made.entry.title << " after " << play.uses;
     EXPECT_TRUE(frame->SolutionShown());
 }
