@@ -52,12 +52,7 @@ protected:
         OpenFrame();
         frame->show();
     }
-    void Start(const std::string& name) {
-        frame->gameTitle = name;
-        frame->gameFileName = name;
-        ASSERT_TRUE(frame->StartGame(name));
-        frame->BeginGameRecord(true);
-    }
+    void Start(const std::string& name) { FrameTest::Start(name, name); }
     CGridDoc& Doc() { return *frame->Document(); }
     bool InAnswer(const CGridCell& cell) {
         const auto& answer = Doc().GetAnswerList();

@@ -64,10 +64,7 @@ protected:
         return games;
     }
     void Start(const Game& game) {
-        frame->gameTitle = game.title;
-        frame->gameFileName = game.file;
-        ASSERT_TRUE(frame->StartGame(game.file));
-        frame->BeginGameRecord(true);
+        FrameTest::Start(game.title, game.file);
         frame->OnSaveGame();
     }
     std::string SavedGame() {

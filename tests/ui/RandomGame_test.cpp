@@ -259,10 +259,7 @@ TEST_F(RandomGameCommand, ABigMadeGameIsSolvedByTheCoachAloneToCongratulations) 
     driver.Then([](QDialog*) {}); // the progress dialog, should the making be slow
     const madegames::MakeResult made = MakeIn(dir, {6, 8, 4, madegames::kAnyTheme, 4242});
     ASSERT_EQ(made.outcome, MakeOutcome::made) << made.fault;
-    frame->gameTitle = made.entry.title;
-    frame->gameFileName = made.entry.fileName;
-    ASSERT_TRUE(frame->StartGame(made.entry.fileName));
-    frame->BeginGameRecord(true);
+    Start(made.entry.title, made.entry.fileName);
     ASSERT_TRUE(frame->HasCoach());
     const CoachPlay play = PlayByCoach(*frame, driver, 600);
     EXPECT_TRUE(play.congratulated) << made.entry.title << " after " << play.uses;
