@@ -5,8 +5,6 @@
 #include "app/qt/CoachDlg.h"
 #include "app/qt/MainFrame.h"
 #include "board/qt/GridView.h"
-#include "platform/DataPath.h"
-#include "platform/FileError.h"
 #include "players/Player.h"
 #include "puzzle/GridCell.h"
 #include "puzzle/GridDoc.h"
@@ -150,9 +148,8 @@ TEST_F(CoachFlow, WithoutAReadableClueFileTheCommandsAreOff) {
         EXPECT_FALSE(Where()->isEnabled());
         ASSERT_EQ(boxes.count(), c.boxes);
         if (c.boxes) {
-            EXPECT_EQ(boxes.last().text,
-                      platform::FileErrorText(platform::causeInvalidFile,
-                                              platform::RealPath("data\\game01.clu")));
+            EXPECT_EQ(boxes.last().text, "An invalid file handle was associated with " +
+                                             dir.File("data/game01.clu") + ".");
         }
         // The game itself plays on.
         EXPECT_TRUE(frame->Action(resources::ID_CHECK_ANSWER)->isEnabled());

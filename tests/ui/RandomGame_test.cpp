@@ -8,7 +8,6 @@
 #include "madegames/qt/MakeGameRun.h"
 #include "madegames/qt/NewRandomGameDlg.h"
 #include "pages/qt/MuWnd.h"
-#include "platform/FileError.h"
 #include "puzzle/GridDoc.h"
 #include "puzzlegen/Themes.h"
 #include "resources/Menu.h"
@@ -164,8 +163,7 @@ TEST(RandomGame, MadeGamesFollowTheBundledOnesAndADamagedListIsReported) {
     EXPECT_EQ(rows, 2);
     ASSERT_EQ(boxes.count(), 1u);
     EXPECT_EQ(boxes.last().text,
-              platform::FileErrorText(platform::causeInvalidFile,
-                                      platform::RealPath(madegames::kMadeListName)));
+              "An invalid file handle was associated with " + dir.File("data/madegames.dat") + ".");
 }
 
 namespace {
