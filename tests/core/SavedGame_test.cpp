@@ -38,6 +38,17 @@ int FilesIn(const std::string& folder) {
     return n;
 }
 
+// Ann, her folders and the message boxes.
+struct AnnsGames : ::testing::Test {
+    PlayerFolders folders;
+    MessageRecorder boxes;
+    CPlayer p;
+    AnnsGames() {
+        p.name = "Ann";
+        p.fileName = "Ann0.ply";
+    }
+};
+
 } // namespace
 
 TEST(SavedGameFile, WriteAndReadRestoresStatesAndMarkedList) {
@@ -131,11 +142,7 @@ TEST(SavedGameFile, MissingOrUnsafeFileGivesTheReadMessage) {
 
 // A finished game's entry and file go (the whole game checks the file goes at
 // the solve); a file already gone is no error.
-TEST(SaveGame, GameOverDeletesTheEntryEvenWhenItsFileIsGone) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    CPlayer p;
-    p.name = "Ann";
+TEST_F(AnnsGames, GameOverDeletesTheEntryEvenWhenItsFileIsGone) {
     auto cells = Board({{0, 0, 2}});
     p.SaveGame(folders.Games(), "Game 7", "seven", 0, 0, cells, false);
     ASSERT_TRUE(std::filesystem::exists(folders.GameFile("70.gme")));
@@ -146,12 +153,7 @@ TEST(SaveGame, GameOverDeletesTheEntryEvenWhenItsFileIsGone) {
     EXPECT_EQ(boxes.count(), 0u);
 }
 
-TEST(SaveGame, FailedWriteKeepsTheOldSavedGameAndPlayerFile) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    CPlayer p;
-    p.name = "Ann";
-    p.fileName = "Ann0.ply";
+TEST_F(AnnsGames, FailedWriteKeepsTheOldSavedGameAndPlayerFile) {
     auto cells = Board({{0, 0, 2}, {1, 0, 1}});
     p.SaveGame(folders.Games(), "Game 7", "seven", 0, 0, cells, false);
     ASSERT_TRUE(p.Save(folders.Players()));
@@ -177,12 +179,7 @@ TEST(SaveGame, FailedWriteKeepsTheOldSavedGameAndPlayerFile) {
     EXPECT_EQ(FilesIn(folders.Games()), 2);
 }
 
-TEST(LoadSavedGame, RestoresAndSelectsTheRecord) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    CPlayer p;
-    p.name = "Ann";
-    p.fileName = "Ann0.ply";
+TEST_F(AnnsGames, LoadSavedGameRestoresAndSelectsTheRecord) {
     p.SelectGameStats("Game 7", false);
     p.IncTimesPlayed(true);
     p.SelectGameStats("Other", false);
