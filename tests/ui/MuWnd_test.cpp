@@ -33,8 +33,10 @@ int CountColour(const QImage& image, const QRect& rect, int r, int g, int b) {
     return n;
 }
 
+// The window showing the sample page.
 class MuWndTest : public testing_support::PageWindowTest {
 protected:
+    MuWndTest() { EXPECT_TRUE(wnd->LoadPage(SamplePage())); }
     QRect ClientBox(const PageRect& box) const {
         int top = wnd->View().ScrollTop();
         return QRect(box.left, box.top - top, box.Width(), box.Height());
@@ -48,7 +50,6 @@ protected:
 } // namespace
 
 TEST_F(MuWndTest, SamplePageLoadsAndDraws) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     EXPECT_EQ(boxes.count(), 0u);
     EXPECT_EQ(wnd->windowTitle(), "Hint 3: The Blue House");
     EXPECT_EQ(wnd->CurrentFile(), SamplePage());
@@ -82,7 +83,6 @@ TEST_F(MuWndTest, SamplePageLoadsAndDraws) {
 }
 
 TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     const CRevealBlock& block = *wnd->View().model.blocks[0];
     ASSERT_FALSE(block.revealed);
     // Scroll so the block is on screen.
@@ -106,7 +106,6 @@ TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
 }
 
 TEST_F(MuWndTest, ButtonsFollowScrollingAndHideWhileTheThumbIsDragged) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     CPageButton* first = wnd->Buttons()[0];
     QPoint start = first->pos();
     const int firstRowHeight = wnd->View().model.rows[0].height;
@@ -134,7 +133,6 @@ TEST_F(MuWndTest, ButtonsFollowScrollingAndHideWhileTheThumbIsDragged) {
 }
 
 TEST_F(MuWndTest, MissingPageReportsAndKeepsTheOldPage) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     QImage before = wnd->PageBitmap().copy();
     std::string missing = dir.File("nothing_00.htf");
     bool busy = false; // loading shows the busy cursor
@@ -154,7 +152,6 @@ TEST_F(MuWndTest, MissingPageReportsAndKeepsTheOldPage) {
 }
 
 TEST_F(MuWndTest, PrintsThePageToPdf) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     QPrinter printer(QPrinter::HighResolution);
     std::string pdf = dir.File("page.pdf");
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -197,7 +194,6 @@ TEST_F(MuWndTest, PrintsThePageToPdf) {
 }
 
 TEST_F(MuWndTest, CancelledPrintDialogPrintsNothingAndAnUnwritableSheetSaysStartDoc) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     for (bool accept : {false, true}) {
         QPrinter printer(QPrinter::HighResolution);
         std::string pdf = dir.File(accept ? "no/such/folder/x.pdf" : "none.pdf");
