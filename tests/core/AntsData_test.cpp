@@ -26,8 +26,12 @@ TEST(AntsData, ReadsTheBackgroundAndTenAnts) {
     EXPECT_EQ(data.ants[3].Box(), (reward::AntRect{190, 15, 226, 55}));
 }
 
-TEST(AntsData, MissingLinesReadAsEmptyAndZero) {
+TEST(AntsData, MissingLinesReadAsEmptyAndZeroAMissingFileNotAtAll) {
     TempDir dir;
+    CAntsData none;
+    int cause = 0;
+    EXPECT_FALSE(none.Read(dir.File("ants.dat"), &cause));
+    EXPECT_EQ(cause, platform::causeFileNotFound);
     WriteBytes(dir.File("ants.dat"), "field\nant\n100\n200\n");
     CAntsData data;
     ASSERT_TRUE(data.Read(dir.File("ants.dat")));
@@ -54,14 +58,6 @@ TEST(AntsData, DamagedNumbersGiveBoxesInsideTheField) {
     EXPECT_TRUE(box.IsEmpty()); // y 600 lies below the field
     box = data.ants[1].Box();   // cut at the field's right and bottom edges
     EXPECT_EQ(box, (reward::AntRect{620, 470, 640, 480}));
-}
-
-TEST(AntsData, MissingFileReportsFileNotFound) {
-    TempDir dir;
-    CAntsData data;
-    int cause = 0;
-    EXPECT_FALSE(data.Read(dir.File("ants.dat"), &cause));
-    EXPECT_EQ(cause, platform::causeFileNotFound);
 }
 
 TEST(AntsData, PictureNamesStayInsideTheAntsFolder) {

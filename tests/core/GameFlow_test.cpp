@@ -24,14 +24,10 @@ TEST(GameFlow, PageNamesWhilePlayingAndOnceOver) {
     EXPECT_EQ(PageName("logic1", 130, false), "logic1_130.htf");
     EXPECT_EQ(PagePath("logic1", 0, false), "data\\logic1_00.htf");
     EXPECT_EQ(PuzzlePath("logic1"), "data\\logic1.bgd");
-}
-
-TEST(GameFlow, ScoreAndPaneTexts) {
-    EXPECT_EQ(ScoreText(85), "Your score is 85 out of 100.");
-    EXPECT_EQ(Format(texts::kHintsPane, 2), "Hints: 2");
     // A title with a percent sign is never a format.
     EXPECT_EQ(PageName("a%sb", 1, false), "a%sb_01.htf");
 }
+// The score and pane texts are the whole game's (WholeGame_test).
 
 TEST(GameFlow, AboutDataWithAMissingLineReadsEmpty) {
     TempDir dir;

@@ -186,16 +186,4 @@ TEST(StatsReport, TextWithEitherLineEnd) {
     r.Report(appended, false);
     EXPECT_EQ(appended, "before\n" + lf.substr(lf.find("Number of times game played")));
 }
-
-TEST(StatsReport, PrintFileHoldsTheReportWithCrLfAndReplacesTheOldOne) {
-    PlayerFolders folders;
-    CGameStats r;
-    r.title = "T";
-    std::string path = folders.PlayerFile(kStatsPrintName);
-    WriteBytes(path, "an older and much longer report that must go away entirely\r\n");
-    ASSERT_EQ(WriteStatsReport(path, StatsReport(r, "P", false)), 0);
-    EXPECT_EQ(ReadBytes(path), StatsReport(r, "P", true));
-    platform::CTextFile::FailNextWrite(13);
-    EXPECT_EQ(WriteStatsReport(path, "new"), 13);
-    EXPECT_EQ(ReadBytes(path), StatsReport(r, "P", true));
-}
+// The print file (CR LF, replacing the old one): PlayerDialogs_test and FileReplace.

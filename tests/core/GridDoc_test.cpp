@@ -142,65 +142,40 @@ TEST_F(GridDocFile, FailedSaveIsReportedAndLeavesTheOldFile) {
 }
 
 // Damaged and odd files read the way the game always read them.
+// What reads: "cells|answer|number of hints".
 TEST_F(GridDocFile, OddFilesReadLineByLine) {
-    struct Case {
-        const char* what;
+    const struct {
+        const char *what, *read;
         std::string bytes;
-        const char* cells;
-        Keys answer;
-        int hints;
     } cases[] = {
-        {"junk between blocks; only Start Hint blocks count",
+        {"junk between blocks; only Start Hint blocks count", "0,0 1,0|0,0|2",
          fixtures::Bars(
              "p.bmp|15|Start Grid|0|0|1|0|End Grid|Start Answer|0,0|End Answer|junk||Start "
-             "Hint|1,0|End Hint|another line|End Hint|start hint|Start Hint|0,0|End Hint"),
-         "0,0 1,0",
-         {"0,0"},
-         2},
-        {"odd grid: End Grid is a row, reads on to the next End Grid",
+             "Hint|1,0|End Hint|another line|End Hint|start hint|Start Hint|0,0|End Hint")},
+        {"odd grid: End Grid is a row, reads on to the next End Grid", "4,5 6,0 0,7|4,5|1",
          fixtures::Bars("p.bmp|15|Start Grid|4|5|6|End Grid|Start Answer|7|End Grid|Start "
-                        "Answer|4,5|End Answer|Start Hint|4,5|End Hint"),
-         "4,5 6,0 0,7",
-         {"4,5"},
-         1},
-        {"odd grid without a second End Grid stops at the end of the file",
-         fixtures::Bars("p.bmp|15|Start Grid|1|2|3|End Grid|Start Answer|1,2|End Answer"),
-         "1,2 3,0 0,1",
-         {},
-         0},
-        {"file ends inside the grid",
-         "p.bmp\r\n15\r\nStart Grid\r\n1\r\n2\r\n3\r\n4\r\n5",
-         "1,2 3,4",
-         {},
-         0},
-        {"file ends inside the answer",
-         fixtures::Bars("p.bmp|15|Start Grid|1|2|End Grid|Start Answer|1,2|9,9"),
-         "1,2",
-         {"1,2", "9,9"},
-         0},
-        {"file ends inside a hint",
+                        "Answer|4,5|End Answer|Start Hint|4,5|End Hint")},
+        {"odd grid without a second End Grid stops at the end of the file", "1,2 3,0 0,1||0",
+         fixtures::Bars("p.bmp|15|Start Grid|1|2|3|End Grid|Start Answer|1,2|End Answer")},
+        {"file ends inside the grid", "1,2 3,4||0",
+         "p.bmp\r\n15\r\nStart Grid\r\n1\r\n2\r\n3\r\n4\r\n5"},
+        {"file ends inside the answer", "1,2|1,2 9,9|0",
+         fixtures::Bars("p.bmp|15|Start Grid|1|2|End Grid|Start Answer|1,2|9,9")},
+        {"file ends inside a hint", "1,2|1,2|2",
          fixtures::Bars("p.bmp|15|Start Grid|1|2|End Grid|Start Answer|1,2|End Answer|Start "
-                        "Hint|1,2|End Hint|Start Hint|1,2"),
-         "1,2",
-         {"1,2"},
-         2},
-        {"missing Start Grid consumes the following line",
-         fixtures::Bars("p.bmp|15|Start Answer|1,1|End Answer|Start Hint|1,1|End Hint"),
-         "",
-         {},
-         1},
-        {"malformed numbers read as their leading digits",
-         fixtures::Bars("p.bmp| 16px|Offsets|x|-8y|Start Grid|12abc||End Grid"),
-         "12,0",
-         {},
-         0},
+                        "Hint|1,2|End Hint|Start Hint|1,2")},
+        {"missing Start Grid consumes the following line", "||1",
+         fixtures::Bars("p.bmp|15|Start Answer|1,1|End Answer|Start Hint|1,1|End Hint")},
+        {"malformed numbers read as their leading digits", "12,0||0",
+         fixtures::Bars("p.bmp| 16px|Offsets|x|-8y|Start Grid|12abc||End Grid")},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ASSERT_TRUE(doc.OnOpenDocument(Write("odd.bgd", c.bytes)));
-        EXPECT_EQ(CellText(doc), c.cells);
-        EXPECT_EQ(doc.GetAnswerList(), c.answer);
-        EXPECT_EQ(doc.GetHintCount(), c.hints);
+    for (const auto& c : cases) {
+        ASSERT_TRUE(doc.OnOpenDocument(Write("odd.bgd", c.bytes))) << c.what;
+        std::string answer;
+        for (const std::string& key : doc.GetAnswerList())
+            answer += (answer.empty() ? "" : " ") + key;
+        EXPECT_EQ(CellText(doc) + "|" + answer + "|" + std::to_string(doc.GetHintCount()), c.read)
+            << c.what;
     }
     EXPECT_EQ(doc.GetCellSize(), 16);
     EXPECT_EQ(doc.GetGridOffsetY(), -8);

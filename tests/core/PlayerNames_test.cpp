@@ -14,49 +14,29 @@ using testing_support::PlayerFolders;
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
 
-TEST(PlayerStem, ReplacesTheEighteenCharactersAndShortensByTwo) {
-    EXPECT_EQ(PlayerStem("John Smith"), "John");
-    EXPECT_EQ(PlayerStem("Johnny"), "John");
-    EXPECT_EQ(PlayerStem("Johan"), "Johan");
-    EXPECT_EQ(PlayerStem(".."), "__");
-    EXPECT_EQ(PlayerStem("Ronald"), "Rona");
-    EXPECT_EQ(PlayerStem("Barbara"), "Barba");
-    EXPECT_EQ(PlayerStem("O'Neil"), "O_Ne");
-    EXPECT_EQ(PlayerStem("Al Bo"), "Al_Bo");
-    EXPECT_EQ(PlayerStem("Alexander"), "Alexa");
+// Stems drop two bytes at a time until shorter than six, never half a UTF-8
+// character; a saved game's stem starts after the title's first five.
+TEST(PlayerStem, ReplacesTheEighteenCharactersAndShortensByTwoWholeCharacters) {
+    const std::pair<const char*, const char*> players[] = {
+        {"John Smith", "John"},       {"Johnny", "John"},
+        {"Johan", "Johan"},           {"..", "__"},
+        {"Ronald", "Rona"},           {"Barbara", "Barba"},
+        {"O'Neil", "O_Ne"},           {"Al Bo", "Al_Bo"},
+        {"Alexander", "Alexa"},       {"Zo\u00ebabc", "Zo\u00eba"},
+        {"J\u00f6rgen", "J\u00f6rg"}, {"\u00e9\u00e9\u00e9", "\u00e9\u00e9"},
+        {"ab\u20accd", "ab\u20ac"},   {"abc\u20acd", "abc"}};
+    for (auto [name, stem] : players)
+        EXPECT_EQ(PlayerStem(name), stem) << name;
     EXPECT_EQ(ReplaceNameCharacters(" {}[];~`!./+=\\|:\"'"), std::string(18, '_'));
     EXPECT_EQ(ReplaceNameCharacters("a-_()&#%z"), "a-_()&#%z");
-}
-
-TEST(PlayerStem, NeverCutsAUtf8CharacterInTwo) {
-    // "Zoë" + "abc": 7 bytes; cutting two leaves 5 whole bytes.
-    EXPECT_EQ(PlayerStem("Zo\xC3\xAB"
-                         "abc"),
-              "Zo\xC3\xAB"
-              "a");
-    // "Jörg" + "en": 7 bytes -> 5 bytes "J\xC3\xB6rg" whole.
-    EXPECT_EQ(PlayerStem("J\xC3\xB6rgen"), "J\xC3\xB6rg");
-    // Three two-byte letters (6 bytes): the cut to 4 bytes ends on a boundary.
-    EXPECT_EQ(PlayerStem("\xC3\xA9\xC3\xA9\xC3\xA9"), "\xC3\xA9\xC3\xA9");
-    // A cut that would split a three-byte character drops all of it.
-    std::string stem = PlayerStem("ab\xE2\x82\xAC"
-                                  "cd"); // ab€cd, 7 bytes -> 5 = "ab" + 3
-    EXPECT_EQ(stem, "ab\xE2\x82\xAC");
-    stem = PlayerStem("abc\xE2\x82\xAC"
-                      "d"); // 7 bytes: cut to 5 splits the euro sign
-    EXPECT_EQ(stem, "abc");
-}
-
-TEST(SavedGameStem, DropsTheFirstFiveCharacters) {
-    EXPECT_EQ(SavedGameStem("Game 12: The Farm"), "12__");
-    EXPECT_EQ(SavedGameStem("Game 7"), "7");
-    EXPECT_EQ(SavedGameStem("Game 3: Pets"), "3__Pe");
-    EXPECT_EQ(SavedGameStem("Pets!"), "");
-    EXPECT_EQ(SavedGameStem("Cat"), "");
-    // The cut after five bytes falls inside a two-byte letter: it goes whole.
-    EXPECT_EQ(SavedGameStem("Gamx\xC3\xA9"
-                            "7"),
-              "7");
+    const std::pair<const char*, const char*> titles[] = {{"Game 12: The Farm", "12__"},
+                                                          {"Game 7", "7"},
+                                                          {"Game 3: Pets", "3__Pe"},
+                                                          {"Pets!", ""},
+                                                          {"Cat", ""},
+                                                          {"Gamx\u00e97", "7"}};
+    for (auto [title, stem] : titles)
+        EXPECT_EQ(SavedGameStem(title), stem) << title;
 }
 
 TEST(FillMessage, PercentSignsInPathsStayOrdinary) {
@@ -94,22 +74,18 @@ TEST(MakeFileName, ReservesConsecutiveNumbersForEqualStems) {
     }
 }
 
-TEST(MakeFileName, NeverTakesAnExistingFileInAnyCase) {
+// A file of the stem in another case, or a link out of the folder, is taken.
+TEST(MakeFileName, NeverTakesAnExistingFileInAnyCaseNorFollowsALink) {
     PlayerFolders folders;
     WriteBytes(folders.PlayerFile("john0.ply"), "john\r\nNo Saved Games\r\n");
-    CPlayer p;
-    ASSERT_TRUE(p.MakeFileName("John", folders.Players()));
-    EXPECT_EQ(p.fileName, "John1.ply");
-    EXPECT_EQ(ReadBytes(folders.PlayerFile("john0.ply")), "john\r\nNo Saved Games\r\n");
-}
-
-TEST(MakeFileName, NeverFollowsALinkOutOfTheFolder) {
-    PlayerFolders folders;
     const std::string elsewhere = folders.Data() + "elsewhere";
     std::filesystem::create_symlink(elsewhere, folders.PlayerFile("Evil0.ply"));
-    CPlayer p;
-    ASSERT_TRUE(p.MakeFileName("Evil", folders.Players()));
-    EXPECT_EQ(p.fileName, "Evil1.ply");
+    for (auto [name, file] : {std::pair{"John", "John1.ply"}, {"Evil", "Evil1.ply"}}) {
+        CPlayer p;
+        ASSERT_TRUE(p.MakeFileName(name, folders.Players()));
+        EXPECT_EQ(p.fileName, file);
+    }
+    EXPECT_EQ(ReadBytes(folders.PlayerFile("john0.ply")), "john\r\nNo Saved Games\r\n");
     EXPECT_FALSE(std::filesystem::exists(elsewhere));
 }
 

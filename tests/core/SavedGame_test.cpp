@@ -38,6 +38,17 @@ int FilesIn(const std::string& folder) {
     return n;
 }
 
+// Ann, her folders and the message boxes.
+struct AnnsGames : ::testing::Test {
+    PlayerFolders folders;
+    MessageRecorder boxes;
+    CPlayer p;
+    AnnsGames() {
+        p.name = "Ann";
+        p.fileName = "Ann0.ply";
+    }
+};
+
 } // namespace
 
 TEST(SavedGameFile, WriteAndReadRestoresStatesAndMarkedList) {
@@ -72,52 +83,37 @@ TEST(SavedGameFile, WriteAndReadRestoresStatesAndMarkedList) {
 TEST(SavedGameFile, OddAndCutOffFilesRestoreWhatTheyHave) {
     PlayerFolders folders;
     MessageRecorder boxes;
+    // What comes back: the states, the marked list, the two integers.
     const struct {
-        const char* what;
+        const char *what, *got;
         std::string bytes;
-        std::vector<int> states;
-        CSavedGame::KeyList marked;
-        int first, second;
     } cases[] = {
-        {"a missing cell changes nothing but is still marked",
-         fixtures::Bars("T|b|Ann|1|2|Start Grid|5|5|2|0|0|1|7|7|1|End Grid"),
-         {1, 0, 0},
-         {"5,5"},
-         1,
-         2},
-        {"without Start Grid only the integers come back",
-         fixtures::Bars("T|b|Ann|41|x|Grid|0|0|2|End Grid"),
-         {0, 0, 0},
-         {},
-         41,
-         0},
-        {"two whole triples, then one cut off after its row",
-         fixtures::Bars("T|b|Ann|1|2|Start Grid|0|0|2|1|0|1|2|0"),
-         {2, 1, 0},
-         {"0,0"},
-         1,
-         2},
-        {"states that are not marks are ignored",
-         fixtures::Bars("T|b|Ann|0|0|Start Grid|0|0|7|1|0|-1|End Grid"),
-         {0, 0, 0},
-         {},
-         0,
-         0},
-        {"an empty file (a reserved name never written)", "", {0, 0, 0}, {}, 0, 0},
+        {"a missing cell changes nothing but is still marked", "1 0 0|5,5|1 2",
+         fixtures::Bars("T|b|Ann|1|2|Start Grid|5|5|2|0|0|1|7|7|1|End Grid")},
+        {"without Start Grid only the integers come back", "0 0 0||41 0",
+         fixtures::Bars("T|b|Ann|41|x|Grid|0|0|2|End Grid")},
+        {"two whole triples, then one cut off after its row", "2 1 0|0,0|1 2",
+         fixtures::Bars("T|b|Ann|1|2|Start Grid|0|0|2|1|0|1|2|0")},
+        {"states that are not marks are ignored", "0 0 0||0 0",
+         fixtures::Bars("T|b|Ann|0|0|Start Grid|0|0|7|1|0|-1|End Grid")},
+        {"an empty file (a reserved name never written)", "0 0 0||0 0", ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
         WriteBytes(folders.GameFile("g.gme"), c.bytes);
         auto cells = Board({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}});
         CSavedGame::KeyList marked;
         int first = 9, second = 9;
         CSavedGame g("T", "g.gme", "b");
-        ASSERT_TRUE(g.Read(folders.Games(), first, second, cells, marked));
-        EXPECT_EQ(States(cells), c.states);
-        EXPECT_EQ(marked, c.marked);
-        EXPECT_EQ(std::pair(first, second), std::pair(c.first, c.second));
-        EXPECT_EQ(g.title, "T"); // the entry keeps its texts
-        EXPECT_EQ(g.puzzleBase, "b");
+        ASSERT_TRUE(g.Read(folders.Games(), first, second, cells, marked)) << c.what;
+        std::string got;
+        for (int state : States(cells))
+            got += (got.empty() ? "" : " ") + std::to_string(state);
+        got += "|";
+        for (const std::string& key : marked)
+            got += key + (&key == &marked.back() ? "" : " ");
+        got += "|" + std::to_string(first) + " " + std::to_string(second);
+        EXPECT_EQ(got, c.got) << c.what;
+        EXPECT_EQ(g.title + g.puzzleBase, "Tb") << c.what; // the entry keeps its texts
     }
     EXPECT_EQ(boxes.count(), 0u);
 }
@@ -146,11 +142,7 @@ TEST(SavedGameFile, MissingOrUnsafeFileGivesTheReadMessage) {
 
 // A finished game's entry and file go (the whole game checks the file goes at
 // the solve); a file already gone is no error.
-TEST(SaveGame, GameOverDeletesTheEntryEvenWhenItsFileIsGone) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    CPlayer p;
-    p.name = "Ann";
+TEST_F(AnnsGames, GameOverDeletesTheEntryEvenWhenItsFileIsGone) {
     auto cells = Board({{0, 0, 2}});
     p.SaveGame(folders.Games(), "Game 7", "seven", 0, 0, cells, false);
     ASSERT_TRUE(std::filesystem::exists(folders.GameFile("70.gme")));
@@ -161,12 +153,7 @@ TEST(SaveGame, GameOverDeletesTheEntryEvenWhenItsFileIsGone) {
     EXPECT_EQ(boxes.count(), 0u);
 }
 
-TEST(SaveGame, FailedWriteKeepsTheOldSavedGameAndPlayerFile) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    CPlayer p;
-    p.name = "Ann";
-    p.fileName = "Ann0.ply";
+TEST_F(AnnsGames, FailedWriteKeepsTheOldSavedGameAndPlayerFile) {
     auto cells = Board({{0, 0, 2}, {1, 0, 1}});
     p.SaveGame(folders.Games(), "Game 7", "seven", 0, 0, cells, false);
     ASSERT_TRUE(p.Save(folders.Players()));
@@ -192,12 +179,7 @@ TEST(SaveGame, FailedWriteKeepsTheOldSavedGameAndPlayerFile) {
     EXPECT_EQ(FilesIn(folders.Games()), 2);
 }
 
-TEST(LoadSavedGame, RestoresAndSelectsTheRecord) {
-    PlayerFolders folders;
-    MessageRecorder boxes;
-    CPlayer p;
-    p.name = "Ann";
-    p.fileName = "Ann0.ply";
+TEST_F(AnnsGames, LoadSavedGameRestoresAndSelectsTheRecord) {
     p.SelectGameStats("Game 7", false);
     p.IncTimesPlayed(true);
     p.SelectGameStats("Other", false);

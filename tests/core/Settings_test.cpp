@@ -71,15 +71,7 @@ TEST(SettingsRead, SoundFromTheFirstLineColoursFromTheNextNine) {
     EXPECT_TRUE(ReadSoundSetting());
 }
 
-TEST(SettingsWrite, WritesTenLinesInFileOrder) {
-    SettingsFolder f("FALSE\n");
-    BoardColors colors{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}};
-    ASSERT_TRUE(WriteSettings(true, colors));
-    EXPECT_EQ(ReadBytes(f.path), "TRUE\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
-    EXPECT_TRUE(ReadSoundSetting());
-    EXPECT_EQ(ReadColorSettings(), colors);
-}
-
+// The ten lines in file order: the Settings command in MainFrame_test.
 TEST(SettingsWrite, LongerEarlierFileKeepsItsTailHarmlessly) {
     const std::string old =
         "FALSE\r\n100\r\n100\r\n100\r\n200\r\n200\r\n200\r\n150\r\n150\r\n150\r\n"

@@ -83,44 +83,34 @@ TEST(TextFile, NumberRules) {
     EXPECT_FALSE(ParseFlag("FALSE"));
 }
 
-TEST(TextFile, OpenFailuresGiveCauseCodes) {
-    TempDir dir;
-    CTextFile f;
-    int cause = -1;
-    EXPECT_FALSE(f.Open(dir.File("missing.txt"), CTextFile::modeRead, &cause));
-    EXPECT_EQ(cause, causeFileNotFound);
-    EXPECT_FALSE(f.Open(dir.File("no/such/folder.txt"), CTextFile::modeCreate, &cause));
-    EXPECT_EQ(cause, causeFileNotFound);
-    // A folder opened for writing is access denied.
-    EXPECT_FALSE(f.Open(dir.Path(), CTextFile::modeCreate, &cause));
-    EXPECT_EQ(cause, causeAccessDenied);
-    // Write without truncation never creates a file.
-    EXPECT_FALSE(f.Open(dir.File("new.txt"), CTextFile::modeWrite, &cause));
-    EXPECT_EQ(cause, causeFileNotFound);
-}
-
-TEST(TextFile, RefusesWhatIsNotARegularFileWithoutWaiting) {
+// What cannot be opened gives its cause; what is not a regular file (a folder,
+// a pipe, a device, a link to one) is refused at once, never waited on.
+TEST(TextFile, OpenFailuresGiveCauseCodesAndWhatIsNotARegularFileIsRefusedAtOnce) {
     TempDir dir;
     ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0644), 0);
     std::filesystem::create_symlink("/dev/zero", dir.File("zero.ply"));
     const struct {
         std::string path;
         CTextFile::Mode mode;
+        int cause;
     } cases[] = {
-        {dir.Path(), CTextFile::modeRead},         {dir.File("fifo"), CTextFile::modeRead},
-        {dir.File("fifo"), CTextFile::modeAppend}, {dir.File("zero.ply"), CTextFile::modeRead},
-        {"/dev/zero", CTextFile::modeRead},        {"/dev/full", CTextFile::modeWrite},
+        {dir.File("missing.txt"), CTextFile::modeRead, causeFileNotFound},
+        {dir.File("no/such/folder.txt"), CTextFile::modeCreate, causeFileNotFound},
+        {dir.File("new.txt"), CTextFile::modeWrite, causeFileNotFound}, // never creates
+        {dir.Path(), CTextFile::modeCreate, causeAccessDenied},
+        {dir.Path(), CTextFile::modeRead, causeAccessDenied},
+        {dir.File("fifo"), CTextFile::modeRead, causeAccessDenied},
+        {dir.File("fifo"), CTextFile::modeAppend, causeAccessDenied},
+        {dir.File("zero.ply"), CTextFile::modeRead, causeAccessDenied},
+        {"/dev/zero", CTextFile::modeRead, causeAccessDenied},
+        {"/dev/full", CTextFile::modeWrite, causeAccessDenied},
     };
     for (const auto& c : cases) {
         CTextFile f;
         int cause = -1;
-        bool opened;
-        {
-            TimeLimit limit(2);
-            opened = f.Open(c.path, c.mode, &cause);
-        }
-        EXPECT_FALSE(opened) << c.path;
-        EXPECT_EQ(cause, causeAccessDenied) << c.path;
+        TimeLimit limit(2);
+        EXPECT_FALSE(f.Open(c.path, c.mode, &cause)) << c.path;
+        EXPECT_EQ(cause, c.cause) << c.path;
     }
 }
 

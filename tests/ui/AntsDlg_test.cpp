@@ -173,6 +173,9 @@ TEST_F(AntsDlgTest, TimeOutStopsTheTimerAndShowsTheTableWithTheNewEntryOnce) {
         timerRunningAtTable = ants && ants->TimerRunning();
         table = TableLines(d);
         message = table144->ItemText(1053);
+        EXPECT_EQ(d->windowTitle(), "10 Highest Scores");
+        EXPECT_EQ(table144->ListBox(1052)->selectionMode(), QAbstractItemView::NoSelection);
+        EXPECT_EQ(ReadBytes(Scores()), "10\r\n09\tAnna\r\n00\tBen\r\n"); // written on OK
         soundsAtTable = sounds.names();
         d->accept();
     });

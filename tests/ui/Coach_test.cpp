@@ -1,20 +1,17 @@
-// The coach's two commands in the main frame, on the bundled games: Explain
-// Next Step and its button alone play every game to the Congratulations
-// dialog; Where Did I Go Wrong? finds a mark made by a click and clears it as
-// one undo step; each use is an answer check; a game with a damaged clue file
-// or none has the commands disabled.
+// The coach's two commands in the main frame, on bundled games: Explain
+// Next Step and its button alone play a game to the Congratulations dialog; Where Did I Go Wrong?
+// finds a mark made by a click and clears it as one undo step; each use is an answer check; a game
+// with a damaged clue file or none has the commands disabled.
 #include "app/qt/CoachDlg.h"
-#include "app/qt/CongratsDlg.h"
 #include "app/qt/MainFrame.h"
 #include "board/qt/GridView.h"
-#include "platform/DataPath.h"
-#include "platform/FileError.h"
 #include "players/Player.h"
 #include "puzzle/GridCell.h"
 #include "puzzle/GridDoc.h"
 #include "resources/Menu.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/ShellFixtures.h"
+#include "tests/support/qt/CoachPlay.h"
 #include "tests/support/qt/FrameTest.h"
 #include "tests/support/qt/UiHelpers.h"
 
@@ -44,7 +41,7 @@ protected:
     CoachFlow()
         : FrameTest([](const TempDir& dir) {
               WriteTinyGame(dir);
-              for (int n = 1; n <= 40; ++n)
+              for (int n : {1, 2, 39, 40})
                   for (const char* end : {".bgd", ".clu", ".bmp", "_00.htf", "-00.htf"})
                       std::filesystem::copy_file(SourcePath("gamedata/data/" + Name(n) + end),
                                                  dir.File("data/" + Name(n) + end));
@@ -52,12 +49,7 @@ protected:
         OpenFrame();
         frame->show();
     }
-    void Start(const std::string& name) {
-        frame->gameTitle = name;
-        frame->gameFileName = name;
-        ASSERT_TRUE(frame->StartGame(name));
-        frame->BeginGameRecord(true);
-    }
+    void Start(const std::string& name) { FrameTest::Start(name, name); }
     CGridDoc& Doc() { return *frame->Document(); }
     bool InAnswer(const CGridCell& cell) {
         const auto& answer = Doc().GetAnswerList();
@@ -71,55 +63,30 @@ protected:
 
 } // namespace
 
-TEST_F(CoachFlow, ExplainNextStepAndItsButtonAlonePlayEveryGameToCongratulations) {
-    for (int n = 1; n <= 40; ++n) {
-        Start(Name(n));
-        ASSERT_TRUE(Explain()->isEnabled());
-        bool congratulated = false, wrong = false;
-        int uses = 0;
-        while (!congratulated && !wrong && uses < 400) {
-            driver.Then([&](QDialog* d) {
-                if (auto* congrats = dynamic_cast<CCongratsDlg*>(d)) {
-                    congratulated = true;
-                    congrats->reject();
-                    return;
-                }
-                auto* coach = dynamic_cast<CCoachDlg*>(d);
-                ASSERT_NE(coach, nullptr);
-                ASSERT_NE(coach->ActionButton(), nullptr)
-                    << coach->TextLabel()->text().toStdString();
-                // The squares it is about are highlighted while it speaks.
-                EXPECT_NE(Doc().HighlightedCells(), nullptr);
-                coach->ActionButton()->click();
-            });
-            ++uses;
-            Explain()->trigger();
-            for (const auto& cell : Doc().GetCells())
-                if (cell->state != CGridCell::stateEmpty &&
-                    InAnswer(*cell) != (cell->state == CGridCell::stateTrue))
-                    wrong = true;
-        }
-        EXPECT_TRUE(congratulated) << Name(n) << " after " << uses;
-        EXPECT_FALSE(wrong) << Name(n);
-        // Every use but the one that ended the game was an answer check.
-        EXPECT_EQ(Checks(), uses - 1) << Name(n);
-        EXPECT_TRUE(frame->SolutionShown());
-        EXPECT_FALSE(Explain()->isEnabled());
-        EXPECT_FALSE(Where()->isEnabled());
-        // Nothing is counted once the game is over.
-        frame->OnExplainNextStep();
-        EXPECT_EQ(Checks(), uses - 1);
-    }
+// The coach alone solves every bundled game (its core test); here a game
+// played through the frame and the coach's dialog.
+TEST_F(CoachFlow, ExplainNextStepAndItsButtonAlonePlayAGameToCongratulations) {
+    Start("game40");
+    const CoachPlay play = PlayByCoach(*frame, driver, 400, [&](CCoachDlg&) {
+        // The squares it is about are highlighted while it speaks.
+        EXPECT_NE(Doc().HighlightedCells(), nullptr);
+    });
+    EXPECT_TRUE(play.congratulated) << play.uses;
+    // Every use but the one that ended the game was an answer check.
+    EXPECT_EQ(Checks(), play.uses - 1);
+    EXPECT_TRUE(frame->SolutionShown());
+    EXPECT_FALSE(Explain()->isEnabled());
+    EXPECT_FALSE(Where()->isEnabled());
+    // Nothing is counted once the game is over.
+    frame->OnExplainNextStep();
+    EXPECT_EQ(Checks(), play.uses - 1);
     EXPECT_EQ(boxes.count(), 0u);
 }
 
 TEST_F(CoachFlow, WhereDidIGoWrongFindsTheClickedMistakeAndClearsItAsOneUndoStep) {
     Start("game39");
     // Two right steps, then a wrong true mark by the keys, as a player makes one.
-    for (int k = 0; k < 2; ++k) {
-        driver.Then([](QDialog* d) { static_cast<CCoachDlg*>(d)->ActionButton()->click(); });
-        Explain()->trigger();
-    }
+    ASSERT_EQ(PlayByCoach(*frame, driver, 2).uses, 2);
     const CGridCell* target = nullptr;
     for (const auto& cell : Doc().GetCells())
         if (!target && cell->state == CGridCell::stateEmpty && !InAnswer(*cell))
@@ -181,9 +148,8 @@ TEST_F(CoachFlow, WithoutAReadableClueFileTheCommandsAreOff) {
         EXPECT_FALSE(Where()->isEnabled());
         ASSERT_EQ(boxes.count(), c.boxes);
         if (c.boxes) {
-            EXPECT_EQ(boxes.last().text,
-                      platform::FileErrorText(platform::causeInvalidFile,
-                                              platform::RealPath("data\\game01.clu")));
+            EXPECT_EQ(boxes.last().text, "An invalid file handle was associated with " +
+                                             dir.File("data/game01.clu") + ".");
         }
         // The game itself plays on.
         EXPECT_TRUE(frame->Action(resources::ID_CHECK_ANSWER)->isEnabled());

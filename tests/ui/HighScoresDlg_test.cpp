@@ -19,14 +19,6 @@ using testing_support::WriteBytes;
 
 namespace {
 
-QStringList ListLines(CHighScoresDlg* dlg) {
-    QStringList lines;
-    QListWidget* list = dlg->ListBox(1052);
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
-}
-
 struct Fixture {
     TempDir dir;
     ScopedDataFolder data{dir.Path()};
@@ -36,27 +28,8 @@ struct Fixture {
 
 } // namespace
 
-// The table's order is ScoreTable_test's; here, the dialog itself.
-TEST(HighScoresDlg, ShowsTheTableAndWritesItOnlyOnOk) {
-    Fixture f;
-    const std::string before = "10\r\n20\tAnna\r\n12\tBen\r\n03\tCleo\r\n";
-    WriteBytes(f.Scores(), before);
-    ModalDriver driver;
-    driver.Then([&](QDialog* d) {
-        auto* dlg = static_cast<CHighScoresDlg*>(d);
-        EXPECT_EQ(ListLines(dlg).size(), 4);
-        EXPECT_EQ(dlg->ItemText(1053), "You caught 12 ants!");
-        EXPECT_EQ(dlg->windowTitle(), "10 Highest Scores");
-        EXPECT_EQ(dlg->ListBox(1052)->selectionMode(), QAbstractItemView::NoSelection);
-        EXPECT_EQ(ReadBytes(f.Scores()), before);
-        QTest::mouseClick(dlg->Button(1), Qt::LeftButton);
-    });
-    CHighScoresDlg dlg;
-    EXPECT_EQ(dlg.Run("12\tKim", "You caught 12 ants!"), 1);
-    EXPECT_EQ(driver.seen(), 1);
-    EXPECT_EQ(ReadBytes(f.Scores()), "10\r\n20\tAnna\r\n12\tKim\r\n12\tBen\r\n03\tCleo\r\n");
-}
-
+// The table's order is ScoreTable_test's; the table after a game, written on
+// OK, AntsDlg_test's.
 TEST(HighScoresDlg, AFullTableTheEntryDoesNotReachOrAFullDiskKeepTheOldFileSilently) {
     Fixture f;
     testing_support::MessageRecorder boxes;

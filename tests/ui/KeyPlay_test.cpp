@@ -2,6 +2,7 @@
 // options, through the main frame's real widgets: every bundled game solved
 // by keys against the same game solved by clicks; undo sequences against the
 // sequences without the undone marks, down to the saved game's bytes.
+#include "app/GameList.h"
 #include "app/qt/CongratsDlg.h"
 #include "app/qt/GameBarDlg.h"
 #include "app/qt/MainFrame.h"
@@ -25,15 +26,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace testing_support;
 
 namespace {
 
-struct Game {
-    std::string title, file;
-};
+using Game = GameListEntry;
 
 // A main frame over a data folder whose data\ is the bundled one (or the tiny
 // game of the shell tests), with a player of its own.
@@ -52,22 +50,9 @@ protected:
         OpenFrame();
         frame->show();
     }
-    std::vector<Game> Games() const {
-        std::vector<Game> games;
-        std::istringstream in(ReadBytes(dir.File("data/games.dat")));
-        std::string title, file;
-        while (std::getline(in, title) && std::getline(in, file)) {
-            title.erase(title.find_last_not_of("\r") + 1);
-            file.erase(file.find_last_not_of("\r") + 1);
-            games.push_back({title, file});
-        }
-        return games;
-    }
+    std::vector<Game> Games() const { return ReadGameListFile(dir.File("data/games.dat")); }
     void Start(const Game& game) {
-        frame->gameTitle = game.title;
-        frame->gameFileName = game.file;
-        ASSERT_TRUE(frame->StartGame(game.file));
-        frame->BeginGameRecord(true);
+        FrameTest::Start(game.title, game.fileName);
         frame->OnSaveGame();
     }
     std::string SavedGame() {

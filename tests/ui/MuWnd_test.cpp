@@ -3,21 +3,15 @@
 #include "pages/Texts.h"
 #include "pages/qt/MuWnd.h"
 #include "tests/support/PageFixtures.h"
-#include "tests/support/Recorders.h"
-#include "tests/support/qt/UiHelpers.h"
+#include "tests/support/qt/PageWindowTest.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QMdiArea>
-#include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
-
-using testing_support::MessageRecorder;
-using testing_support::TempDir;
 
 namespace {
 
@@ -39,50 +33,23 @@ int CountColour(const QImage& image, const QRect& rect, int r, int g, int b) {
     return n;
 }
 
-int CountNonWhite(const QImage& image) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
-    return n;
-}
-
-class MuWndTest : public ::testing::Test {
+// The window showing the sample page.
+class MuWndTest : public testing_support::PageWindowTest {
 protected:
-    MuWndTest() {
-        area.resize(900, 700);
-        area.show();
-        wnd = new CMuWnd(&area);
-        wnd->setGeometry(0, 1, 345, 600);
-        wnd->show();
-    }
-    ~MuWndTest() override {
-        if (wnd) {
-            wnd->allowDestroy = true;
-            wnd->close();
-        }
-        testing_support::Pump();
-    }
+    MuWndTest() { EXPECT_TRUE(wnd->LoadPage(SamplePage())); }
     QRect ClientBox(const PageRect& box) const {
         int top = wnd->View().ScrollTop();
         return QRect(box.left, box.top - top, box.Width(), box.Height());
     }
-    QImage GrabClient() { return wnd->ClientArea()->grab().toImage(); }
     void Click(int x, int y) {
         QTest::mouseClick(wnd->ClientArea(), Qt::LeftButton, {}, QPoint(x, y));
         testing_support::Pump();
     }
-
-    QMdiArea area;
-    QPointer<CMuWnd> wnd;
-    MessageRecorder boxes;
-    TempDir dir;
 };
 
 } // namespace
 
 TEST_F(MuWndTest, SamplePageLoadsAndDraws) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     EXPECT_EQ(boxes.count(), 0u);
     EXPECT_EQ(wnd->windowTitle(), "Hint 3: The Blue House");
     EXPECT_EQ(wnd->CurrentFile(), SamplePage());
@@ -97,7 +64,7 @@ TEST_F(MuWndTest, SamplePageLoadsAndDraws) {
     EXPECT_EQ(wnd->Buttons()[0]->size(), QSize(30, 14));
     EXPECT_TRUE(wnd->Buttons()[0]->isVisible());
 
-    QImage shot = GrabClient();
+    QImage shot = Client();
     // The heading is drawn in black, the hidden answers in red, the
     // pre-revealed "2." block in black, links in green.
     EXPECT_GT(CountColour(shot, QRect(0, 0, 320, 40), 0, 0, 0), 50);
@@ -116,7 +83,6 @@ TEST_F(MuWndTest, SamplePageLoadsAndDraws) {
 }
 
 TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     const CRevealBlock& block = *wnd->View().model.blocks[0];
     ASSERT_FALSE(block.revealed);
     // Scroll so the block is on screen.
@@ -124,7 +90,7 @@ TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
     while (wnd->View().ScrollTop() + 300 < block.entries[0].hiddenBox.top && stop++ < 100)
         wnd->OnVScroll(scrollLineDown);
     QRect box = ClientBox(block.entries[0].hiddenBox);
-    EXPECT_GT(CountColour(GrabClient(), box, 255, 0, 0), 20);
+    EXPECT_GT(CountColour(Client(), box, 255, 0, 0), 20);
 
     Click(box.center().x(), box.center().y());
     ASSERT_EQ(boxes.count(), 1u);
@@ -133,19 +99,13 @@ TEST_F(MuWndTest, ClickOnHiddenBlockShowsTheTitleAndDrawsItMagenta) {
     EXPECT_EQ(boxes.last().style, platform::MB_OK);
     EXPECT_TRUE(block.revealed);
     QRect shown = ClientBox(block.entries[0].revealedBox);
-    QImage after = GrabClient();
+    QImage after = Client();
     EXPECT_GT(CountColour(after, shown, 255, 0, 255), 20);
     EXPECT_EQ(CountColour(after, shown, 255, 0, 0), 0);
-
-    // A second click hides it again.
-    Click(shown.center().x(), shown.center().y());
-    EXPECT_EQ(boxes.count(), 2u);
-    EXPECT_FALSE(block.revealed);
-    EXPECT_GT(CountColour(GrabClient(), ClientBox(block.entries[0].hiddenBox), 255, 0, 0), 20);
+    // (A second click hides it again: PageLayout_test.)
 }
 
 TEST_F(MuWndTest, ButtonsFollowScrollingAndHideWhileTheThumbIsDragged) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     CPageButton* first = wnd->Buttons()[0];
     QPoint start = first->pos();
     const int firstRowHeight = wnd->View().model.rows[0].height;
@@ -173,7 +133,6 @@ TEST_F(MuWndTest, ButtonsFollowScrollingAndHideWhileTheThumbIsDragged) {
 }
 
 TEST_F(MuWndTest, MissingPageReportsAndKeepsTheOldPage) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     QImage before = wnd->PageBitmap().copy();
     std::string missing = dir.File("nothing_00.htf");
     bool busy = false; // loading shows the busy cursor
@@ -193,7 +152,6 @@ TEST_F(MuWndTest, MissingPageReportsAndKeepsTheOldPage) {
 }
 
 TEST_F(MuWndTest, PrintsThePageToPdf) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     QPrinter printer(QPrinter::HighResolution);
     std::string pdf = dir.File("page.pdf");
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -225,9 +183,10 @@ TEST_F(MuWndTest, PrintsThePageToPdf) {
     QImage sheet(QString::fromStdString(dir.File("sheet.png")));
     ASSERT_FALSE(sheet.isNull());
     // Centred: ink on both sides of the middle and nothing at the far edges.
-    const int ink = CountNonWhite(sheet);
+    const int ink = testing_support::CountNonWhite(sheet);
     EXPECT_GT(ink, 500);
-    EXPECT_EQ(CountNonWhite(sheet.copy(0, 0, sheet.width() / 6, sheet.height())), 0);
+    EXPECT_EQ(testing_support::CountNonWhite(sheet.copy(0, 0, sheet.width() / 6, sheet.height())),
+              0);
     // The screen page is rebuilt with its buttons in place.
     EXPECT_FALSE(wnd->PageBitmap().isNull());
     EXPECT_EQ(wnd->Buttons()[0]->pos(), buttonBefore);
@@ -235,7 +194,6 @@ TEST_F(MuWndTest, PrintsThePageToPdf) {
 }
 
 TEST_F(MuWndTest, CancelledPrintDialogPrintsNothingAndAnUnwritableSheetSaysStartDoc) {
-    ASSERT_TRUE(wnd->LoadPage(SamplePage()));
     for (bool accept : {false, true}) {
         QPrinter printer(QPrinter::HighResolution);
         std::string pdf = dir.File(accept ? "no/such/folder/x.pdf" : "none.pdf");

@@ -6,18 +6,13 @@
 #include "pages/qt/MuWnd.h"
 #include "pages/qt/PageTiles.h"
 #include "pages/qt/QtPageCanvas.h"
-#include "tests/support/Recorders.h"
-#include "tests/support/qt/UiHelpers.h"
+#include "tests/support/qt/PageWindowTest.h"
 
 #include <QDir>
 #include <QImage>
-#include <QMdiArea>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 #include <vector>
-
-using testing_support::MessageRecorder;
-using testing_support::TempDir;
 
 namespace {
 
@@ -46,31 +41,23 @@ std::string Page(int records) {
     return page;
 }
 
-struct PageTiles : ::testing::Test {
-    QMdiArea area;
-    CMuWnd* wnd = nullptr;
-    MessageRecorder boxes;
-    TempDir dir;
-
-    PageTiles() {
-        area.resize(900, 700);
-        area.show();
-        wnd = new CMuWnd(&area);
-        wnd->setGeometry(0, 1, 345, 600);
-        wnd->show();
-    }
-    ~PageTiles() override {
-        wnd->allowDestroy = true;
-        wnd->close();
-        testing_support::Pump();
-    }
+struct PageTiles : testing_support::PageWindowTest {
     std::string Write(int records) {
         const std::string path = dir.File("page_" + std::to_string(records) + ".htf");
         testing_support::WriteBytes(path, Page(records));
         return path;
     }
-    QImage Client() const {
-        return wnd->ClientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The page as one bitmap drawn straight on the page canvas, as the window
+    // always drew it.
+    QImage DrawnStraight(const QSize& size) {
+        QImage direct(size, QImage::Format_RGB32);
+        direct.fill(Qt::white);
+        QPainter painter(&direct);
+        CPageFonts fonts;
+        CQtPageCanvas canvas(painter, fonts, 0, direct.height());
+        wnd->View().DrawPage(canvas, wnd->View().PageLimit());
+        painter.end();
+        return direct;
     }
 };
 
@@ -106,18 +93,7 @@ TEST_F(PageTiles, EveryScrollPositionShowsTheRowsOfTheWholePage) {
     const QImage page = wnd->PageBitmap();
     ASSERT_FALSE(page.isNull());
     ASSERT_GT(page.height(), 4 * CPageTiles::kTileHeight);
-    // The page as one bitmap drawn straight on the page canvas, as the window
-    // always drew it.
-    {
-        QImage direct(CPageView::kPageWidth, wnd->PageHeight(), QImage::Format_RGB32);
-        direct.fill(Qt::white);
-        QPainter painter(&direct);
-        CPageFonts fonts;
-        CQtPageCanvas canvas(painter, fonts, 0, direct.height());
-        wnd->View().DrawPage(canvas, wnd->View().PageLimit());
-        painter.end();
-        EXPECT_EQ(direct, page);
-    }
+    EXPECT_EQ(DrawnStraight({CPageView::kPageWidth, wnd->PageHeight()}), page);
     for (size_t i = 0; i < positions.size(); ++i) {
         SCOPED_TRACE(positions[i]);
         wnd->OnVScroll(scrollThumbPosition, positions[i]);
@@ -140,19 +116,13 @@ TEST_F(PageTiles, BundledPagesShowAsDrawnStraightOnTheCanvas) {
     const QDir data(QString::fromStdString(testing_support::SourcePath("gamedata/data")));
     const QStringList names = data.entryList({"*.htf"}, QDir::Files, QDir::Name);
     ASSERT_GT(names.size(), 100);
-    CPageFonts fonts;
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
         ASSERT_TRUE(wnd->LoadPage(data.filePath(name).toStdString()));
         const QImage shown = Client();
         const QImage page = wnd->PageBitmap();
         ASSERT_FALSE(page.isNull());
-        QImage direct(page.size(), QImage::Format_RGB32);
-        direct.fill(Qt::white);
-        QPainter painter(&direct);
-        CQtPageCanvas canvas(painter, fonts, 0, direct.height());
-        wnd->View().DrawPage(canvas, wnd->View().PageLimit());
-        painter.end();
+        const QImage direct = DrawnStraight(page.size());
         EXPECT_EQ(direct, page);
         EXPECT_EQ(RowsDiffering(shown, direct, wnd->View().ScrollTop()), 0);
     }
@@ -207,22 +177,16 @@ TEST_F(PageTiles, APageOfTenThousandRecordsShowsAndScrollsInFewTiles) {
     EXPECT_TRUE(wnd->PageBitmap().isNull());
     const int last = wnd->VerticalScrollBar()->maximum();
     ASSERT_GT(last, 8000);
-    auto ink = [](const QImage& image) {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
-        return n;
-    };
+    using testing_support::CountNonWhite;
     const QImage top = Client();
-    EXPECT_GT(ink(top), 500);
+    EXPECT_GT(CountNonWhite(top), 500);
     for (int pos = 0; pos <= last; pos += 997) {
         wnd->OnVScroll(scrollThumbPosition, pos);
         EXPECT_LE(wnd->CachedTiles(), CPageTiles::kMaxTiles);
     }
     wnd->OnVScroll(scrollBottom);
     EXPECT_EQ(wnd->ScrollPos(), last);
-    EXPECT_GT(ink(Client()), 100);
+    EXPECT_GT(CountNonWhite(Client()), 100);
     // Back at the top the same rows show as before.
     wnd->OnVScroll(scrollTop);
     EXPECT_EQ(Client(), top);

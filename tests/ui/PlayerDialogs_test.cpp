@@ -120,26 +120,16 @@ TEST_F(PlayerDialogs, ClickingOkAfterTypingAsksToAddUnlessTheNameIsListed) {
     EXPECT_EQ(current.fileName, "John0.ply");
 }
 
-TEST_F(PlayerDialogs, NewPlayerGetsAFileAndARosterEntry) {
+// A new player's file and roster entry are the whole game's (WholeGame_test).
+TEST_F(PlayerDialogs, YesToAnEmptyNameCreatesNothingAndStays) {
     Roster("Bob\r\nBob0.ply\r\n");
     CPlayer current;
     TestSelectPlayerDlg dlg(current, false, false);
-    // Yes with an empty name creates nothing and stays.
     boxes.Answer(platform::IDYES);
     dlg.OnOK();
     EXPECT_EQ(boxes.count(), 1u);
     EXPECT_EQ(ReadBytes(Players("data")), "Bob\r\nBob0.ply\r\n");
     EXPECT_EQ(dlg.result(), 0);
-
-    driver.Then([&](QDialog*) {
-        QTest::keyClicks(dlg.Edit(1029), "John Smith");
-        QTest::mouseClick(dlg.Button(1), Qt::LeftButton);
-    });
-    EXPECT_EQ(dlg.exec(), 1);
-    EXPECT_EQ(current.name, "John Smith");
-    EXPECT_EQ(current.fileName, "John0.ply");
-    EXPECT_EQ(ReadBytes(Players("John0.ply")), "John Smith\r\nNo Saved Games\r\n");
-    EXPECT_EQ(ReadBytes(Players("data")), "Bob\r\nBob0.ply\r\nJohn Smith\r\nJohn0.ply\r\n");
 }
 
 TEST_F(PlayerDialogs, NoFreeFileNameLeavesThePlayerAndRosterAlone) {
@@ -218,10 +208,9 @@ TEST_F(PlayerDialogs, DeleteNeverListsTheCurrentPlayerAndRewritesTheRosterCurren
     EXPECT_EQ(boxes.texts(),
               (std::vector<std::string>{"Delete the selected players and their saved games?",
                                         "Delete the selected players and their saved games?"}));
+    // Which files go is DeletePlayerFiles' (Roster_test).
     EXPECT_FALSE(std::filesystem::exists(Players("Bob0.ply")));
     EXPECT_FALSE(std::filesystem::exists(Players("Ann0.ply")));
-    EXPECT_FALSE(std::filesystem::exists(Games("10.gme")));
-    EXPECT_FALSE(std::filesystem::exists(Games("20.gme")));
     EXPECT_TRUE(std::filesystem::exists(Players("Zed0.ply")));
     EXPECT_EQ(ReadBytes(Players("data")), "Zed\r\nZed0.ply\r\nCarl\r\nCarl0.ply\r\n");
 }

@@ -1,8 +1,6 @@
 // New Random Game: made games from codes, cancelling, the made-games list in
 // the game selection, and the whole command on the main frame.
 #include "app/Texts.h"
-#include "app/qt/CoachDlg.h"
-#include "app/qt/CongratsDlg.h"
 #include "app/qt/SelectGameDlg.h"
 #include "board/qt/GridView.h"
 #include "madegames/GameCode.h"
@@ -10,11 +8,11 @@
 #include "madegames/qt/MakeGameRun.h"
 #include "madegames/qt/NewRandomGameDlg.h"
 #include "pages/qt/MuWnd.h"
-#include "platform/FileError.h"
 #include "puzzle/GridDoc.h"
 #include "puzzlegen/Themes.h"
 #include "resources/Menu.h"
 #include "tests/support/ShellFixtures.h"
+#include "tests/support/qt/CoachPlay.h"
 #include "tests/support/qt/FrameTest.h"
 
 #include <QAction>
@@ -135,38 +133,25 @@ TEST(RandomGame, MadeGamesFollowTheBundledOnesAndADamagedListIsReported) {
     MessageRecorder boxes;
     ModalDriver driver;
     CPlayer player;
+    // The list's good entries after the bundled game, one that names a path
+    // reported with the program's file-error message and left out.
     WriteBytes(dir.File("data/madegames.dat"),
-               "Random One\r\nmadeone\r\nRandom Two\r\nmadetwo\r\n");
-    {
-        CSelectGameDlg dlg(&player);
-        driver.Then([&](QDialog*) {
-            QListWidget* list = dlg.ListBox(CSelectGameDlg::kList);
-            ASSERT_EQ(list->count(), 3);
-            EXPECT_EQ(list->item(0)->text(), "Tiny Farm");
-            EXPECT_EQ(list->item(1)->text(), "Random One");
-            EXPECT_EQ(list->item(2)->text(), "Random Two");
-            list->setCurrentRow(2);
-            QTest::mouseClick(dlg.Button(CSelectGameDlg::kPlay), Qt::LeftButton);
-        });
-        EXPECT_EQ(dlg.exec(), CSelectGameDlg::resultPlay);
-        EXPECT_EQ(dlg.chosenFileName, "madetwo");
-        EXPECT_EQ(boxes.count(), 0u);
-    }
-    // A list with an entry that names a path: the program's file-error
-    // message, then the list without it.
-    WriteBytes(dir.File("data/madegames.dat"), "Random One\r\nmadeone\r\nBad\r\n../games/x\r\n");
+               "Random One\r\nmadeone\r\nBad\r\n../games/x\r\nRandom Two\r\nmadetwo\r\n");
     CSelectGameDlg dlg(&player);
-    int rows = 0;
     driver.Then([&](QDialog*) {
-        rows = dlg.ListBox(CSelectGameDlg::kList)->count();
-        QTest::mouseClick(dlg.Button(CSelectGameDlg::kCancel), Qt::LeftButton);
+        QListWidget* list = dlg.ListBox(CSelectGameDlg::kList);
+        ASSERT_EQ(list->count(), 3);
+        EXPECT_EQ(list->item(0)->text(), "Tiny Farm");
+        EXPECT_EQ(list->item(1)->text(), "Random One");
+        EXPECT_EQ(list->item(2)->text(), "Random Two");
+        list->setCurrentRow(2);
+        QTest::mouseClick(dlg.Button(CSelectGameDlg::kPlay), Qt::LeftButton);
     });
-    EXPECT_EQ(dlg.exec(), CSelectGameDlg::resultCancel);
-    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(dlg.exec(), CSelectGameDlg::resultPlay);
+    EXPECT_EQ(dlg.chosenFileName, "madetwo");
     ASSERT_EQ(boxes.count(), 1u);
     EXPECT_EQ(boxes.last().text,
-              platform::FileErrorText(platform::causeInvalidFile,
-                                      platform::RealPath(madegames::kMadeListName)));
+              "An invalid file handle was associated with " + dir.File("data/madegames.dat") + ".");
 }
 
 namespace {
@@ -260,28 +245,9 @@ TEST_F(RandomGameCommand, ABigMadeGameIsSolvedByTheCoachAloneToCongratulations) 
     driver.Then([](QDialog*) {}); // the progress dialog, should the making be slow
     const madegames::MakeResult made = MakeIn(dir, {6, 8, 4, madegames::kAnyTheme, 4242});
     ASSERT_EQ(made.outcome, MakeOutcome::made) << made.fault;
-    frame->gameTitle = made.entry.title;
-    frame->gameFileName = made.entry.fileName;
-    ASSERT_TRUE(frame->StartGame(made.entry.fileName));
-    frame->BeginGameRecord(true);
+    Start(made.entry.title, made.entry.fileName);
     ASSERT_TRUE(frame->HasCoach());
-    QAction* explain = frame->Action(resources::ID_EXPLAIN_NEXT_STEP);
-    bool congratulated = false;
-    int uses = 0;
-    while (!congratulated && uses++ < 600) {
-        driver.Then([&](QDialog* d) {
-            if (auto* congrats = dynamic_cast<CCongratsDlg*>(d)) {
-                congratulated = true;
-                congrats->reject();
-                return;
-            }
-            auto* coach = dynamic_cast<CCoachDlg*>(d);
-            ASSERT_NE(coach, nullptr);
-            ASSERT_NE(coach->ActionButton(), nullptr) << coach->TextLabel()->text().toStdString();
-            coach->ActionButton()->click();
-        });
-        explain->trigger();
-    }
-    EXPECT_TRUE(congratulated) << made.entry.title << " after " << uses;
+    const CoachPlay play = PlayByCoach(*frame, driver, 600);
+    EXPECT_TRUE(play.congratulated) << made.entry.title << " after " << play.uses;
     EXPECT_TRUE(frame->SolutionShown());
 }

@@ -35,12 +35,16 @@ protected:
         frame = std::make_unique<CMainFrame>(player);
         frame->CreateGameWindows();
     }
-    // Starts the shell fixtures' "Tiny Farm" as the game selection would.
-    void StartTiny() {
-        frame->gameTitle = "Tiny Farm";
-        frame->gameFileName = "tiny";
-        EXPECT_TRUE(frame->StartGame("tiny"));
+    // Starts a game of the data folder as the game selection would.
+    void Start(const std::string& title, const std::string& file) {
+        frame->gameTitle = title;
+        frame->gameFileName = file;
+        ASSERT_TRUE(frame->StartGame(file));
         frame->BeginGameRecord(true);
+    }
+    // The shell fixtures' "Tiny Farm".
+    void StartTiny() {
+        Start("Tiny Farm", "tiny");
         frame->SetFrameTitle("Tiny Farm");
     }
 
