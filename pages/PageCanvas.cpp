@@ -15,8 +15,7 @@ PageSize TabbedText(CPageCanvas& canvas, int x, int y, const std::string& text, 
         }
         if (tab == std::string::npos)
             break;
-        if (tabWidth > 0)
-            size.width = (size.width / tabWidth + 1) * tabWidth;
+        size.width = NextTabStop(size.width, tabWidth);
         from = tab + 1;
     }
     return size;

@@ -49,6 +49,13 @@ public:
     virtual void SelectDefaultFont() {}
 };
 
+// Where the pen stands after a tab written at `at` (counted from the line's
+// start): the next multiple of tabWidth past it. Anything that lines text up
+// for the page window counts with this.
+inline int NextTabStop(int at, int tabWidth) {
+    return tabWidth > 0 ? (at / tabWidth + 1) * tabWidth : at;
+}
+
 // Tabbed text output: the text's tab-separated segments at their computed
 // positions, each tab advancing to the next multiple of tabWidth counted from
 // x. Returns the drawn width and the font height. With draw off it only

@@ -1,5 +1,6 @@
 #include "puzzlegen/Pages.h"
 
+#include "pages/PageCanvas.h"
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
 
@@ -157,7 +158,7 @@ bool CPageBuilder::Table(const std::vector<std::vector<std::string>>& rows, int 
         for (size_t c = 0; c < widths.size() && c < rows[r].size(); ++c) {
             while (at < starts[c]) {
                 line += '\t';
-                at = (at / tab + 1) * tab;
+                at = NextTabStop(at, tab);
             }
             line += rows[r][c];
             at += m_measure.Width(rows[r][c], st);
