@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <utility>
 
 CAboutDlg::CAboutDlg(QWidget* parent)
     : CFixedScaleDlg(resources::kDlg100, parent), versionText(texts::kAboutVersion),
@@ -64,5 +65,7 @@ bool CAboutDlg::event(QEvent* event) {
         m_soundPending = false;
         QTimer::singleShot(0, qApp, [file = soundFile] { platform::PlaySound(file); });
     }
+    if (afterFirstPaint && event->type() == QEvent::Paint)
+        QTimer::singleShot(0, qApp, std::exchange(afterFirstPaint, {}));
     return result;
 }

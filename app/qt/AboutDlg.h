@@ -4,6 +4,7 @@
 
 #include "app/qt/FixedScaleDlg.h"
 
+#include <functional>
 #include <string>
 
 class CAboutDlg : public CFixedScaleDlg {
@@ -19,6 +20,10 @@ public:
     std::string platformText;
     bool playSound = false;
     std::string soundFile; // relative to the data folder, set by the caller
+    // Work to do once the box is drawn on the screen and its sound started
+    // (at start-up, the main window is built then). Runs once, and not at all
+    // when the box closes before its first paint.
+    std::function<void()> afterFirstPaint;
 
 protected:
     void showEvent(QShowEvent* event) override;

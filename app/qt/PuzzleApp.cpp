@@ -149,12 +149,13 @@ void CPuzzleApp::OnAppAbout() {
     const std::string data = platform::RealPath("data\\About.dat");
     about.soundFile = texts::kAboutWav;
     about.SetAboutData(&picture, &data, platform::SoundOn());
-    // At start-up the main window is built while the box is on screen.
+    // At start-up the main window is built while the box is on screen, once
+    // the box is drawn and its sound started.
     if (!m_mainFrame)
-        QTimer::singleShot(0, this, [this] {
+        about.afterFirstPaint = [this] {
             CreateMainFrame();
             AfterFirstWindow();
-        });
+        };
     about.exec();
 }
 
