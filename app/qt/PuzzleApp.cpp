@@ -6,6 +6,7 @@
 #include "app/qt/MainFrame.h"
 #include "app/qt/SelectGameDlg.h"
 #include "board/Settings.h"
+#include "madegames/qt/MakeGameRun.h"
 #include "platform/Clock.h"
 #include "platform/DataPath.h"
 #include "platform/FileReplace.h"
@@ -70,6 +71,8 @@ bool CPuzzleApp::InitInstance() {
         // Temporary files of saves a crash cut short.
         platform::RemoveStaleTempFiles(platform::RealPath(folder));
     }
+    // And the folders of games a crash stopped in the making.
+    madegames::RemoveUnfinishedMakings(platform::RealPath("data") + "/");
     // 4. The sound setting.
     platform::SetSoundOn(board::ReadSoundSetting());
 

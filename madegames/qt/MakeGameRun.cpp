@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,6 +25,9 @@
 namespace madegames {
 
 namespace {
+
+// A making's files are written under "data/.<name>.making/" first.
+constexpr const char* kMakingSuffix = ".making";
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -123,7 +127,7 @@ MakeResult MakeGameInto(const GameRecipe& recipe, const std::string& folder,
     }
 
     // The files, under a folder of their own until every one is written.
-    const std::string temp = folder + "." + fileName + ".making/";
+    const std::string temp = folder + "." + fileName + kMakingSuffix + "/";
     QDir(Q(temp)).removeRecursively(); // what a crash may have left
     if (!QDir().mkpath(Q(temp))) {
         result.fault = platform::FileErrorText(platform::causeAccessDenied, temp);
@@ -160,6 +164,20 @@ MakeResult MakeGameInto(const GameRecipe& recipe, const std::string& folder,
     }
     result.outcome = MakeOutcome::made;
     return result;
+}
+
+int RemoveUnfinishedMakings(const std::string& folder) {
+    int removed = 0;
+    const QDir dir(Q(folder));
+    for (const QFileInfo& entry :
+         dir.entryInfoList({QString(".*") + kMakingSuffix},
+                           QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const bool done = entry.isSymLink() || !entry.isDir()
+                              ? QFile::remove(entry.absoluteFilePath())
+                              : QDir(entry.absoluteFilePath()).removeRecursively();
+        removed += done ? 1 : 0;
+    }
+    return removed;
 }
 
 } // namespace madegames

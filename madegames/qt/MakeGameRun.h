@@ -35,6 +35,11 @@ MakeResult MakeGameInto(const GameRecipe& recipe, const std::string& folder,
                         const std::string& listPath, QWidget* owner,
                         const std::function<bool()>& stop = {});
 
+// Removes the temporary folders of makings a crash cut short from folder
+// (the data folder's "data/", ending in "/"): the folders ".<name>.making"
+// themselves, never what a link of that name points to. Returns how many.
+int RemoveUnfinishedMakings(const std::string& folder);
+
 // The progress dialog: what is being made, a busy bar and Cancel.
 class CMakingDlg : public QDialog {
     Q_OBJECT

@@ -124,6 +124,17 @@ TEST(RandomGame, CancellingLeavesTheFolderAsItWas) {
     EXPECT_EQ(cancelled.outcome, MakeOutcome::cancelled);
     EXPECT_LT(seeds.load(), 120); // the search ended before its last seed
     EXPECT_EQ(Snapshot(dir.Path()), before);
+
+    // What a crash in the making left is swept away; a link of that name
+    // goes, and what it points to stays.
+    WriteBytes(dir.File("data/.game41.making/game41.bgd"), "half");
+    WriteBytes(dir.File("elsewhere/keep.txt"), "keep");
+    std::filesystem::create_directory_symlink(dir.File("elsewhere"),
+                                              dir.File("data/.game42.making"));
+    EXPECT_EQ(madegames::RemoveUnfinishedMakings(dir.File("data/")), 2);
+    EXPECT_EQ(ReadBytes(dir.File("elsewhere/keep.txt")), "keep");
+    std::filesystem::remove_all(dir.File("elsewhere"));
+    EXPECT_EQ(Snapshot(dir.Path()), before);
 }
 
 TEST(RandomGame, MadeGamesFollowTheBundledOnesAndADamagedListIsReported) {
