@@ -40,20 +40,23 @@ int UnorderedCat(const Shape& shape, CRandom& random) {
 
 ClueKind PickKind(const Shape& shape, const GenOptions& options, CRandom& random) {
     int total = 0;
-    int w[6];
-    for (int k = 0; k < 6; ++k) {
+    int w[kClueKinds];
+    for (int k = 0; k < kClueKinds; ++k) {
         w[k] = options.weight[k];
         if (shape.ordered < 0 && (k == int(ClueKind::Before) || k == int(ClueKind::Apart)))
             w[k] = 0;
         // "Neither b nor c" of one category needs two items besides a's own.
         if (shape.items < 3 && k == int(ClueKind::NeitherNor))
             w[k] = 0;
+        // Four cells none inside one category need three categories.
+        if (k == int(ClueKind::OneOther) && (CellCount(shape) <= kShelfCells || shape.cats < 3))
+            w[k] = 0;
         total += w[k];
     }
     if (total <= 0)
         return ClueKind::Is;
     int r = random.Below(total);
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < kClueKinds; ++k) {
         if (r < w[k])
             return static_cast<ClueKind>(k);
         r -= w[k];
@@ -130,6 +133,18 @@ bool SaysApart(const Shape& shape, const Clue& clue, Attr x, Attr y) {
                    SaysApart(shape, {ClueKind::Is, clue.b, {o, n - 1}, {}, 0}, x, y);
         return outside(clue.a, o, [&](int v) { return v < n - d; }) ||
                outside(clue.b, o, [&](int v) { return v >= d; });
+    }
+    case ClueKind::OneOther: {
+        // a and b each have c or d, and c and d each belong to a or b.
+        auto either = [](Attr one, Attr two) {
+            return [=](int v) { return v == one.item || v == two.item; };
+        };
+        return names(clue.a, clue.b) || names(clue.c, clue.d) ||
+               (clue.c.cat == clue.d.cat &&
+                (outside(clue.a, clue.c.cat, either(clue.c, clue.d)) ||
+                 outside(clue.b, clue.c.cat, either(clue.c, clue.d)))) ||
+               (clue.a.cat == clue.b.cat && (outside(clue.c, clue.a.cat, either(clue.a, clue.b)) ||
+                                             outside(clue.d, clue.a.cat, either(clue.a, clue.b))));
     }
     }
     return false;
@@ -261,6 +276,21 @@ Clue RandomTrueClue(const Shape& shape, const Solution& s, const GenOptions& opt
         clue.a = {c1, s.value[c1][lo]};
         clue.b = {c2, s.value[c2][hi]};
         clue.steps = clue.kind == ClueKind::Apart ? s.value[o][hi] - s.value[o][lo] : 0;
+        break;
+    }
+    case ClueKind::OneOther: {
+        // a is e's and b another's; c and d are theirs, in either order.
+        const int f = OtherEntity(shape, random, e);
+        const int c1 = random.Below(shape.cats);
+        const int c2 = random.Below(2) ? c1 : OtherCat(shape, random, c1);
+        const int c3 = OtherCat(shape, random, c1, c2);
+        const int c4 = random.Below(2) ? c3 : OtherCat(shape, random, c1, c2);
+        clue.a = {c1, s.value[c1][e]};
+        clue.b = {c2, s.value[c2][f]};
+        clue.c = {c3, s.value[c3][e]};
+        clue.d = {c4, s.value[c4][f]};
+        if (random.Below(2))
+            std::swap(clue.c, clue.d);
         break;
     }
     }

@@ -223,6 +223,9 @@ std::string CStory::ClueText(const Clue& clue) const {
         const std::string& said = FromOtherSide(clue) ? def.apartBack : def.apart;
         return Capitalised(Fill(Fill(Fill(said, "a", a), "b", b), "d", Amount(clue.steps)));
     }
+    case ClueKind::OneOther:
+        return "Of " + a + " and " + b + ", one is " + Ref(clue.c) + " and the other is " +
+               Ref(clue.d) + ".";
     }
     return {};
 }
@@ -276,6 +279,21 @@ std::string CStory::Explain(const Clue& clue) const {
                (clue.kind == ClueKind::Apart
                     ? " Once one of them is placed, so is the other."
                     : " Later, whatever is left for one limits the other.");
+    }
+    case ClueKind::OneOther: {
+        const std::string c = Label(clue.c), d = Label(clue.d);
+        std::vector<std::string> apart;
+        if (clue.a.cat != clue.b.cat)
+            apart.push_back(a + " and " + b);
+        if (clue.c.cat != clue.d.cat)
+            apart.push_back(c + " and " + d);
+        std::string text =
+            "One of " + a + " and " + b + " goes with " + c + " and the other with " + d + ".";
+        if (!apart.empty())
+            text += " Mark the square of " + apart[0] +
+                    (apart.size() == 2 ? " false, and that of " + apart[1] : std::string()) +
+                    " false.";
+        return text + " Once one of the four squares between them is known, the other three are.";
     }
     }
     return {};

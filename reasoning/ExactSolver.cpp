@@ -10,6 +10,8 @@ CExactSolver::CExactSolver(const Shape& shape, const std::vector<Clue>& clues)
         uint8_t cats = Bit(clue.a.cat) | Bit(clue.b.cat);
         if (clue.kind == ClueKind::EitherOr || clue.kind == ClueKind::NeitherNor)
             cats |= Bit(clue.c.cat);
+        if (clue.kind == ClueKind::OneOther)
+            cats |= Bit(clue.c.cat) | Bit(clue.d.cat);
         if ((clue.kind == ClueKind::Before || clue.kind == ClueKind::Apart) && shape.ordered >= 0)
             cats |= Bit(shape.ordered);
         m_clueCats.push_back(cats);
@@ -79,6 +81,31 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue) {
         const uint8_t ex = Entities(s, clue.a);
         if (Single(ex) && !Restrict(s, clue.b.cat, Low(ex), Bit(clue.b.item) | Bit(clue.c.item)))
             return false;
+        return true;
+    }
+    case ClueKind::OneOther: {
+        // Two ways round: a with c and b with d, or a with d and b with c.
+        const uint8_t ec = Entities(s, clue.c), ed = Entities(s, clue.d);
+        const uint8_t ac = ea & ec, bd = eb & ed, ad = ea & ed, bc = eb & ec;
+        const bool first = ac && bd, second = ad && bc;
+        if (!first && !second)
+            return false;
+        const Attr attrs[4] = {clue.a, clue.b, clue.c, clue.d};
+        const uint8_t keep[4] = {static_cast<uint8_t>((first ? ac : 0) | (second ? ad : 0)),
+                                 static_cast<uint8_t>((first ? bd : 0) | (second ? bc : 0)),
+                                 static_cast<uint8_t>((first ? ac : 0) | (second ? bc : 0)),
+                                 static_cast<uint8_t>((first ? bd : 0) | (second ? ad : 0))};
+        for (int i = 0; i < 4; ++i)
+            for (uint8_t m = Entities(s, attrs[i]) & ~keep[i]; m; m &= m - 1)
+                if (!Remove(s, attrs[i], Low(m)))
+                    return false;
+        // a and b are two entities, and so are c and d.
+        for (int i = 0; i < 4; ++i) {
+            const Attr other = attrs[i ^ 1];
+            const uint8_t now = Entities(s, attrs[i]);
+            if (Single(now) && other.cat != attrs[i].cat && !Remove(s, other, Low(now)))
+                return false;
+        }
         return true;
     }
     case ClueKind::Before:

@@ -41,6 +41,10 @@ bool Holds(const Shape& shape, const Clue& clue, const Solution& s) {
         return OrderOf(shape, s, clue.a) < OrderOf(shape, s, clue.b);
     case ClueKind::Apart:
         return OrderOf(shape, s, clue.b) - OrderOf(shape, s, clue.a) == clue.steps;
+    case ClueKind::OneOther: {
+        const int ec = s.EntityOf(clue.c), ed = s.EntityOf(clue.d);
+        return ea != eb && ((ea == ec && eb == ed) || (ea == ed && eb == ec));
+    }
     }
     return false;
 }
@@ -68,6 +72,11 @@ bool IsWellFormed(const Shape& shape, const Clue& clue) {
     case ClueKind::Apart:
         return shape.ordered >= 0 && clue.a.cat != shape.ordered && clue.b.cat != shape.ordered &&
                !(clue.a == clue.b) && clue.steps > 0 && clue.steps < shape.items;
+    case ClueKind::OneOther:
+        // Four cells, none inside one category: a and b apart, c and d apart.
+        return InRange(shape, clue.c) && InRange(shape, clue.d) && !(clue.a == clue.b) &&
+               !(clue.c == clue.d) && clue.a.cat != clue.c.cat && clue.a.cat != clue.d.cat &&
+               clue.b.cat != clue.c.cat && clue.b.cat != clue.d.cat;
     }
     return false;
 }

@@ -32,12 +32,18 @@ enum class ClueKind {
     NeitherNor, // a is not b and a is not c
     Before,     // a comes earlier than b in the ordered category
     Apart,      // b comes exactly `steps` places after a in the ordered category
+    OneOther,   // of a and b (two entities), one is c and the other is d
 };
+inline constexpr int kClueKinds = 7;
 
 struct Clue {
+    Clue() = default;
+    Clue(ClueKind k, Attr x, Attr y, Attr z = {}, int apart = 0, Attr w = {})
+        : kind(k), a(x), b(y), c(z), steps(apart), d(w) {}
     ClueKind kind = ClueKind::Is;
     Attr a, b, c;
     int steps = 0; // Apart only
+    Attr d;        // OneOther only
     bool operator==(const Clue&) const = default;
 };
 

@@ -48,6 +48,7 @@ std::string PageWords(const std::vector<NamedPage>& pages) {
 
 TEST(EveryShape, GamesHaveOneSolutionTheirGradeAndCleanWords) {
     const CFixedMeasure measure(6);
+    int oneOther[2] = {}; // one-other clues in the shelf's sizes, and beyond
     for (int cats = 3; cats <= kMaxCats; ++cats)
         for (int items = 4; items <= kMaxItems; ++items)
             for (int g = 0; g < kGamesPerShape; ++g) {
@@ -87,13 +88,17 @@ TEST(EveryShape, GamesHaveOneSolutionTheirGradeAndCleanWords) {
                 game.grade = Grade(p.grading);
                 Name(game, 1);
                 std::string words;
-                for (const Clue& clue : p.clues)
+                for (const Clue& clue : p.clues) {
                     words += story.ClueText(clue) + " ";
+                    oneOther[CellCount(shape) > kShelfCells] += clue.kind == ClueKind::OneOther;
+                }
                 if (g < 5) // the pages' words, the same sentences told longer, of a few
                     words += PageWords(MakeGamePages(game, story, measure));
                 for (const std::string& fault : testing_support::FindClueTextFaults(words))
                     ADD_FAILURE() << name << " (" << Themes()[theme].title << "): " << fault;
             }
+    EXPECT_EQ(oneOther[0], 0) << "the shelf's sizes are made as before";
+    EXPECT_GT(oneOther[1], kGamesPerShape);
 }
 
 TEST(EveryShape, ThemesTooSmallForAShapeAreRefusedWithTheReason) {

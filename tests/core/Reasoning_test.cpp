@@ -23,11 +23,12 @@ Solution Identity(const Shape& shape) {
 Clue RandomTrueClue(const Shape& shape, const Solution& truth, CRandom& random) {
     for (;;) {
         Clue c;
-        c.kind = static_cast<ClueKind>(random.Below(6));
+        c.kind = static_cast<ClueKind>(random.Below(kClueKinds));
         c.a = {random.Below(shape.cats), random.Below(shape.items)};
         c.b = {random.Below(shape.cats), random.Below(shape.items)};
         c.c = {random.Below(2) ? c.b.cat : random.Below(shape.cats), random.Below(shape.items)};
         c.steps = 1 + random.Below(shape.items - 1);
+        c.d = {random.Below(2) ? c.c.cat : random.Below(shape.cats), random.Below(shape.items)};
         if (IsWellFormed(shape, c) && Holds(shape, c, truth))
             return c;
     }
@@ -52,6 +53,13 @@ TEST(Clues, EachKindHoldsExactlyWhenItsStatementIsTrue) {
     EXPECT_FALSE(Holds(shape, {ClueKind::Before, b2, a0, {}, 0}, s));
     EXPECT_TRUE(Holds(shape, {ClueKind::Apart, a0, b2, {}, 2}, s));
     EXPECT_FALSE(Holds(shape, {ClueKind::Apart, a0, b2, {}, 1}, s));
+    // Of a and b, one is c and the other d: either way round, never one entity.
+    const Attr a1{0, 1}, c0{2, 0}, c1{2, 1};
+    EXPECT_TRUE(Holds(shape, {ClueKind::OneOther, a0, a1, b1, 0, b0}, s));
+    EXPECT_TRUE(Holds(shape, {ClueKind::OneOther, a0, c1, b1, 0, b0}, s));
+    EXPECT_FALSE(Holds(shape, {ClueKind::OneOther, a0, a1, b0, 0, b2}, s));
+    EXPECT_FALSE(Holds(shape, {ClueKind::OneOther, a0, b0, c0, 0, c1}, s));
+    EXPECT_FALSE(Holds(shape, {ClueKind::OneOther, a0, c1, b0, 0, b0}, s));
     // Swap two entities' ordered items: the order follows the entity.
     std::swap(s.value[2][0], s.value[2][3]);
     EXPECT_FALSE(Holds(shape, {ClueKind::Before, a0, b2, {}, 0}, s));
@@ -67,6 +75,9 @@ TEST(Clues, MalformedCluesAreRefused) {
     EXPECT_FALSE(IsWellFormed(shape, {ClueKind::Apart, {0, 0}, {1, 1}, {}, 0}));
     EXPECT_FALSE(IsWellFormed({3, 4, -1}, {ClueKind::Before, {0, 0}, {1, 1}, {}, 0}));
     EXPECT_TRUE(IsWellFormed(shape, {ClueKind::Apart, {0, 0}, {1, 1}, {}, 3}));
+    EXPECT_FALSE(IsWellFormed(shape, {ClueKind::OneOther, {0, 0}, {0, 1}, {0, 2}, 0, {1, 0}}));
+    EXPECT_FALSE(IsWellFormed(shape, {ClueKind::OneOther, {0, 0}, {2, 1}, {1, 1}, 0, {1, 1}}));
+    EXPECT_TRUE(IsWellFormed(shape, {ClueKind::OneOther, {0, 0}, {2, 1}, {1, 1}, 0, {1, 0}}));
 }
 
 // ---- Exact solver -----------------------------------------------------------
