@@ -224,8 +224,10 @@ std::string CStory::ClueText(const Clue& clue) const {
         return Capitalised(Fill(Fill(Fill(said, "a", a), "b", b), "d", Amount(clue.steps)));
     }
     case ClueKind::OneOther:
-        return "Of " + a + " and " + b + ", one is " + Ref(clue.c) + " and the other is " +
-               Ref(clue.d) + ".";
+        // A name first: "Of Grant and the director at the Astoria", not "Of
+        // the director at the Astoria and Grant".
+        return "Of " + (clue.b.cat == 0 ? b + " and " + a : a + " and " + b) + ", one is " +
+               Ref(clue.c) + " and the other is " + Ref(clue.d) + ".";
     }
     return {};
 }
@@ -293,7 +295,15 @@ std::string CStory::Explain(const Clue& clue) const {
             text += " Mark the square of " + apart[0] +
                     (apart.size() == 2 ? " false, and that of " + apart[1] : std::string()) +
                     " false.";
-        return text + " Once one of the four squares between them is known, the other three are.";
+        // Two of one category: the pair on the other side has no third of it.
+        if (clue.c.cat == clue.d.cat)
+            text += " " + a + " and " + b + " go with no other " + NounOne(clue.c.cat) +
+                    ", so those squares are false.";
+        if (clue.a.cat == clue.b.cat)
+            text += " " + c + " and " + d + " go with no other " + NounOne(clue.a.cat) +
+                    ", so those squares are false.";
+        return text + " Once one of the four squares between them is marked, the other three "
+                      "follow.";
     }
     }
     return {};
