@@ -30,10 +30,11 @@ int OtherEntity(const Shape& shape, CRandom& random, int notThis) {
     }
 }
 
-int UnorderedCat(const Shape& shape, CRandom& random) {
+// A category other than the ordered one o.
+int UnorderedCat(const Shape& shape, CRandom& random, int o) {
     for (;;) {
         const int c = random.Below(shape.cats);
-        if (c != shape.ordered)
+        if (c != o)
             return c;
     }
 }
@@ -124,7 +125,7 @@ bool SaysApart(const Shape& shape, const Clue& clue, Attr x, Attr y) {
         // b none of the bottom d.
         const int d = clue.kind == ClueKind::Before ? 1 : clue.steps;
         const int n = shape.items;
-        const int o = shape.ordered;
+        const int o = OrderCat(shape, clue);
         if (names(clue.a, clue.b))
             return true;
         // One place left each: a is the first, b the last.
@@ -268,11 +269,21 @@ Clue RandomTrueClue(const Shape& shape, const Solution& s, const GenOptions& opt
     case ClueKind::Apart: {
         const int f = OtherEntity(shape, random, e);
         int lo = e, hi = f;
-        const int o = shape.ordered;
+        // In the shape's ordered category, or (drawn only when there are
+        // more) in any ordered one.
+        int o = shape.ordered;
+        if (shape.alsoOrdered) {
+            std::vector<int> ordered;
+            for (int c = 0; c < shape.cats; ++c)
+                if (IsOrdered(shape, c))
+                    ordered.push_back(c);
+            o = ordered[random.Below(static_cast<int>(ordered.size()))];
+            clue.order = o == shape.ordered ? -1 : o;
+        }
         if (s.value[o][lo] > s.value[o][hi])
             std::swap(lo, hi);
-        const int c1 = UnorderedCat(shape, random);
-        const int c2 = UnorderedCat(shape, random);
+        const int c1 = UnorderedCat(shape, random, o);
+        const int c2 = UnorderedCat(shape, random, o);
         clue.a = {c1, s.value[c1][lo]};
         clue.b = {c2, s.value[c2][hi]};
         clue.steps = clue.kind == ClueKind::Apart ? s.value[o][hi] - s.value[o][lo] : 0;
@@ -309,6 +320,9 @@ std::string ShapeProblem(const Shape& shape) {
     if (shape.ordered < -1 || shape.ordered >= shape.cats)
         return "cannot make " + asked + " ordered by category " + std::to_string(shape.ordered) +
                ": there is no such category";
+    if (shape.alsoOrdered && (shape.ordered < 0 || (shape.alsoOrdered >> shape.cats) ||
+                              (shape.alsoOrdered & 1) || (shape.alsoOrdered >> shape.ordered) & 1))
+        return "cannot make " + asked + " with those ordered categories";
     return {};
 }
 

@@ -133,7 +133,7 @@ std::vector<std::string> DirectPieces(const ClueBook& book, const Clue& clue,
     }
     case ClueKind::Before:
     case ClueKind::Apart: {
-        const ClueBook::Category& ordered = book.categories[book.shape.ordered];
+        const ClueBook::Category& ordered = book.categories[OrderCat(book.shape, clue)];
         const int d = clue.kind == ClueKind::Before ? 1 : clue.steps;
         bool together = false, last = false, first = false;
         for (const Mark& m : marks) {
@@ -239,8 +239,9 @@ std::string CCoach::StepSentence(const Step& step, const CGrid& before,
         }
         const Attr partner = m.x == clue.a ? clue.b : clue.a;
         std::vector<std::string> open;
-        for (int v : OpenFor(before, partner, book.shape.ordered, book.shape.items))
-            open.push_back(book.Label({book.shape.ordered, v}));
+        const int o = OrderCat(book.shape, clue);
+        for (int v : OpenFor(before, partner, o, book.shape.items))
+            open.push_back(book.Label({o, v}));
         return ClueSays(step.clue) + " " + book.Label(partner) + " can only have " +
                words::List(open, "or") + ", so " + verdict + ".";
     }
@@ -353,8 +354,9 @@ Advice CCoach::ExplainNext(const std::vector<Mark>& marks) const {
         const Clue& clue = m_book.clues[first.clue];
         const Attr partner = first.mark.x == clue.a ? clue.b : clue.a;
         std::vector<std::string> open;
-        for (int v : OpenFor(grid, partner, m_book.shape.ordered, m_book.shape.items))
-            open.push_back(m_book.Label({m_book.shape.ordered, v}));
+        const int o = OrderCat(m_book.shape, clue);
+        for (int v : OpenFor(grid, partner, o, m_book.shape.items))
+            open.push_back(m_book.Label({o, v}));
         text = ClueSays(first.clue) + " " + m_book.Label(partner) + " can only have " +
                words::List(open, "or") + ", so " + m_book.Label(first.mark.x) + " cannot have " +
                words::List(places, "or") + ".";
@@ -466,7 +468,7 @@ std::vector<Pair> Premises(const Shape& shape, const std::vector<Clue>& clues, c
             premises.push_back({clue.a, s.mark.y == clue.b ? clue.c : clue.b});
             break;
         }
-        const int o = shape.ordered;
+        const int o = OrderCat(shape, clue);
         for (Attr a : {clue.a, clue.b})
             for (int v = 0; v < n; ++v)
                 if (a.cat != o && g.Get(a, {o, v}) != kOpen)

@@ -13,16 +13,16 @@ CExactSolver::CExactSolver(const Shape& shape, const std::vector<Clue>& clues)
         if (clue.kind == ClueKind::OneOther)
             cats |= Bit(clue.c.cat) | Bit(clue.d.cat);
         if ((clue.kind == ClueKind::Before || clue.kind == ClueKind::Apart) && shape.ordered >= 0)
-            cats |= Bit(shape.ordered);
+            cats |= Bit(OrderCat(shape, clue));
         m_clueCats.push_back(cats);
     }
     m_lastRun.assign(m_clues.size(), 0);
 }
 
-uint8_t CExactSolver::OrderSet(const State& s, Attr a, int entity) const {
-    if (a.cat == m_shape.ordered)
+uint8_t CExactSolver::OrderSet(const State& s, Attr a, int entity, int o) const {
+    if (a.cat == o)
         return Bit(a.item);
-    return s.dom[m_shape.ordered][entity];
+    return s.dom[o][entity];
 }
 
 bool CExactSolver::Remove(State& s, Attr a, int entity) {
@@ -110,7 +110,7 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue) {
     }
     case ClueKind::Before:
     case ClueKind::Apart: {
-        const int o = m_shape.ordered;
+        const int o = OrderCat(m_shape, clue);
         const bool before = clue.kind == ClueKind::Before;
         for (int side = 0; side < 2; ++side) {
             const Attr self = side == 0 ? clue.a : clue.b;
@@ -121,7 +121,7 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue) {
             // over the entities below e and above it.
             uint8_t orders[kMaxItems] = {};
             for (uint8_t m = eo; m; m &= m - 1)
-                orders[Low(m)] = OrderSet(s, other, Low(m));
+                orders[Low(m)] = OrderSet(s, other, Low(m), o);
             uint8_t below[kMaxItems + 1] = {}, above[kMaxItems + 1] = {};
             for (int f = 0; f < n; ++f)
                 below[f + 1] = below[f] | orders[f];
@@ -140,7 +140,7 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue) {
                                             : static_cast<uint8_t>(otherOrders << clue.steps);
                     }
                 }
-                if (!(OrderSet(s, self, e) & allowed)) {
+                if (!(OrderSet(s, self, e, o) & allowed)) {
                     if (!Remove(s, self, e))
                         return false;
                 } else if (Single(es) && !Restrict(s, o, e, allowed)) {

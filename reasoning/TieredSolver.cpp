@@ -69,7 +69,7 @@ bool CGrid::AgreesWith(const Solution& s) const {
 std::vector<Mark> DirectMarks(const Shape& shape, const Clue& clue) {
     std::vector<Mark> marks;
     const int n = shape.items;
-    const int o = shape.ordered;
+    const int o = OrderCat(shape, clue);
     switch (clue.kind) {
     case ClueKind::Is:
         marks.push_back({clue.a, clue.b, true});
@@ -259,8 +259,7 @@ bool CTieredSolver::Links(std::vector<Step>* log) {
     return changed;
 }
 
-uint8_t CTieredSolver::OrderSet(Attr a) const {
-    const int o = m_shape.ordered;
+uint8_t CTieredSolver::OrderSet(Attr a, int o) const {
     if (a.cat == o)
         return Bit(a.item);
     const uint8_t trues = m_grid.TrueSet(a, o);
@@ -271,15 +270,15 @@ uint8_t CTieredSolver::OrderSet(Attr a) const {
 
 bool CTieredSolver::Ordering(std::vector<Step>* log) {
     bool changed = false;
-    const int o = m_shape.ordered;
-    if (o < 0)
+    if (m_shape.ordered < 0)
         return false;
     for (size_t i = 0; i < m_clues.size(); ++i) {
         const Clue& c = m_clues[i];
         if (c.kind != ClueKind::Before && c.kind != ClueKind::Apart)
             continue;
-        const uint8_t pa = OrderSet(c.a);
-        const uint8_t pb = OrderSet(c.b);
+        const int o = OrderCat(m_shape, c);
+        const uint8_t pa = OrderSet(c.a, o);
+        const uint8_t pb = OrderSet(c.b, o);
         if (!pa || !pb) {
             m_bad = true;
             m_clash = {Clash::noneOpen, {}, {}};

@@ -137,7 +137,7 @@ private:
     bool WhatIf(std::vector<Step>* log);
     // Runs tiers 1 to maxTier until nothing changes; false on contradiction.
     bool Settle(int maxTier, std::vector<Step>* log, int* hardest);
-    uint8_t OrderSet(Attr a) const;
+    uint8_t OrderSet(Attr a, int o) const;
 
     Shape m_shape;
     std::vector<Clue> m_clues;

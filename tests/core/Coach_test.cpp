@@ -176,8 +176,10 @@ TEST(ClueFile, DamagedFilesAreRefusedAndAWholeOneReadsBackTheSame) {
     ASSERT_TRUE(g.coach);
     const std::string whole = ReadBytes(reasoning::ClueFilePath(GamePath(1)));
     ASSERT_EQ(whole.rfind("Deduxa clues 1\r\n", 0), 0u);
-    // A version 2 file: the same with a oneother clue first.
+    // Version 2 files: the same with a oneother clue first, and a game with
+    // two ordered categories.
     const std::string second = ReadBytes(SourcePath("fuzz/corpus/clue_file/second.clu"));
+    const std::string ordered = ReadBytes(SourcePath("fuzz/corpus/clue_file/ordered.clu"));
     auto replaced = [&](const std::string& from, const std::string& to, std::string text = {}) {
         text = text.empty() ? whole : text;
         const size_t at = text.find(from);
@@ -185,14 +187,15 @@ TEST(ClueFile, DamagedFilesAreRefusedAndAWholeOneReadsBackTheSame) {
         return at == std::string::npos ? text : text.replace(at, from.size(), to);
     };
     const std::string damaged[] = {
-        whole.substr(0, whole.size() / 2),                    // cut short
-        replaced("Deduxa clues 1", "Deduxa clues 3"),         // another version
-        replaced("Deduxa clues 2", "Deduxa clues 1", second), // version 1 has no oneother
-        replaced("clue 1 ", "clue 2 "),                       // a number twice
-        replaced("\r\ntext ", "\r\nitem "),                   // a clue without its text
-        replaced("cell 0 0 1 0 ", "cell 0 0 1 1 "),           // a pair twice
-        replaced("shape ", "shape 9"),                        // out of range
-        replaced("noun ", "noun |"),                          // no singular
+        whole.substr(0, whole.size() / 2),                     // cut short
+        replaced("Deduxa clues 1", "Deduxa clues 3"),          // another version
+        replaced("Deduxa clues 2", "Deduxa clues 1", second),  // version 1 has no oneother
+        replaced("Deduxa clues 2", "Deduxa clues 1", ordered), // nor a second order
+        replaced("clue 1 ", "clue 2 "),                        // a number twice
+        replaced("\r\ntext ", "\r\nitem "),                    // a clue without its text
+        replaced("cell 0 0 1 0 ", "cell 0 0 1 1 "),            // a pair twice
+        replaced("shape ", "shape 9"),                         // out of range
+        replaced("noun ", "noun |"),                           // no singular
         "",
     };
     for (const std::string& bytes : damaged) {
@@ -204,12 +207,14 @@ TEST(ClueFile, DamagedFilesAreRefusedAndAWholeOneReadsBackTheSame) {
     }
     ASSERT_TRUE(WriteClueFile(dir.File("copy.clu"), g.coach->Book()));
     EXPECT_EQ(ReadBytes(dir.File("copy.clu")), whole);
-    // Version 2 reads a oneother clue and writes it back the same.
-    WriteBytes(dir.File("two.clu"), second);
+    // Version 2 reads them and writes them back the same.
     ClueBook two;
-    ASSERT_TRUE(ReadClueFile(dir.File("two.clu"), two));
-    ASSERT_TRUE(WriteClueFile(dir.File("two-copy.clu"), two));
-    EXPECT_EQ(ReadBytes(dir.File("two-copy.clu")), second);
+    for (const std::string& bytes : {ordered, second}) {
+        WriteBytes(dir.File("two.clu"), bytes);
+        ASSERT_TRUE(ReadClueFile(dir.File("two.clu"), two));
+        ASSERT_TRUE(WriteClueFile(dir.File("two-copy.clu"), two));
+        EXPECT_EQ(ReadBytes(dir.File("two-copy.clu")), bytes);
+    }
     // The coach's words for its marks: its own, and one way round ruled out.
     const CCoach coach(two);
     ASSERT_TRUE(coach.Solvable());

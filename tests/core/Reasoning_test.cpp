@@ -29,6 +29,7 @@ Clue RandomTrueClue(const Shape& shape, const Solution& truth, CRandom& random) 
         c.c = {random.Below(2) ? c.b.cat : random.Below(shape.cats), random.Below(shape.items)};
         c.steps = 1 + random.Below(shape.items - 1);
         c.d = {random.Below(2) ? c.c.cat : random.Below(shape.cats), random.Below(shape.items)};
+        c.order = shape.alsoOrdered && random.Below(2) ? 1 : -1;
         if (IsWellFormed(shape, c) && Holds(shape, c, truth))
             return c;
     }
@@ -64,6 +65,10 @@ TEST(Clues, EachKindHoldsExactlyWhenItsStatementIsTrue) {
     std::swap(s.value[2][0], s.value[2][3]);
     EXPECT_FALSE(Holds(shape, {ClueKind::Before, a0, b2, {}, 0}, s));
     EXPECT_TRUE(Holds(shape, {ClueKind::Apart, b2, a0, {}, 1}, s));
+    // A comparison in a second ordered category, which has not moved.
+    const Shape two{3, 4, 2, 1 << 1};
+    EXPECT_TRUE(Holds(two, {ClueKind::Before, a0, {0, 2}, {}, 0, {}, 1}, s));
+    EXPECT_FALSE(Holds(two, {ClueKind::Before, a0, {0, 2}, {}, 0}, s));
 }
 
 TEST(Clues, MalformedCluesAreRefused) {
@@ -78,6 +83,9 @@ TEST(Clues, MalformedCluesAreRefused) {
     EXPECT_FALSE(IsWellFormed(shape, {ClueKind::OneOther, {0, 0}, {0, 1}, {0, 2}, 0, {1, 0}}));
     EXPECT_FALSE(IsWellFormed(shape, {ClueKind::OneOther, {0, 0}, {2, 1}, {1, 1}, 0, {1, 1}}));
     EXPECT_TRUE(IsWellFormed(shape, {ClueKind::OneOther, {0, 0}, {2, 1}, {1, 1}, 0, {1, 0}}));
+    EXPECT_FALSE(IsWellFormed(shape, {ClueKind::Before, {0, 0}, {2, 1}, {}, 0, {}, 1}));
+    EXPECT_FALSE(IsWellFormed({3, 4, 2, 1 << 1}, {ClueKind::Before, {0, 0}, {1, 1}, {}, 0, {}, 1}));
+    EXPECT_TRUE(IsWellFormed({3, 4, 2, 1 << 1}, {ClueKind::Before, {0, 0}, {2, 1}, {}, 0, {}, 1}));
 }
 
 // ---- Exact solver -----------------------------------------------------------
@@ -90,7 +98,7 @@ TEST(ExactSolver, CountsEverySolutionOfAnOpenGrid) {
 
 TEST(ExactSolver, AgreesWithBruteForceOnRandomClueSets) {
     // 3 categories of 4 items: 576 candidate solutions, checked one by one.
-    const Shape shape{3, 4, 2};
+    const Shape shape{3, 4, 2, 1 << 1}; // categories 2 and 1 ordered
     std::vector<Solution> all;
     int p1[4] = {0, 1, 2, 3};
     do {

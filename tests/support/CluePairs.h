@@ -23,7 +23,7 @@ inline bool RulesOut(const reasoning::Shape& shape, const reasoning::Clue& one, 
     const bool order = one.kind == ClueKind::Before || one.kind == ClueKind::Apart;
     auto reads = [&](int cat) {
         return one.a.cat == cat || one.b.cat == cat || (third && one.c.cat == cat) ||
-               (four && one.d.cat == cat) || (order && shape.ordered == cat);
+               (four && one.d.cat == cat) || (order && reasoning::OrderCat(shape, one) == cat);
     };
     if (!reads(x.cat) && !reads(y.cat))
         return false;
