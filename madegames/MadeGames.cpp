@@ -22,6 +22,19 @@ puzzlegen::ShelfSlot SlotOf(const GameRecipe& recipe) {
     slot.number = 0;
     slot.theme = ThemeOf(recipe);
     slot.shape = ShapeOf(recipe);
+    // A board bigger than the shelf's, in a theme with a second ordered
+    // category, orders one more category, chosen by the seed.
+    reasoning::Shape& shape = slot.shape;
+    if (puzzlegen::CellCount(shape) > puzzlegen::kShelfCells && shape.ordered >= 0 &&
+        slot.theme >= 0) {
+        reasoning::Shape more = shape;
+        int c = 1 + static_cast<int>(recipe.seed / 7 % static_cast<uint32_t>(shape.cats - 1));
+        if (c == shape.ordered)
+            c = c % (shape.cats - 1) + 1;
+        more.alsoOrdered = static_cast<uint8_t>(1u << c);
+        if (puzzlegen::ThemeProblem(puzzlegen::Themes()[slot.theme], more).empty())
+            shape = more;
+    }
     slot.grade = recipe.grade;
     // Seeds of the bundled shelf are small; made games search far from them.
     slot.seed = (uint64_t{1} << 32) + uint64_t{recipe.seed} * 1000;

@@ -30,30 +30,34 @@ int OtherEntity(const Shape& shape, CRandom& random, int notThis) {
     }
 }
 
-int UnorderedCat(const Shape& shape, CRandom& random) {
+// A category other than the ordered one o.
+int UnorderedCat(const Shape& shape, CRandom& random, int o) {
     for (;;) {
         const int c = random.Below(shape.cats);
-        if (c != shape.ordered)
+        if (c != o)
             return c;
     }
 }
 
 ClueKind PickKind(const Shape& shape, const GenOptions& options, CRandom& random) {
     int total = 0;
-    int w[6];
-    for (int k = 0; k < 6; ++k) {
+    int w[kClueKinds];
+    for (int k = 0; k < kClueKinds; ++k) {
         w[k] = options.weight[k];
         if (shape.ordered < 0 && (k == int(ClueKind::Before) || k == int(ClueKind::Apart)))
             w[k] = 0;
         // "Neither b nor c" of one category needs two items besides a's own.
         if (shape.items < 3 && k == int(ClueKind::NeitherNor))
             w[k] = 0;
+        // Four cells none inside one category need three categories.
+        if (k == int(ClueKind::OneOther) && (CellCount(shape) <= kShelfCells || shape.cats < 3))
+            w[k] = 0;
         total += w[k];
     }
     if (total <= 0)
         return ClueKind::Is;
     int r = random.Below(total);
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < kClueKinds; ++k) {
         if (r < w[k])
             return static_cast<ClueKind>(k);
         r -= w[k];
@@ -121,7 +125,7 @@ bool SaysApart(const Shape& shape, const Clue& clue, Attr x, Attr y) {
         // b none of the bottom d.
         const int d = clue.kind == ClueKind::Before ? 1 : clue.steps;
         const int n = shape.items;
-        const int o = shape.ordered;
+        const int o = OrderCat(shape, clue);
         if (names(clue.a, clue.b))
             return true;
         // One place left each: a is the first, b the last.
@@ -130,6 +134,18 @@ bool SaysApart(const Shape& shape, const Clue& clue, Attr x, Attr y) {
                    SaysApart(shape, {ClueKind::Is, clue.b, {o, n - 1}, {}, 0}, x, y);
         return outside(clue.a, o, [&](int v) { return v < n - d; }) ||
                outside(clue.b, o, [&](int v) { return v >= d; });
+    }
+    case ClueKind::OneOther: {
+        // a and b each have c or d, and c and d each belong to a or b.
+        auto either = [](Attr one, Attr two) {
+            return [=](int v) { return v == one.item || v == two.item; };
+        };
+        return names(clue.a, clue.b) || names(clue.c, clue.d) ||
+               (clue.c.cat == clue.d.cat &&
+                (outside(clue.a, clue.c.cat, either(clue.c, clue.d)) ||
+                 outside(clue.b, clue.c.cat, either(clue.c, clue.d)))) ||
+               (clue.a.cat == clue.b.cat && (outside(clue.c, clue.a.cat, either(clue.a, clue.b)) ||
+                                             outside(clue.d, clue.a.cat, either(clue.a, clue.b))));
     }
     }
     return false;
@@ -253,14 +269,39 @@ Clue RandomTrueClue(const Shape& shape, const Solution& s, const GenOptions& opt
     case ClueKind::Apart: {
         const int f = OtherEntity(shape, random, e);
         int lo = e, hi = f;
-        const int o = shape.ordered;
+        // In the shape's ordered category, or (drawn only when there are
+        // more) in any ordered one.
+        int o = shape.ordered;
+        if (shape.alsoOrdered) {
+            std::vector<int> ordered;
+            for (int c = 0; c < shape.cats; ++c)
+                if (IsOrdered(shape, c))
+                    ordered.push_back(c);
+            o = ordered[random.Below(static_cast<int>(ordered.size()))];
+            clue.order = o == shape.ordered ? -1 : o;
+        }
         if (s.value[o][lo] > s.value[o][hi])
             std::swap(lo, hi);
-        const int c1 = UnorderedCat(shape, random);
-        const int c2 = UnorderedCat(shape, random);
+        const int c1 = UnorderedCat(shape, random, o);
+        const int c2 = UnorderedCat(shape, random, o);
         clue.a = {c1, s.value[c1][lo]};
         clue.b = {c2, s.value[c2][hi]};
         clue.steps = clue.kind == ClueKind::Apart ? s.value[o][hi] - s.value[o][lo] : 0;
+        break;
+    }
+    case ClueKind::OneOther: {
+        // a is e's and b another's; c and d are theirs, in either order.
+        const int f = OtherEntity(shape, random, e);
+        const int c1 = random.Below(shape.cats);
+        const int c2 = random.Below(2) ? c1 : OtherCat(shape, random, c1);
+        const int c3 = OtherCat(shape, random, c1, c2);
+        const int c4 = random.Below(2) ? c3 : OtherCat(shape, random, c1, c2);
+        clue.a = {c1, s.value[c1][e]};
+        clue.b = {c2, s.value[c2][f]};
+        clue.c = {c3, s.value[c3][e]};
+        clue.d = {c4, s.value[c4][f]};
+        if (random.Below(2))
+            std::swap(clue.c, clue.d);
         break;
     }
     }
@@ -279,6 +320,9 @@ std::string ShapeProblem(const Shape& shape) {
     if (shape.ordered < -1 || shape.ordered >= shape.cats)
         return "cannot make " + asked + " ordered by category " + std::to_string(shape.ordered) +
                ": there is no such category";
+    if (shape.alsoOrdered && (shape.ordered < 0 || (shape.alsoOrdered >> shape.cats) ||
+                              (shape.alsoOrdered & 1) || (shape.alsoOrdered >> shape.ordered) & 1))
+        return "cannot make " + asked + " with those ordered categories";
     return {};
 }
 

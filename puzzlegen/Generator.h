@@ -29,8 +29,10 @@ int CellCount(const Shape& shape);
 int ClueLimit(const Shape& shape);
 
 struct GenOptions {
-    // Relative weights of the clue kinds, indexed by ClueKind.
-    int weight[6] = {3, 4, 2, 2, 2, 2};
+    // Relative weights of the clue kinds, indexed by ClueKind. A one-other
+    // clue is drawn only for a board bigger than the shelf's (more than
+    // kShelfCells cells), so the shelf's puzzles are made as before it was.
+    int weight[kClueKinds] = {3, 4, 2, 2, 2, 2, 2};
     int maxClues = 0; // 0: ClueLimit of the shape
     int maxAttempts = 200;
 };

@@ -328,12 +328,20 @@ std::vector<NamedPage> MakeGamePages(const ShelfGame& game, const CStory& story,
                     ".";
             break;
         case ClueKind::Before:
-        case ClueKind::Apart:
+        case ClueKind::Apart: {
+            const int o = OrderCat(shape, clue);
             truth = story.Label(clue.a) + " goes with " +
-                    story.Label({shape.ordered, OrderOf(shape, p.solution, clue.a)}) + " and " +
+                    story.Label({o, OrderOf(shape, p.solution, clue.a, o)}) + " and " +
                     story.Label(clue.b) + " with " +
-                    story.Label({shape.ordered, OrderOf(shape, p.solution, clue.b)}) + ".";
+                    story.Label({o, OrderOf(shape, p.solution, clue.b, o)}) + ".";
+        } break;
+        case ClueKind::OneOther: {
+            const bool first = p.solution.EntityOf(clue.a) == p.solution.EntityOf(clue.c);
+            truth = story.Label(clue.a) + " goes with " + story.Label(first ? clue.c : clue.d) +
+                    " and " + story.Label(clue.b) + " with " +
+                    story.Label(first ? clue.d : clue.c) + ".";
             break;
+        }
         }
         b.Text(truth, kPlain);
         add(Num(static_cast<int>(i + 1), "-%.2d"), b);

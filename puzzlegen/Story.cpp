@@ -1,6 +1,7 @@
 #include "puzzlegen/Story.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 
 namespace puzzlegen {
@@ -18,7 +19,7 @@ std::string Lower(std::string text) {
 // when the shape has no order, then extras while the shape needs more. Empty
 // problem when the theme fits.
 void Candidates(const ThemeDef& theme, const Shape& shape, std::vector<int>& plain,
-                int& orderedTheme, std::string& problem) {
+                int& orderedTheme, std::vector<int>& moreOrdered, std::string& problem) {
     const int n = shape.items;
     const int count = static_cast<int>(theme.cats.size());
     auto fits = [&](int c) { return static_cast<int>(theme.cats[c].words.size()) >= n; };
@@ -46,7 +47,19 @@ void Candidates(const ThemeDef& theme, const Shape& shape, std::vector<int>& pla
     }
     if (shape.ordered < 0 && orderedTheme >= 0 && fits(orderedTheme))
         plain.push_back(orderedTheme); // told as a plain category
-    const size_t needed = static_cast<size_t>(shape.cats - 1 - (shape.ordered >= 0 ? 1 : 0));
+    // Further ordered categories come from the theme's beyond its core.
+    moreOrdered.clear();
+    const size_t more =
+        static_cast<size_t>(std::popcount(static_cast<unsigned>(shape.alsoOrdered)));
+    for (int c = kCoreCats; c < count && moreOrdered.size() < more; ++c)
+        if (theme.cats[c].ordered && fits(c))
+            moreOrdered.push_back(c);
+    if (moreOrdered.size() < more) {
+        problem = cannot + "it has only " + std::to_string(moreOrdered.size() + 1) +
+                  " ordered categories of " + std::to_string(n) + " items";
+        return;
+    }
+    const size_t needed = static_cast<size_t>(shape.cats - 1 - (shape.ordered >= 0 ? 1 : 0)) - more;
     for (int c = kCoreCats; c < count && plain.size() < needed; ++c)
         if (!theme.cats[c].ordered && fits(c))
             plain.push_back(c);
@@ -63,9 +76,9 @@ CStory::CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed)
     CRandom random(seed ^ 0x5eedf00dULL);
     // The ordered category goes where the shape wants it, the others fill the
     // remaining places in a random choice.
-    std::vector<int> plain;
+    std::vector<int> plain, moreOrdered;
     int orderedTheme = -1;
-    Candidates(theme, shape, plain, orderedTheme, m_problem);
+    Candidates(theme, shape, plain, orderedTheme, moreOrdered, m_problem);
     if (!m_problem.empty()) {
         // Nothing to tell; every word stays the names' first, so nothing reads
         // out of range.
@@ -74,9 +87,11 @@ CStory::CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed)
     for (size_t i = plain.size(); i > 1; --i)
         std::swap(plain[i - 1], plain[random.Below(static_cast<int>(i))]);
     m_themeCat[0] = 0;
-    size_t next = 0;
+    size_t next = 0, nextOrdered = 0;
     for (int c = 1; c < shape.cats; ++c)
-        m_themeCat[c] = c == shape.ordered ? orderedTheme : plain[next++];
+        m_themeCat[c] = c == shape.ordered    ? orderedTheme
+                        : IsOrdered(shape, c) ? moreOrdered[nextOrdered++]
+                                              : plain[next++];
     for (int c = 0; c < shape.cats; ++c) {
         const int available = static_cast<int>(theme.cats[m_themeCat[c]].words.size());
         // Up to kCoreWords items come from a category's first kCoreWords words.
@@ -84,7 +99,7 @@ CStory::CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed)
         std::vector<int> pick(pool);
         for (int i = 0; i < pool; ++i)
             pick[i] = i;
-        if (c != shape.ordered) {
+        if (!IsOrdered(shape, c)) {
             for (int i = pool; i > 1; --i)
                 std::swap(pick[i - 1], pick[random.Below(i)]);
             pick.resize(shape.items);
@@ -96,10 +111,10 @@ CStory::CStory(const ThemeDef& theme, const Shape& shape, uint64_t seed)
 }
 
 std::string ThemeProblem(const ThemeDef& theme, const Shape& shape) {
-    std::vector<int> plain;
+    std::vector<int> plain, moreOrdered;
     int orderedTheme = -1;
     std::string problem;
-    Candidates(theme, shape, plain, orderedTheme, problem);
+    Candidates(theme, shape, plain, orderedTheme, moreOrdered, problem);
     return problem;
 }
 
@@ -192,8 +207,8 @@ std::string CStory::Intro() const {
     return text + ".";
 }
 
-std::string CStory::Amount(int steps) const {
-    const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
+std::string CStory::Amount(int steps, int cat) const {
+    const CategoryDef& def = m_theme->cats[m_themeCat[cat >= 0 ? cat : m_shape.ordered]];
     const int amount = steps * def.step;
     return Fill(amount == 1 ? def.unitOne : def.unitMany, "", std::to_string(amount));
 }
@@ -214,21 +229,27 @@ std::string CStory::ClueText(const Clue& clue) const {
     case ClueKind::NeitherNor:
         return Capitalised(a + " is neither " + b + " nor " + Ref(clue.c) + ".");
     case ClueKind::Before: {
-        const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
+        const CategoryDef& def = m_theme->cats[m_themeCat[OrderCat(m_shape, clue)]];
         const std::string& said = FromOtherSide(clue) ? def.after : def.before;
         return Capitalised(Fill(Fill(said, "a", a), "b", b));
     }
     case ClueKind::Apart: {
-        const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
+        const CategoryDef& def = m_theme->cats[m_themeCat[OrderCat(m_shape, clue)]];
         const std::string& said = FromOtherSide(clue) ? def.apartBack : def.apart;
-        return Capitalised(Fill(Fill(Fill(said, "a", a), "b", b), "d", Amount(clue.steps)));
+        return Capitalised(Fill(Fill(Fill(said, "a", a), "b", b), "d",
+                                Amount(clue.steps, OrderCat(m_shape, clue))));
     }
+    case ClueKind::OneOther:
+        // A name first: "Of Grant and the director at the Astoria", not "Of
+        // the director at the Astoria and Grant".
+        return "Of " + (clue.b.cat == 0 ? b + " and " + a : a + " and " + b) + ", one is " +
+               Ref(clue.c) + " and the other is " + Ref(clue.d) + ".";
     }
     return {};
 }
 
 bool CStory::FromOtherSide(const Clue& clue) const {
-    const CategoryDef& def = m_theme->cats[m_themeCat[m_shape.ordered]];
+    const CategoryDef& def = m_theme->cats[m_themeCat[OrderCat(m_shape, clue)]];
     if (!m_bothSides || def.after.empty() || def.apartBack.empty())
         return false;
     const uint64_t key = static_cast<uint64_t>(
@@ -271,11 +292,34 @@ std::string CStory::Explain(const Clue& clue) const {
             places == 1 ? "the first" : "among the first " + std::to_string(places);
         // Both belong to entities, which are not always people.
         return a + " cannot be " + last + " and " + b + " cannot be " + first + " in order of " +
-               NounOne(m_shape.ordered) +
+               NounOne(OrderCat(m_shape, clue)) +
                (clue.a.cat != clue.b.cat ? "; and the two do not go together." : ".") +
                (clue.kind == ClueKind::Apart
                     ? " Once one of them is placed, so is the other."
                     : " Later, whatever is left for one limits the other.");
+    }
+    case ClueKind::OneOther: {
+        const std::string c = Label(clue.c), d = Label(clue.d);
+        std::vector<std::string> apart;
+        if (clue.a.cat != clue.b.cat)
+            apart.push_back(a + " and " + b);
+        if (clue.c.cat != clue.d.cat)
+            apart.push_back(c + " and " + d);
+        std::string text =
+            "One of " + a + " and " + b + " goes with " + c + " and the other with " + d + ".";
+        if (!apart.empty())
+            text += " Mark the square of " + apart[0] +
+                    (apart.size() == 2 ? " false, and that of " + apart[1] : std::string()) +
+                    " false.";
+        // Two of one category: the pair on the other side has no third of it.
+        if (clue.c.cat == clue.d.cat)
+            text += " " + a + " and " + b + " go with no other " + NounOne(clue.c.cat) +
+                    ", so those squares are false.";
+        if (clue.a.cat == clue.b.cat)
+            text += " " + c + " and " + d + " go with no other " + NounOne(clue.a.cat) +
+                    ", so those squares are false.";
+        return text + " Once one of the four squares between them is marked, the other three "
+                      "follow.";
     }
     }
     return {};

@@ -13,7 +13,8 @@ namespace puzzlegen {
 class CStory {
 public:
     // Picks the theme's categories and items for the shape from the seed. The
-    // ordered category of the shape (if any) becomes the theme's ordered one.
+    // ordered category of the shape (if any) becomes the theme's ordered one;
+    // a further ordered one of the shape, one of the theme's after its core.
     // A theme too small for the shape gives a story with a Problem(), whose
     // words are not to be shown.
     //
@@ -39,8 +40,9 @@ public:
     std::string Explain(const Clue& clue) const;
     // One solving step in words ("Anna - Cows is true: the only open square").
     std::string StepText(const Step& step) const;
-    // The amount of an ordering distance ("20 acres").
-    std::string Amount(int steps) const;
+    // The amount of an ordering distance ("20 acres"), in the ordered
+    // category cat (-1: the shape's).
+    std::string Amount(int steps, int cat = -1) const;
 
 private:
     const ThemeDef* m_theme;

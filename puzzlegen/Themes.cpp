@@ -574,6 +574,55 @@ std::vector<ThemeDef> MakeThemes() {
         t[i].intro = told[i].first;
         t[i].clauses = told[i].second;
     }
+    // A second ordered category in a few themes, after the rest: only a board
+    // bigger than the shelf's orders two categories, so no shelf game or
+    // smaller made game tells it.
+    struct Second {
+        size_t theme;
+        CategoryDef cat;
+        const char* after;
+        const char* apartBack;
+        const char* clause;
+    };
+    const Second second[] = {
+        {0,
+         Ordered("Herd sizes", "the farmer with a herd of {}",
+                 {"5", "10", "15", "20", "25", "30", "35", "40"}, {}, 5, "{} animal", "{} animals",
+                 "{a} has a smaller herd than {b}.", "{b} keeps exactly {d} more than {a}."),
+         "{b} has a bigger herd than {a}.", "{a} keeps exactly {d} fewer than {b}.",
+         "has a herd of a different size"},
+        {1,
+         Ordered("Start times", "the baker who starts at {}",
+                 {"5:00", "5:30", "6:00", "6:30", "7:00", "7:30", "8:00", "8:30"}, {}, 30,
+                 "{} minute", "{} minutes", "{a} starts earlier than {b}.",
+                 "{b} starts exactly {d} after {a}."),
+         "{b} starts later than {a}.", "{a} starts exactly {d} before {b}.",
+         "starts baking at a different time"},
+        {2,
+         Ordered("Bib numbers", "the runner wearing number {}",
+                 {"11", "12", "13", "14", "15", "16", "17", "18"}, {}, 1, "{}", "{}",
+                 "{a} wears a lower number than {b}.",
+                 "{b} wears a number exactly {d} higher than {a}."),
+         "{b} wears a higher number than {a}.", "{a} wears a number exactly {d} lower than {b}.",
+         "wears a different number"},
+        {4,
+         Ordered("Budgets", "the driver with a budget of ${}",
+                 {"100", "200", "300", "400", "500", "600", "700", "800"},
+                 {"$100", "$200", "$300", "$400", "$500", "$600", "$700", "$800"}, 100, "${}",
+                 "${}", "{a} has a smaller budget than {b}.",
+                 "{b} has exactly {d} more to spend than {a}."),
+         "{b} has a bigger budget than {a}.", "{a} has exactly {d} less to spend than {b}.",
+         "has a different budget"},
+    };
+    for (const Second& more : second)
+        if (more.theme < t.size()) {
+            CategoryDef c = more.cat;
+            c.after = more.after;
+            c.apartBack = more.apartBack;
+            t[more.theme].cats.push_back(c);
+            t[more.theme].clauses.resize(t[more.theme].cats.size() - 2);
+            t[more.theme].clauses.push_back(more.clause);
+        }
     // Each theme's second telling, for the shelf's second game in it: the
     // same people and categories under a title and setting of their own.
     const std::pair<const char*, const char*> again[] = {

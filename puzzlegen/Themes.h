@@ -42,6 +42,7 @@ struct ThemeDef {
     std::string title;             // "The Farm"
     std::string intro;             // the setting, with {n} for the number of people
     std::vector<CategoryDef> cats; // [0] the people, then four more, then the fifth
+                                   // (a few themes: then a second ordered one)
     // Per category after the people: what each person has of it
     // ("keeps one kind of animal").
     std::vector<std::string> clauses;

@@ -9,7 +9,8 @@ namespace reasoning {
 
 namespace {
 
-const char* const kKindNames[] = {"is", "isnot", "either", "neither", "before", "apart"};
+const char* const kKindNames[] = {"is",     "isnot", "either",  "neither",
+                                  "before", "apart", "oneother"};
 
 // The line's first word and the rest after one blank.
 void SplitWord(const std::string& line, std::string& word, std::string& rest) {
@@ -55,6 +56,7 @@ private:
     int m_cells = 0;
     bool m_seen[kMaxCats][kMaxItems][kMaxCats][kMaxItems] = {};
     std::vector<BoardCell> m_used;
+    bool m_second = false; // version 2: oneother clues allowed
 };
 
 bool CReader::Line(const std::string& line) {
@@ -65,14 +67,23 @@ bool CReader::Line(const std::string& line) {
     switch (m_at) {
     case version:
         m_at = shape;
-        return line == kClueFileVersion;
+        m_second = line == kClueFileVersion2;
+        return m_second || line == kClueFileVersion;
     case shape:
-        if (word != "shape" || !Numbers(rest, n) || n.size() != 3)
+        // Version 2 may name further ordered categories after the first.
+        if (word != "shape" || !Numbers(rest, n) || n.size() < 3 || (n.size() > 3 && !m_second))
             return false;
         s = {n[0], n[1], n[2]};
         m_at = body;
-        return s.cats >= 2 && s.cats <= kMaxCats && s.items >= 2 && s.items <= kMaxItems &&
-               s.ordered >= -1 && s.ordered < s.cats;
+        if (!(s.cats >= 2 && s.cats <= kMaxCats && s.items >= 2 && s.items <= kMaxItems &&
+              s.ordered >= -1 && s.ordered < s.cats))
+            return false;
+        for (size_t i = 3; i < n.size(); ++i) {
+            if (s.ordered < 0 || n[i] < 1 || n[i] >= s.cats || IsOrdered(s, n[i]))
+                return false;
+            s.alsoOrdered = static_cast<uint8_t>(s.alsoOrdered | (1u << n[i]));
+        }
+        return true;
     case done:
         return false;
     case body:
@@ -147,20 +158,28 @@ bool CReader::Line(const std::string& line) {
 
 bool CReader::ClueLine(const std::vector<int>& n, const std::string& kind) {
     int k = 0;
-    while (k < 6 && kind != kKindNames[k])
+    while (k < kClueKinds && kind != kKindNames[k])
         ++k;
-    if (k == 6)
+    if (k == kClueKinds || (k == static_cast<int>(ClueKind::OneOther) && !m_second))
         return false;
     Clue c;
     c.kind = static_cast<ClueKind>(k);
-    const bool three = c.kind == ClueKind::EitherOr || c.kind == ClueKind::NeitherNor;
+    const bool four = c.kind == ClueKind::OneOther;
+    const bool three = four || c.kind == ClueKind::EitherOr || c.kind == ClueKind::NeitherNor;
     const bool steps = c.kind == ClueKind::Apart;
-    if (n.size() != 5u + (three ? 2 : 0) + (steps ? 1 : 0))
+    const size_t size = 5u + (three ? 2 : 0) + (four ? 2 : 0) + (steps ? 1 : 0);
+    // Version 2: a comparison may end with the ordered category it is in.
+    const bool in = m_second && (c.kind == ClueKind::Before || steps) && n.size() == size + 1;
+    if (n.size() != size + (in ? 1 : 0))
         return false;
+    if (in)
+        c.order = n[size];
     c.a = {n[1], n[2]};
     c.b = {n[3], n[4]};
     if (three)
         c.c = {n[5], n[6]};
+    if (four)
+        c.d = {n[7], n[8]};
     if (steps)
         c.steps = n[5];
     if (!IsWellFormed(m_book.shape, c) || n[0] < 1 || n[0] > 99)
@@ -243,8 +262,15 @@ bool WriteClueFile(const std::string& path, const ClueBook& book) {
         return false;
     try {
         const Shape& s = book.shape;
-        file.WriteLine(kClueFileVersion);
-        file.WriteLine("shape " + Join({s.cats, s.items, s.ordered}));
+        bool second = s.alsoOrdered != 0;
+        for (const Clue& c : book.clues)
+            second |= c.kind == ClueKind::OneOther || c.order >= 0;
+        file.WriteLine(second ? kClueFileVersion2 : kClueFileVersion);
+        std::vector<int> shape{s.cats, s.items, s.ordered};
+        for (int c = 0; c < s.cats; ++c)
+            if (c != s.ordered && IsOrdered(s, c))
+                shape.push_back(c);
+        file.WriteLine("shape " + Join(shape));
         for (const ClueBook::Category& c : book.categories) {
             file.WriteLine("category " + c.name);
             file.WriteLine("noun " + c.one + "|" + c.many);
@@ -256,8 +282,12 @@ bool WriteClueFile(const std::string& path, const ClueBook& book) {
             std::vector<int> v{c.a.cat, c.a.item, c.b.cat, c.b.item};
             if (c.kind == ClueKind::EitherOr || c.kind == ClueKind::NeitherNor)
                 v.insert(v.end(), {c.c.cat, c.c.item});
+            if (c.kind == ClueKind::OneOther)
+                v.insert(v.end(), {c.c.cat, c.c.item, c.d.cat, c.d.item});
             if (c.kind == ClueKind::Apart)
                 v.push_back(c.steps);
+            if (c.order >= 0)
+                v.push_back(c.order);
             file.WriteLine("clue " + std::to_string(book.numbers[i]) + " " +
                            kKindNames[static_cast<int>(c.kind)] + " " + Join(v));
             file.WriteLine("text " + book.texts[i]);

@@ -1,17 +1,22 @@
 // The clue file (".clu") beside a bundled puzzle file: what the coach needs
 // to reason about the puzzle as the player sees it.
 //
-//   Deduxa clues 1
-//   shape <categories> <items> <ordered category or -1>
+//   Deduxa clues 1                       or 2, for a file with a oneother clue or
+//                                        more than one ordered category
+//   shape <categories> <items> <ordered category or -1> [<further ordered category> ...]
 //   category <name>                      one per category, in order, each followed by
 //   noun <singular>|<plural>             the words for one and several of its items
 //   item <label>                         one line per item, in order
-//   clue <number> <kind> <a cat> <a item> <b cat> <b item> [<c cat> <c item>] [<steps>]
+//   clue <number> <kind> <a cat> <a item> <b cat> <b item> [<c cat> <c item>
+//        [<d cat> <d item>]] [<steps>] [<ordered category compared in>]
 //   text <the clue as the pages say it>  after each clue line
 //   cell <cat> <item> <cat> <item> <column> <row>   one per pair of items
 //   end
 //
-// Kinds are is, isnot, either, neither (with c), before, apart (with steps).
+// Kinds are is, isnot, either, neither (with c), before, apart (with steps),
+// and in version 2 also oneother (with c and d). In version 2 a before or
+// apart clue in a further ordered category ends with that category. A file
+// with neither is written as version 1, as before there was version 2.
 // Every pair of items of different categories has exactly one cell, and no
 // two pairs share one.
 #pragma once
@@ -51,6 +56,7 @@ struct ClueBook {
 };
 
 inline constexpr const char* kClueFileVersion = "Deduxa clues 1";
+inline constexpr const char* kClueFileVersion2 = "Deduxa clues 2";
 
 // Reads the clue file. False with a file-error cause code (causeInvalidFile
 // for a file that is not a whole, consistent clue file).

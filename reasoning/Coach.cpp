@@ -133,7 +133,7 @@ std::vector<std::string> DirectPieces(const ClueBook& book, const Clue& clue,
     }
     case ClueKind::Before:
     case ClueKind::Apart: {
-        const ClueBook::Category& ordered = book.categories[book.shape.ordered];
+        const ClueBook::Category& ordered = book.categories[OrderCat(book.shape, clue)];
         const int d = clue.kind == ClueKind::Before ? 1 : clue.steps;
         bool together = false, last = false, first = false;
         for (const Mark& m : marks) {
@@ -152,8 +152,51 @@ std::vector<std::string> DirectPieces(const ClueBook& book, const Clue& clue,
             pieces.push_back(a + " does not go with " + b);
         break;
     }
+    case ClueKind::OneOther: {
+        const std::string c = book.Label(clue.c), d = book.Label(clue.d);
+        bool apart = false, namesApart = false, rowOf[4] = {};
+        const Attr four[4] = {clue.a, clue.b, clue.c, clue.d};
+        for (const Mark& m : marks) {
+            if (SameCell(m, clue.a, clue.b))
+                apart = true;
+            else if (SameCell(m, clue.c, clue.d))
+                namesApart = true;
+            else
+                for (int i = 0; i < 4; ++i)
+                    rowOf[i] |= m.x == four[i];
+        }
+        if (apart)
+            pieces.push_back(a + " does not go with " + b);
+        if (namesApart)
+            pieces.push_back(c + " does not go with " + d);
+        // Rows ruled out but for the two the clue names in that category.
+        for (int i = 0; i < 4; i += 2) {
+            const Attr one = four[2 - i], two = four[3 - i];
+            const std::string names = book.Label(one) + " or " + book.Label(two);
+            const std::string other = "no other " + book.categories[one.cat].one;
+            if (rowOf[i] && rowOf[i + 1])
+                pieces.push_back(book.Label(four[i]) + " and " + book.Label(four[i + 1]) +
+                                 " each go with " + names + ", and with " + other);
+            else if (rowOf[i] || rowOf[i + 1])
+                pieces.push_back(book.Label(four[rowOf[i] ? i : i + 1]) + " goes with " + names +
+                                 ", and with " + other);
+        }
+        // One piece, its parts apart by semicolons, as each has its own "and".
+        for (size_t i = 1; i < pieces.size(); ++i)
+            pieces[0] += "; " + pieces[i];
+        pieces.resize(std::min<size_t>(pieces.size(), 1));
+        break;
+    }
     }
     return pieces;
+}
+
+// The way round of a one-other clue that the mark does not belong to.
+int OtherWay(const Clue& clue, const Mark& mark) {
+    for (const Mark& m : WayMarks(clue, 0))
+        if (SameCell(m, mark.x, mark.y) && m.yes == mark.yes)
+            return 1;
+    return 0;
 }
 
 bool IsDirect(const Shape& shape, const Clue& clue, const Mark& mark) {
@@ -186,6 +229,9 @@ std::string CCoach::StepSentence(const Step& step, const CGrid& before,
         if (IsDirect(book.shape, clue, m))
             return ClueSays(step.clue) + " So " +
                    words::List(DirectPieces(book, clue, {m}), "and") + ".";
+        Mark by;
+        if (clue.kind == ClueKind::OneOther && WayRuledOut(clue, OtherWay(clue, m), before, &by))
+            return ClueSays(step.clue) + " " + MarkText(by) + ", so " + verdict + ".";
         if (step.tier == 1) { // either/or with one choice ruled out
             const Attr other = m.y == clue.b ? clue.c : clue.b;
             return ClueSays(step.clue) + " " + x + " does not go with " + book.Label(other) +
@@ -193,8 +239,9 @@ std::string CCoach::StepSentence(const Step& step, const CGrid& before,
         }
         const Attr partner = m.x == clue.a ? clue.b : clue.a;
         std::vector<std::string> open;
-        for (int v : OpenFor(before, partner, book.shape.ordered, book.shape.items))
-            open.push_back(book.Label({book.shape.ordered, v}));
+        const int o = OrderCat(book.shape, clue);
+        for (int v : OpenFor(before, partner, o, book.shape.items))
+            open.push_back(book.Label({o, v}));
         return ClueSays(step.clue) + " " + book.Label(partner) + " can only have " +
                words::List(open, "or") + ", so " + verdict + ".";
     }
@@ -278,7 +325,10 @@ Advice CCoach::ExplainNext(const std::vector<Mark>& marks) const {
             break;
         if (first.tier == 3 && !(s.mark.x == first.mark.x))
             break;
-        if (first.tier == 1 && !IsDirect(m_book.shape, m_book.clues[first.clue], s.mark))
+        // A clue's own marks, or the marks of one way round of a one-other clue.
+        const Clue& clue = m_book.clues[first.clue];
+        if (first.tier == 1 &&
+            IsDirect(m_book.shape, clue, s.mark) != IsDirect(m_book.shape, clue, first.mark))
             break;
         group.push_back(s.mark);
     }
@@ -289,6 +339,14 @@ Advice CCoach::ExplainNext(const std::vector<Mark>& marks) const {
         IsDirect(m_book.shape, m_book.clues[first.clue], first.mark)) {
         text = ClueSays(first.clue) + " So " +
                words::List(DirectPieces(m_book, m_book.clues[first.clue], group), "and") + ".";
+    } else if (Mark by; first.rule == StepRule::Clue && first.tier == 1 &&
+                        m_book.clues[first.clue].kind == ClueKind::OneOther &&
+                        WayRuledOut(m_book.clues[first.clue],
+                                    OtherWay(m_book.clues[first.clue], first.mark), grid, &by)) {
+        std::vector<std::string> said;
+        for (const Mark& m : group)
+            said.push_back(MarkText(m));
+        text = ClueSays(first.clue) + " " + MarkText(by) + ", so " + words::List(said, "and") + ".";
     } else if (first.rule == StepRule::Clue && first.tier == 3) {
         std::vector<std::string> places;
         for (const Mark& m : group)
@@ -296,8 +354,9 @@ Advice CCoach::ExplainNext(const std::vector<Mark>& marks) const {
         const Clue& clue = m_book.clues[first.clue];
         const Attr partner = first.mark.x == clue.a ? clue.b : clue.a;
         std::vector<std::string> open;
-        for (int v : OpenFor(grid, partner, m_book.shape.ordered, m_book.shape.items))
-            open.push_back(m_book.Label({m_book.shape.ordered, v}));
+        const int o = OrderCat(m_book.shape, clue);
+        for (int v : OpenFor(grid, partner, o, m_book.shape.items))
+            open.push_back(m_book.Label({o, v}));
         text = ClueSays(first.clue) + " " + m_book.Label(partner) + " can only have " +
                words::List(open, "or") + ", so " + m_book.Label(first.mark.x) + " cannot have " +
                words::List(places, "or") + ".";
@@ -399,11 +458,17 @@ std::vector<Pair> Premises(const Shape& shape, const std::vector<Clue>& clues, c
         const Clue& clue = clues[s.clue];
         if (IsDirect(shape, clue, s.mark))
             break;
+        Mark by;
+        if (clue.kind == ClueKind::OneOther) {
+            if (WayRuledOut(clue, OtherWay(clue, s.mark), g, &by))
+                premises.push_back({by.x, by.y});
+            break;
+        }
         if (s.tier == 1) {
             premises.push_back({clue.a, s.mark.y == clue.b ? clue.c : clue.b});
             break;
         }
-        const int o = shape.ordered;
+        const int o = OrderCat(shape, clue);
         for (Attr a : {clue.a, clue.b})
             for (int v = 0; v < n; ++v)
                 if (a.cat != o && g.Get(a, {o, v}) != kOpen)
@@ -513,6 +578,19 @@ std::vector<Derivation> WaysTo(const Shape& shape, const std::vector<Clue>& clue
             ways.push_back({{1, StepRule::Clue, it->clue, {}, mark}, {}, {}});
     for (size_t i = 0; i < clues.size(); ++i) {
         const Clue& c = clues[i];
+        if (c.kind == ClueKind::OneOther) {
+            // One of the way's marks, from any mark that rules the other way out.
+            const int other = OtherWay(c, mark);
+            for (const Mark& m : WayMarks(c, 1 - other))
+                if (SameCell(m, mark.x, mark.y) && m.yes == mark.yes)
+                    for (const Mark& against : WayMarks(c, other))
+                        if (!SameCell(against, mark.x, mark.y) &&
+                            g.Get(against.x, against.y) == (against.yes ? kFalse : kTrue))
+                            ways.push_back({{1, StepRule::Clue, static_cast<int>(i), {}, m},
+                                            {CellId(against.x, against.y)},
+                                            {}});
+            continue;
+        }
         if (c.kind != ClueKind::EitherOr || !mark.yes)
             continue;
         for (const auto& [want, other] : {std::pair(c.b, c.c), std::pair(c.c, c.b)})

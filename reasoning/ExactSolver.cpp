@@ -10,17 +10,19 @@ CExactSolver::CExactSolver(const Shape& shape, const std::vector<Clue>& clues)
         uint8_t cats = Bit(clue.a.cat) | Bit(clue.b.cat);
         if (clue.kind == ClueKind::EitherOr || clue.kind == ClueKind::NeitherNor)
             cats |= Bit(clue.c.cat);
+        if (clue.kind == ClueKind::OneOther)
+            cats |= Bit(clue.c.cat) | Bit(clue.d.cat);
         if ((clue.kind == ClueKind::Before || clue.kind == ClueKind::Apart) && shape.ordered >= 0)
-            cats |= Bit(shape.ordered);
+            cats |= Bit(OrderCat(shape, clue));
         m_clueCats.push_back(cats);
     }
     m_lastRun.assign(m_clues.size(), 0);
 }
 
-uint8_t CExactSolver::OrderSet(const State& s, Attr a, int entity) const {
-    if (a.cat == m_shape.ordered)
+uint8_t CExactSolver::OrderSet(const State& s, Attr a, int entity, int o) const {
+    if (a.cat == o)
         return Bit(a.item);
-    return s.dom[m_shape.ordered][entity];
+    return s.dom[o][entity];
 }
 
 bool CExactSolver::Remove(State& s, Attr a, int entity) {
@@ -81,9 +83,34 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue) {
             return false;
         return true;
     }
+    case ClueKind::OneOther: {
+        // Two ways round: a with c and b with d, or a with d and b with c.
+        const uint8_t ec = Entities(s, clue.c), ed = Entities(s, clue.d);
+        const uint8_t ac = ea & ec, bd = eb & ed, ad = ea & ed, bc = eb & ec;
+        const bool first = ac && bd, second = ad && bc;
+        if (!first && !second)
+            return false;
+        const Attr attrs[4] = {clue.a, clue.b, clue.c, clue.d};
+        const uint8_t keep[4] = {static_cast<uint8_t>((first ? ac : 0) | (second ? ad : 0)),
+                                 static_cast<uint8_t>((first ? bd : 0) | (second ? bc : 0)),
+                                 static_cast<uint8_t>((first ? ac : 0) | (second ? bc : 0)),
+                                 static_cast<uint8_t>((first ? bd : 0) | (second ? ad : 0))};
+        for (int i = 0; i < 4; ++i)
+            for (uint8_t m = Entities(s, attrs[i]) & ~keep[i]; m; m &= m - 1)
+                if (!Remove(s, attrs[i], Low(m)))
+                    return false;
+        // a and b are two entities, and so are c and d.
+        for (int i = 0; i < 4; ++i) {
+            const Attr other = attrs[i ^ 1];
+            const uint8_t now = Entities(s, attrs[i]);
+            if (Single(now) && other.cat != attrs[i].cat && !Remove(s, other, Low(now)))
+                return false;
+        }
+        return true;
+    }
     case ClueKind::Before:
     case ClueKind::Apart: {
-        const int o = m_shape.ordered;
+        const int o = OrderCat(m_shape, clue);
         const bool before = clue.kind == ClueKind::Before;
         for (int side = 0; side < 2; ++side) {
             const Attr self = side == 0 ? clue.a : clue.b;
@@ -94,7 +121,7 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue) {
             // over the entities below e and above it.
             uint8_t orders[kMaxItems] = {};
             for (uint8_t m = eo; m; m &= m - 1)
-                orders[Low(m)] = OrderSet(s, other, Low(m));
+                orders[Low(m)] = OrderSet(s, other, Low(m), o);
             uint8_t below[kMaxItems + 1] = {}, above[kMaxItems + 1] = {};
             for (int f = 0; f < n; ++f)
                 below[f + 1] = below[f] | orders[f];
@@ -113,7 +140,7 @@ bool CExactSolver::PropagateClue(State& s, const Clue& clue) {
                                             : static_cast<uint8_t>(otherOrders << clue.steps);
                     }
                 }
-                if (!(OrderSet(s, self, e) & allowed)) {
+                if (!(OrderSet(s, self, e, o) & allowed)) {
                     if (!Remove(s, self, e))
                         return false;
                 } else if (Single(es) && !Restrict(s, o, e, allowed)) {

@@ -35,7 +35,7 @@ private:
     bool Remove(State& s, Attr a, int entity);
     bool Restrict(State& s, int cat, int entity, uint8_t keep);
     uint8_t Entities(const State& s, Attr a) const { return s.ents[a.cat][a.item]; }
-    uint8_t OrderSet(const State& s, Attr a, int entity) const;
+    uint8_t OrderSet(const State& s, Attr a, int entity, int o) const;
     void Search(State& s, int limit, int& found, Solution* first);
 
     Shape m_shape;

@@ -19,10 +19,19 @@ bool Solution::operator==(const Solution& other) const {
     return true;
 }
 
-int OrderOf(const Shape& shape, const Solution& s, Attr a) {
-    if (a.cat == shape.ordered)
+bool IsOrdered(const Shape& shape, int cat) {
+    return cat >= 0 && (cat == shape.ordered || (cat < 8 && (shape.alsoOrdered >> cat) & 1));
+}
+
+int OrderCat(const Shape& shape, const Clue& clue) {
+    return clue.order >= 0 ? clue.order : shape.ordered;
+}
+
+int OrderOf(const Shape& shape, const Solution& s, Attr a, int cat) {
+    const int o = cat >= 0 ? cat : shape.ordered;
+    if (a.cat == o)
         return a.item;
-    return s.value[shape.ordered][s.EntityOf(a)];
+    return s.value[o][s.EntityOf(a)];
 }
 
 bool Holds(const Shape& shape, const Clue& clue, const Solution& s) {
@@ -38,9 +47,16 @@ bool Holds(const Shape& shape, const Clue& clue, const Solution& s) {
     case ClueKind::NeitherNor:
         return ea != eb && ea != s.EntityOf(clue.c);
     case ClueKind::Before:
-        return OrderOf(shape, s, clue.a) < OrderOf(shape, s, clue.b);
+        return OrderOf(shape, s, clue.a, OrderCat(shape, clue)) <
+               OrderOf(shape, s, clue.b, OrderCat(shape, clue));
     case ClueKind::Apart:
-        return OrderOf(shape, s, clue.b) - OrderOf(shape, s, clue.a) == clue.steps;
+        return OrderOf(shape, s, clue.b, OrderCat(shape, clue)) -
+                   OrderOf(shape, s, clue.a, OrderCat(shape, clue)) ==
+               clue.steps;
+    case ClueKind::OneOther: {
+        const int ec = s.EntityOf(clue.c), ed = s.EntityOf(clue.d);
+        return ea != eb && ((ea == ec && eb == ed) || (ea == ed && eb == ec));
+    }
     }
     return false;
 }
@@ -63,11 +79,19 @@ bool IsWellFormed(const Shape& shape, const Clue& clue) {
         return InRange(shape, clue.c) && clue.a.cat != clue.b.cat && clue.a.cat != clue.c.cat &&
                !(clue.b == clue.c);
     case ClueKind::Before:
-        return shape.ordered >= 0 && clue.a.cat != shape.ordered && clue.b.cat != shape.ordered &&
-               !(clue.a == clue.b);
-    case ClueKind::Apart:
-        return shape.ordered >= 0 && clue.a.cat != shape.ordered && clue.b.cat != shape.ordered &&
-               !(clue.a == clue.b) && clue.steps > 0 && clue.steps < shape.items;
+    case ClueKind::Apart: {
+        // In the shape's ordered category (order -1), or in another ordered one.
+        const int o = OrderCat(shape, clue);
+        return shape.ordered >= 0 && clue.order >= -1 && o < shape.cats && IsOrdered(shape, o) &&
+               clue.order != shape.ordered && clue.a.cat != o && clue.b.cat != o &&
+               !(clue.a == clue.b) &&
+               (clue.kind == ClueKind::Before || (clue.steps > 0 && clue.steps < shape.items));
+    }
+    case ClueKind::OneOther:
+        // Four cells, none inside one category: a and b apart, c and d apart.
+        return InRange(shape, clue.c) && InRange(shape, clue.d) && !(clue.a == clue.b) &&
+               !(clue.c == clue.d) && clue.a.cat != clue.c.cat && clue.a.cat != clue.d.cat &&
+               clue.b.cat != clue.c.cat && clue.b.cat != clue.d.cat;
     }
     return false;
 }

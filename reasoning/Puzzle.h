@@ -32,12 +32,19 @@ enum class ClueKind {
     NeitherNor, // a is not b and a is not c
     Before,     // a comes earlier than b in the ordered category
     Apart,      // b comes exactly `steps` places after a in the ordered category
+    OneOther,   // of a and b (two entities), one is c and the other is d
 };
+inline constexpr int kClueKinds = 7;
 
 struct Clue {
+    Clue() = default;
+    Clue(ClueKind k, Attr x, Attr y, Attr z = {}, int apart = 0, Attr w = {}, int in = -1)
+        : kind(k), a(x), b(y), c(z), steps(apart), d(w), order(in) {}
     ClueKind kind = ClueKind::Is;
     Attr a, b, c;
-    int steps = 0; // Apart only
+    int steps = 0;  // Apart only
+    Attr d;         // OneOther only
+    int order = -1; // Before and Apart: the ordered category compared in (-1: the shape's)
     bool operator==(const Clue&) const = default;
 };
 
@@ -45,7 +52,14 @@ struct Shape {
     int cats = 3;
     int items = 4;
     int ordered = -1; // index of the ordered category, or -1
+    // Further ordered categories, as a set of bits (with `ordered` set only).
+    uint8_t alsoOrdered = 0;
 };
+
+// Whether category cat of the shape is ordered.
+bool IsOrdered(const Shape& shape, int cat);
+// The ordered category a Before or Apart clue compares in.
+int OrderCat(const Shape& shape, const Clue& clue);
 
 struct Solution {
     // value[c][e]: the item of category c that entity e has. value[0][e] == e.
@@ -56,8 +70,9 @@ struct Solution {
     int items = 0;
 };
 
-// The place of attribute a in the order, given the entity that holds it.
-int OrderOf(const Shape& shape, const Solution& s, Attr a);
+// The place of attribute a in the order of category cat (-1: the shape's
+// ordered one), given the entity that holds it.
+int OrderOf(const Shape& shape, const Solution& s, Attr a, int cat = -1);
 
 // True when the clue is true of the solution.
 bool Holds(const Shape& shape, const Clue& clue, const Solution& s);

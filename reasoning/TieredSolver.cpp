@@ -3,6 +3,7 @@
 #include "reasoning/Bits.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace reasoning {
 
@@ -68,7 +69,7 @@ bool CGrid::AgreesWith(const Solution& s) const {
 std::vector<Mark> DirectMarks(const Shape& shape, const Clue& clue) {
     std::vector<Mark> marks;
     const int n = shape.items;
-    const int o = shape.ordered;
+    const int o = OrderCat(shape, clue);
     switch (clue.kind) {
     case ClueKind::Is:
         marks.push_back({clue.a, clue.b, true});
@@ -96,8 +97,39 @@ std::vector<Mark> DirectMarks(const Shape& shape, const Clue& clue) {
             marks.push_back({clue.b, {o, v}, false});
         break;
     }
+    case ClueKind::OneOther:
+        // Two entities each side; each of a and b has c or d, and each of c
+        // and d has a or b, which rules out the rest of a row in one category.
+        if (clue.a.cat != clue.b.cat)
+            marks.push_back({clue.a, clue.b, false});
+        if (clue.c.cat != clue.d.cat)
+            marks.push_back({clue.c, clue.d, false});
+        for (const auto& [one, two, rows] : {std::tuple(clue.c, clue.d, std::pair(clue.a, clue.b)),
+                                             std::tuple(clue.a, clue.b, std::pair(clue.c, clue.d))})
+            if (one.cat == two.cat)
+                for (int v = 0; v < n; ++v)
+                    if (v != one.item && v != two.item)
+                        for (Attr row : {rows.first, rows.second})
+                            marks.push_back({row, {one.cat, v}, false});
+        break;
     }
     return marks;
+}
+
+std::vector<Mark> WayMarks(const Clue& clue, int way) {
+    const Attr with = way == 0 ? clue.c : clue.d, other = way == 0 ? clue.d : clue.c;
+    return {
+        {clue.a, with, true}, {clue.b, other, true}, {clue.a, other, false}, {clue.b, with, false}};
+}
+
+bool WayRuledOut(const Clue& clue, int way, const CGrid& grid, Mark* by) {
+    for (const Mark& m : WayMarks(clue, way))
+        if (grid.Get(m.x, m.y) == (m.yes ? kFalse : kTrue)) {
+            if (by)
+                *by = {m.x, m.y, !m.yes};
+            return true;
+        }
+    return false;
 }
 
 CTieredSolver::CTieredSolver(const Shape& shape, const std::vector<Clue>& clues)
@@ -134,6 +166,19 @@ bool CTieredSolver::TierOne(std::vector<Step>* log) {
             s.mark = {c.a, c.b, true};
             changed |= Apply(s, log);
         }
+        if (m_bad)
+            return changed;
+    }
+    // One of two, the other the other: one way round ruled out, the other holds.
+    for (size_t i = 0; i < m_clues.size(); ++i) {
+        const Clue& c = m_clues[i];
+        if (c.kind != ClueKind::OneOther)
+            continue;
+        for (int way = 0; way < 2 && !m_bad; ++way)
+            if (WayRuledOut(c, 1 - way, m_grid))
+                for (const Mark& m : WayMarks(c, way))
+                    if (!m_bad)
+                        changed |= Apply({1, StepRule::Clue, static_cast<int>(i), {}, m}, log);
         if (m_bad)
             return changed;
     }
@@ -214,8 +259,7 @@ bool CTieredSolver::Links(std::vector<Step>* log) {
     return changed;
 }
 
-uint8_t CTieredSolver::OrderSet(Attr a) const {
-    const int o = m_shape.ordered;
+uint8_t CTieredSolver::OrderSet(Attr a, int o) const {
     if (a.cat == o)
         return Bit(a.item);
     const uint8_t trues = m_grid.TrueSet(a, o);
@@ -226,15 +270,15 @@ uint8_t CTieredSolver::OrderSet(Attr a) const {
 
 bool CTieredSolver::Ordering(std::vector<Step>* log) {
     bool changed = false;
-    const int o = m_shape.ordered;
-    if (o < 0)
+    if (m_shape.ordered < 0)
         return false;
     for (size_t i = 0; i < m_clues.size(); ++i) {
         const Clue& c = m_clues[i];
         if (c.kind != ClueKind::Before && c.kind != ClueKind::Apart)
             continue;
-        const uint8_t pa = OrderSet(c.a);
-        const uint8_t pb = OrderSet(c.b);
+        const int o = OrderCat(m_shape, c);
+        const uint8_t pa = OrderSet(c.a, o);
+        const uint8_t pb = OrderSet(c.b, o);
         if (!pa || !pb) {
             m_bad = true;
             m_clash = {Clash::noneOpen, {}, {}};

@@ -1,6 +1,8 @@
 // A solver that works the way a player works on the grid, in tiers:
 //   1  the clues' direct marks, and elimination inside one sub-grid
 //      (a true cell rules out its row and column; a last open cell is true);
+//      an either/or, or one way round of a one-other clue, once the other
+//      choice is ruled out;
 //   2  links across sub-grids (two items that cannot share any item of a third
 //      category are not together; two items tied to one item are together);
 //   3  ordering (before/after and exactly-apart clues against the open places);
@@ -72,6 +74,13 @@ private:
 // The marks a clue gives on an empty grid: what it lets the player mark at once.
 std::vector<Mark> DirectMarks(const Shape& shape, const Clue& clue);
 
+// The four marks of one way round of a one-other clue: way 0 puts a with c
+// and b with d, way 1 a with d and b with c.
+std::vector<Mark> WayMarks(const Clue& clue, int way);
+// The mark on the grid that rules that way out (one of its four the other
+// way round), in *by when given; false while the way is still open.
+bool WayRuledOut(const Clue& clue, int way, const CGrid& grid, Mark* by = nullptr);
+
 // Where a solve met a contradiction.
 struct Clash {
     enum Kind {
@@ -128,7 +137,7 @@ private:
     bool WhatIf(std::vector<Step>* log);
     // Runs tiers 1 to maxTier until nothing changes; false on contradiction.
     bool Settle(int maxTier, std::vector<Step>* log, int* hardest);
-    uint8_t OrderSet(Attr a) const;
+    uint8_t OrderSet(Attr a, int o) const;
 
     Shape m_shape;
     std::vector<Clue> m_clues;

@@ -176,20 +176,26 @@ TEST(ClueFile, DamagedFilesAreRefusedAndAWholeOneReadsBackTheSame) {
     ASSERT_TRUE(g.coach);
     const std::string whole = ReadBytes(reasoning::ClueFilePath(GamePath(1)));
     ASSERT_EQ(whole.rfind("Deduxa clues 1\r\n", 0), 0u);
-    auto replaced = [&](const std::string& from, const std::string& to) {
-        std::string text = whole;
+    // Version 2 files: the same with a oneother clue first, and a game with
+    // two ordered categories.
+    const std::string second = ReadBytes(SourcePath("fuzz/corpus/clue_file/second.clu"));
+    const std::string ordered = ReadBytes(SourcePath("fuzz/corpus/clue_file/ordered.clu"));
+    auto replaced = [&](const std::string& from, const std::string& to, std::string text = {}) {
+        text = text.empty() ? whole : text;
         const size_t at = text.find(from);
         EXPECT_NE(at, std::string::npos) << from;
         return at == std::string::npos ? text : text.replace(at, from.size(), to);
     };
     const std::string damaged[] = {
-        whole.substr(0, whole.size() / 2),            // cut short
-        replaced("Deduxa clues 1", "Deduxa clues 2"), // another version
-        replaced("clue 1 ", "clue 2 "),               // a number twice
-        replaced("\r\ntext ", "\r\nitem "),           // a clue without its text
-        replaced("cell 0 0 1 0 ", "cell 0 0 1 1 "),   // a pair twice
-        replaced("shape ", "shape 9"),                // out of range
-        replaced("noun ", "noun |"),                  // no singular
+        whole.substr(0, whole.size() / 2),                     // cut short
+        replaced("Deduxa clues 1", "Deduxa clues 3"),          // another version
+        replaced("Deduxa clues 2", "Deduxa clues 1", second),  // version 1 has no oneother
+        replaced("Deduxa clues 2", "Deduxa clues 1", ordered), // nor a second order
+        replaced("clue 1 ", "clue 2 "),                        // a number twice
+        replaced("\r\ntext ", "\r\nitem "),                    // a clue without its text
+        replaced("cell 0 0 1 0 ", "cell 0 0 1 1 "),            // a pair twice
+        replaced("shape ", "shape 9"),                         // out of range
+        replaced("noun ", "noun |"),                           // no singular
         "",
     };
     for (const std::string& bytes : damaged) {
@@ -201,6 +207,25 @@ TEST(ClueFile, DamagedFilesAreRefusedAndAWholeOneReadsBackTheSame) {
     }
     ASSERT_TRUE(WriteClueFile(dir.File("copy.clu"), g.coach->Book()));
     EXPECT_EQ(ReadBytes(dir.File("copy.clu")), whole);
+    // Version 2 reads them and writes them back the same.
+    ClueBook two;
+    for (const std::string& bytes : {ordered, second}) {
+        WriteBytes(dir.File("two.clu"), bytes);
+        ASSERT_TRUE(ReadClueFile(dir.File("two.clu"), two));
+        ASSERT_TRUE(WriteClueFile(dir.File("two-copy.clu"), two));
+        EXPECT_EQ(ReadBytes(dir.File("two-copy.clu")), bytes);
+    }
+    // The coach's words for its marks: its own, and one way round ruled out.
+    const CCoach coach(two);
+    ASSERT_TRUE(coach.Solvable());
+    const std::string says = "Clue 9 says: \u201cOf Dora and Fay, one is the farmer who keeps "
+                             "pigs and the other keeps goats.\u201d ";
+    CGrid grid(two.shape);
+    EXPECT_EQ(coach.StepSentence({1, StepRule::Clue, 0, {}, {{0, 1}, {1, 0}, false}}, grid),
+              says + "So Dora goes with Pigs or Goats, and with no other animal.");
+    grid.Set({0, 1}, {1, 2}, kFalse);
+    EXPECT_EQ(coach.StepSentence({1, StepRule::Clue, 0, {}, {{0, 3}, {1, 2}, true}}, grid),
+              says + "Dora does not go with Pigs, so Fay goes with Pigs.");
     // A clue file that does not fit the puzzle's answer is damaged too.
     std::vector<std::string> answer = g.doc.GetAnswerList();
     std::swap(answer.front(), answer.back());

@@ -48,11 +48,16 @@ std::string PageWords(const std::vector<NamedPage>& pages) {
 
 TEST(EveryShape, GamesHaveOneSolutionTheirGradeAndCleanWords) {
     const CFixedMeasure measure(6);
+    int oneOther[2] = {}; // one-other clues in the shelf's sizes, and beyond
+    int inSecond = 0;     // comparisons in a second ordered category
     for (int cats = 3; cats <= kMaxCats; ++cats)
         for (int items = 4; items <= kMaxItems; ++items)
             for (int g = 0; g < kGamesPerShape; ++g) {
-                // Unordered every third game, else each category in turn ordered.
-                const Shape shape{cats, items, g % 3 == 0 ? -1 : 1 + g % (cats - 1)};
+                // Unordered every third game, else each category in turn ordered;
+                // in a bigger board than the shelf's every third a second one too.
+                Shape shape{cats, items, g % 3 == 0 ? -1 : 1 + g % (cats - 1)};
+                if (g % 3 == 2 && CellCount(shape) > kShelfCells)
+                    shape.alsoOrdered = static_cast<uint8_t>(1u << (1 + (g + 1) % (cats - 1)));
                 const uint64_t seed = 500 + static_cast<uint64_t>(g) * 31 + cats * 7 + items;
                 const std::string name = std::to_string(cats) + "x" + std::to_string(items) +
                                          " seed " + std::to_string(seed);
@@ -87,13 +92,19 @@ TEST(EveryShape, GamesHaveOneSolutionTheirGradeAndCleanWords) {
                 game.grade = Grade(p.grading);
                 Name(game, 1);
                 std::string words;
-                for (const Clue& clue : p.clues)
+                for (const Clue& clue : p.clues) {
                     words += story.ClueText(clue) + " ";
+                    oneOther[CellCount(shape) > kShelfCells] += clue.kind == ClueKind::OneOther;
+                    inSecond += clue.order >= 0;
+                }
                 if (g < 5) // the pages' words, the same sentences told longer, of a few
                     words += PageWords(MakeGamePages(game, story, measure));
                 for (const std::string& fault : testing_support::FindClueTextFaults(words))
                     ADD_FAILURE() << name << " (" << Themes()[theme].title << "): " << fault;
             }
+    EXPECT_EQ(oneOther[0], 0) << "the shelf's sizes are made as before";
+    EXPECT_GT(oneOther[1], kGamesPerShape);
+    EXPECT_GT(inSecond, kGamesPerShape);
 }
 
 TEST(EveryShape, ThemesTooSmallForAShapeAreRefusedWithTheReason) {

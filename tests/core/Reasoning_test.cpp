@@ -23,11 +23,13 @@ Solution Identity(const Shape& shape) {
 Clue RandomTrueClue(const Shape& shape, const Solution& truth, CRandom& random) {
     for (;;) {
         Clue c;
-        c.kind = static_cast<ClueKind>(random.Below(6));
+        c.kind = static_cast<ClueKind>(random.Below(kClueKinds));
         c.a = {random.Below(shape.cats), random.Below(shape.items)};
         c.b = {random.Below(shape.cats), random.Below(shape.items)};
         c.c = {random.Below(2) ? c.b.cat : random.Below(shape.cats), random.Below(shape.items)};
         c.steps = 1 + random.Below(shape.items - 1);
+        c.d = {random.Below(2) ? c.c.cat : random.Below(shape.cats), random.Below(shape.items)};
+        c.order = shape.alsoOrdered && random.Below(2) ? 1 : -1;
         if (IsWellFormed(shape, c) && Holds(shape, c, truth))
             return c;
     }
@@ -52,10 +54,21 @@ TEST(Clues, EachKindHoldsExactlyWhenItsStatementIsTrue) {
     EXPECT_FALSE(Holds(shape, {ClueKind::Before, b2, a0, {}, 0}, s));
     EXPECT_TRUE(Holds(shape, {ClueKind::Apart, a0, b2, {}, 2}, s));
     EXPECT_FALSE(Holds(shape, {ClueKind::Apart, a0, b2, {}, 1}, s));
+    // Of a and b, one is c and the other d: either way round, never one entity.
+    const Attr a1{0, 1}, c0{2, 0}, c1{2, 1};
+    EXPECT_TRUE(Holds(shape, {ClueKind::OneOther, a0, a1, b1, 0, b0}, s));
+    EXPECT_TRUE(Holds(shape, {ClueKind::OneOther, a0, c1, b1, 0, b0}, s));
+    EXPECT_FALSE(Holds(shape, {ClueKind::OneOther, a0, a1, b0, 0, b2}, s));
+    EXPECT_FALSE(Holds(shape, {ClueKind::OneOther, a0, b0, c0, 0, c1}, s));
+    EXPECT_FALSE(Holds(shape, {ClueKind::OneOther, a0, c1, b0, 0, b0}, s));
     // Swap two entities' ordered items: the order follows the entity.
     std::swap(s.value[2][0], s.value[2][3]);
     EXPECT_FALSE(Holds(shape, {ClueKind::Before, a0, b2, {}, 0}, s));
     EXPECT_TRUE(Holds(shape, {ClueKind::Apart, b2, a0, {}, 1}, s));
+    // A comparison in a second ordered category, which has not moved.
+    const Shape two{3, 4, 2, 1 << 1};
+    EXPECT_TRUE(Holds(two, {ClueKind::Before, a0, {0, 2}, {}, 0, {}, 1}, s));
+    EXPECT_FALSE(Holds(two, {ClueKind::Before, a0, {0, 2}, {}, 0}, s));
 }
 
 TEST(Clues, MalformedCluesAreRefused) {
@@ -67,6 +80,12 @@ TEST(Clues, MalformedCluesAreRefused) {
     EXPECT_FALSE(IsWellFormed(shape, {ClueKind::Apart, {0, 0}, {1, 1}, {}, 0}));
     EXPECT_FALSE(IsWellFormed({3, 4, -1}, {ClueKind::Before, {0, 0}, {1, 1}, {}, 0}));
     EXPECT_TRUE(IsWellFormed(shape, {ClueKind::Apart, {0, 0}, {1, 1}, {}, 3}));
+    EXPECT_FALSE(IsWellFormed(shape, {ClueKind::OneOther, {0, 0}, {0, 1}, {0, 2}, 0, {1, 0}}));
+    EXPECT_FALSE(IsWellFormed(shape, {ClueKind::OneOther, {0, 0}, {2, 1}, {1, 1}, 0, {1, 1}}));
+    EXPECT_TRUE(IsWellFormed(shape, {ClueKind::OneOther, {0, 0}, {2, 1}, {1, 1}, 0, {1, 0}}));
+    EXPECT_FALSE(IsWellFormed(shape, {ClueKind::Before, {0, 0}, {2, 1}, {}, 0, {}, 1}));
+    EXPECT_FALSE(IsWellFormed({3, 4, 2, 1 << 1}, {ClueKind::Before, {0, 0}, {1, 1}, {}, 0, {}, 1}));
+    EXPECT_TRUE(IsWellFormed({3, 4, 2, 1 << 1}, {ClueKind::Before, {0, 0}, {2, 1}, {}, 0, {}, 1}));
 }
 
 // ---- Exact solver -----------------------------------------------------------
@@ -79,7 +98,7 @@ TEST(ExactSolver, CountsEverySolutionOfAnOpenGrid) {
 
 TEST(ExactSolver, AgreesWithBruteForceOnRandomClueSets) {
     // 3 categories of 4 items: 576 candidate solutions, checked one by one.
-    const Shape shape{3, 4, 2};
+    const Shape shape{3, 4, 2, 1 << 1}; // categories 2 and 1 ordered
     std::vector<Solution> all;
     int p1[4] = {0, 1, 2, 3};
     do {

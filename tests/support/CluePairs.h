@@ -18,11 +18,12 @@ inline bool RulesOut(const reasoning::Shape& shape, const reasoning::Clue& one, 
     // A clue that reads neither x's category nor y's leaves them free: any
     // solution of it, with x's category shuffled to put x by y, is one too.
     using reasoning::ClueKind;
-    const bool third = one.kind == ClueKind::EitherOr || one.kind == ClueKind::NeitherNor;
+    const bool four = one.kind == ClueKind::OneOther;
+    const bool third = four || one.kind == ClueKind::EitherOr || one.kind == ClueKind::NeitherNor;
     const bool order = one.kind == ClueKind::Before || one.kind == ClueKind::Apart;
     auto reads = [&](int cat) {
         return one.a.cat == cat || one.b.cat == cat || (third && one.c.cat == cat) ||
-               (order && shape.ordered == cat);
+               (four && one.d.cat == cat) || (order && reasoning::OrderCat(shape, one) == cat);
     };
     if (!reads(x.cat) && !reads(y.cat))
         return false;
