@@ -1,6 +1,7 @@
 // New Random Game: made games from codes, cancelling, the made-games list in
 // the game selection, and the whole command on the main frame.
 #include "app/Texts.h"
+#include "app/qt/CoachDlg.h"
 #include "app/qt/SelectGameDlg.h"
 #include "board/qt/GridView.h"
 #include "madegames/GameCode.h"
