@@ -66,13 +66,8 @@ bool CPuzzleApp::InitInstance() {
     }
     // 2-3. The data folder is the working folder.
     platform::SetDataFolder(platform::CurrentFolder());
-    for (const char* folder : {"players\\", "games\\", "ants\\"}) {
+    for (const char* folder : {"players\\", "games\\", "ants\\"})
         platform::EnsureFolder(folder);
-        // Temporary files of saves a crash cut short.
-        platform::RemoveStaleTempFiles(platform::RealPath(folder));
-    }
-    // And the folders of games a crash stopped in the making.
-    madegames::RemoveUnfinishedMakings(platform::RealPath("data") + "/");
     // 4. The sound setting.
     platform::SetSoundOn(board::ReadSoundSetting());
 
@@ -163,6 +158,15 @@ void CPuzzleApp::OnAppAbout() {
 }
 
 void CPuzzleApp::AfterFirstWindow() {
+    if (m_afterFirstWindowDone)
+        return;
+    m_afterFirstWindowDone = true;
+    // What a crash left: temporary files of saves it cut short, the folders
+    // of games it stopped in the making. Nothing is saved or made before the
+    // player is chosen, after this.
+    for (const char* folder : {"players\\", "games\\", "ants\\"})
+        platform::RemoveStaleTempFiles(platform::RealPath(folder));
+    madegames::RemoveUnfinishedMakings(platform::RealPath("data") + "/");
     platform::RestoreSessionBusLookup();
     platform::RemeasureKeptBaseUnits();
 }

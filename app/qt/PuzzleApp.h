@@ -35,11 +35,13 @@ public:
 
 private:
     void CreateMainFrame();
-    // What start-up leaves until its first window is up: the session-bus
-    // lookup given back, the kept font measures checked.
+    // What start-up leaves until its first window is up: what a crash left
+    // swept away, the session-bus lookup given back, the kept font measures
+    // checked. Once only.
     void AfterFirstWindow();
 
     QStringList m_arguments;
     std::unique_ptr<CPlayer> m_player;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    bool m_afterFirstWindowDone = false;
 };
