@@ -69,6 +69,26 @@ columns of each block, and links between blocks. <b>Medium</b> games add clues a
 (younger, earlier, exactly two places ahead). <b>Hard</b> games need one "what if": suppose a
 square is true, follow the clues, and find that something clashes, so the square is false.
 <b>Expert</b> games need that more than once.</p>
+<h2>Playing from the keyboard</h2>
+<p>Tab goes round the page, the buttons and the board. On the board the arrow keys move a
+cell cursor (Home and End go to the ends of the row, Page Up and Page Down to the block above
+or below); Space does what a click does, and F, T and Delete mark a square false, true or
+empty. <b>Undo</b> and <b>Redo</b> in the Actions menu (Ctrl+Z, Ctrl+Y) take back and give
+again your marks; hints and checks once taken stay taken.</p>
+<h2>The coach</h2>
+<p><b>Explain Next Step</b> in the Actions menu (Ctrl+E) explains the easiest next deduction
+from your own marks, naming the clues it rests on, shows its squares on the board and offers
+to mark them for you. If a mark of yours is wrong, it says so first. <b>Where Did I Go
+Wrong?</b> names your first wrong mark and the clue or the chain of steps that rules it out,
+and offers to clear it. Each use of either costs as much as an answer check.</p>
+<h2>New games</h2>
+<p><b>New Random Game</b> in the File menu (Ctrl+R) makes a new puzzle of the size, grade and
+theme you choose. Every made game has a code of ten letters and digits, shown in its title
+and on its first page: type that code in the same dialog, on any computer, to make the very
+same game again, for instance to play the puzzle a friend played. Made games are listed after
+the others when you choose a game. Bigger puzzles bring clues of one more kind: "Of A and B,
+one is X and the other is Y" means that A and B are two different people, and one of them has
+X while the other has Y.</p>
 )");
 
     // The quick instructions walk through the first game of the shelf.
