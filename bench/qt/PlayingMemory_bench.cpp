@@ -10,6 +10,7 @@
 //       QT_QPA_PLATFORM=xcb build/bench/bench_PlayingMemory_bench'
 #include "app/qt/PuzzleApp.h"
 #include "app/qt/SelectGameDlg.h"
+#include "bench/qt/EmptyWindow.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/QtPlatform.h"
 #include "players/qt/SelectPlayerDlg.h"
@@ -112,13 +113,8 @@ BENCHMARK(BM_PlayingMemory)->Iterations(1);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "--empty-window") {
-        QApplication app(argc, argv);
-        QWidget window;
-        window.resize(400, 300);
-        window.show();
-        return app.exec();
-    }
+    if (bench_support::WantsEmptyWindow(argc, argv))
+        return bench_support::RunEmptyWindow(argc, argv);
     const auto self = std::filesystem::canonical("/proc/self/exe");
     std::filesystem::path data;
     for (auto dir = self.parent_path(); dir != dir.root_path(); dir = dir.parent_path())

@@ -11,6 +11,8 @@
 // Each program is timed as a player starts it on any day but the first: the
 // game in one copy of gamedata/, each program with a home folder of its own
 // that it keeps from run to run, after one launch of each that is not timed.
+#include "bench/qt/EmptyWindow.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <algorithm>
@@ -130,13 +132,8 @@ std::filesystem::path FindUp(const std::filesystem::path& from, const std::strin
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "--empty-window") {
-        QApplication app(argc, argv);
-        QWidget window;
-        window.resize(400, 300);
-        window.show();
-        return app.exec();
-    }
+    if (bench_support::WantsEmptyWindow(argc, argv))
+        return bench_support::RunEmptyWindow(argc, argv);
     Xlib x;
     if (!getenv("DISPLAY") || !x.Load()) {
         std::fprintf(stderr, "needs an X display (run under xvfb-run) and libX11\n");
