@@ -5,7 +5,8 @@
 // sound is silent.
 #pragma once
 
-#include <cstddef>
+#include "platform/qt/modules/ModuleApi.h"
+
 #include <string>
 
 namespace platform {
@@ -24,7 +25,7 @@ private:
     CQtSound() = default;
     bool m_checked = false;
     bool m_silent = false;
-    void (*m_play)(int, int, int, const char*, size_t) = nullptr;
+    SoundPlayFn m_play = nullptr;
 };
 
 } // namespace platform

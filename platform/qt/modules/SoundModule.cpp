@@ -4,7 +4,9 @@
 // playing, at once. The device is opened once and kept.
 #include "platform/qt/modules/ModuleApi.h"
 
+#include <algorithm>
 #include <alsa/asoundlib.h>
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
