@@ -9,7 +9,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    // Beside the toolkit's start: the fonts' configuration, the window icon.
+    // Beside the toolkit's start: the window icon.
     platform::BeginStartupWarmUp(texts::kIconFilePrefix, texts::kIconSizes);
     platform::QuietAbsentSessionBus();
     QApplication qt(argc, argv);

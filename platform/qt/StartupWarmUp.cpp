@@ -3,7 +3,6 @@
 #include "platform/qt/DataIcon.h"
 
 #include <QImage>
-#include <dlfcn.h>
 #include <future>
 #include <vector>
 
@@ -21,24 +20,14 @@ WarmUp& The() {
     return warmUp;
 }
 
-// The font configuration is loaded once per process and is safe to load from
-// any thread; the toolkit finds it ready. It is looked up rather than linked:
-// the toolkit has already loaded the library.
-void LoadFontConfiguration() {
-    if (auto init = reinterpret_cast<int (*)()>(dlsym(RTLD_DEFAULT, "FcInit")))
-        init();
-}
-
 } // namespace
 
 void BeginStartupWarmUp(const std::string& iconPrefix, std::initializer_list<int> iconSizes) {
     WarmUp& warmUp = The();
     warmUp.iconPrefix = iconPrefix;
     std::vector<int> sizes(iconSizes);
-    warmUp.icon = std::async(std::launch::async, [iconPrefix, sizes] {
-        LoadFontConfiguration();
-        return DataIconImages(iconPrefix, sizes);
-    });
+    warmUp.icon = std::async(std::launch::async,
+                             [iconPrefix, sizes] { return DataIconImages(iconPrefix, sizes); });
 }
 
 QIcon StartupIcon(const std::string& iconPrefix, std::initializer_list<int> iconSizes) {

@@ -1,7 +1,10 @@
 // Work that start-up can do on a second thread while the main thread loads
-// the toolkit and connects to the display: the font configuration (which
-// every first text waits for) and the window icon's pictures. The main thread
-// takes the results when it needs them; nothing else is shared.
+// the toolkit and connects to the display: reading the window icon's
+// pictures. The main thread takes them when it needs them; nothing else is
+// shared. The font configuration is not loaded here: the About box's size
+// comes from kept base units, so no text is measured before the box is
+// mapped, and loading the fonts beside the toolkit's own start only slowed
+// that start down.
 #pragma once
 
 #include <QIcon>
