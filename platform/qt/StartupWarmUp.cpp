@@ -2,7 +2,6 @@
 
 #include "platform/qt/DataIcon.h"
 
-#include <QImage>
 #include <future>
 #include <vector>
 
@@ -12,7 +11,7 @@ namespace {
 
 struct WarmUp {
     std::string iconPrefix;
-    std::future<std::vector<QImage>> icon;
+    std::future<std::vector<std::string>> icon;
 };
 
 WarmUp& The() {
@@ -27,7 +26,7 @@ void BeginStartupWarmUp(const std::string& iconPrefix, std::initializer_list<int
     warmUp.iconPrefix = iconPrefix;
     std::vector<int> sizes(iconSizes);
     warmUp.icon = std::async(std::launch::async,
-                             [iconPrefix, sizes] { return DataIconImages(iconPrefix, sizes); });
+                             [iconPrefix, sizes] { return DataIconFiles(iconPrefix, sizes); });
 }
 
 QIcon StartupIcon(const std::string& iconPrefix, std::initializer_list<int> iconSizes) {

@@ -1,10 +1,10 @@
 // Work that start-up can do on a second thread while the main thread loads
-// the toolkit and connects to the display: reading the window icon's
-// pictures. The main thread takes them when it needs them; nothing else is
-// shared. The font configuration is not loaded here: the About box's size
-// comes from kept base units, so no text is measured before the box is
-// mapped, and loading the fonts beside the toolkit's own start only slowed
-// that start down.
+// the toolkit and connects to the display: reading the window icon's files
+// (only their bytes: the toolkit's image reading is not safe to use while
+// the application object is being made). The main thread takes them when it needs them; nothing
+// else is shared. The font configuration is not loaded here: the About box's size comes from kept
+// base units, so no text is measured before the box is mapped, and loading the fonts beside the
+// toolkit's own start only slowed that start down.
 #pragma once
 
 #include <QIcon>
