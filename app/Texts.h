@@ -14,6 +14,9 @@ inline constexpr const char* kNoDataPath =
     "No data path given!\nThis could only be caused by human error.";
 inline constexpr const char* kMissingAboutData =
     "Missing about box data!\nPlease reinstall this software.";
+// The installed game's data folder could not be linked to the content; the
+// reason follows.
+inline constexpr const char* kDataFolderFailed = "Deduxa could not set up its data folder: ";
 inline constexpr const char* kAboutVersion = "1.0";
 inline constexpr const char* kAboutYear = "1998";
 inline constexpr const char* kAboutPlatform = "Microsoft Windows";

@@ -8,6 +8,7 @@
 #include "board/Settings.h"
 #include "madegames/qt/MakeGameRun.h"
 #include "platform/Clock.h"
+#include "platform/ContentFolder.h"
 #include "platform/DataPath.h"
 #include "platform/FileReplace.h"
 #include "platform/Help.h"
@@ -169,6 +170,11 @@ void CPuzzleApp::AfterFirstWindow() {
     madegames::RemoveUnfinishedMakings(platform::RealPath("data") + "/");
     platform::RestoreSessionBusLookup();
     platform::RemeasureKeptBaseUnits();
+    // An installed game's links to the content, checked now that the first
+    // window is up: what an update added, changed or took away.
+    const platform::ContentLinking linked = platform::RelinkFolderOnce(platform::DataFolder());
+    if (!linked.ok)
+        platform::MessageBox(texts::kDataFolderFailed + linked.failure);
 }
 
 void CPuzzleApp::OnHelp() {
