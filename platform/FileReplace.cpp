@@ -116,8 +116,10 @@ int RemoveStaleTempFiles(const std::string& folder, int minAgeSeconds) {
             continue;
         const std::string path = folder + name;
         struct stat st {};
+        // (No age asked for is none at all: a file's time may run a little
+        // ahead of the clock read here.)
         if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
-            now - st.st_mtime < minAgeSeconds)
+            (minAgeSeconds > 0 && now - st.st_mtime < minAgeSeconds))
             continue;
         // A file being written is locked by its writer.
         int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);

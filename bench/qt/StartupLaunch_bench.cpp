@@ -1,9 +1,11 @@
 // Start-up to the first window on screen, as whole-process time: from the
 // launch of the program to the X server mapping its first top-level window
-// (the About box for the game). Three programs are launched in turn, run by
-// run, on the same display: the game, an empty Qt window (this program started
-// with --empty-window) and a peer game, einstein (Debian package "einstein"),
-// when it is installed. Each run's game time is divided by the peers' times of
+// (the About box for the game). The programs are launched in turn, run by
+// run, on the same display: the game, the game installed and started as a
+// player starts it (through the `deduxa` launcher of an install made into a
+// temporary prefix at the bench's start), an empty Qt window (this program
+// started with --empty-window) and a peer game, einstein (Debian package
+// "einstein"), when it is installed. Each run's game time is divided by the peers' times of
 // the same run; the medians of those paired ratios are printed. Run under Xvfb:
 //
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/bench/bench_StartupLaunch_bench [runs]
@@ -149,15 +151,27 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     const std::string peer = "/usr/games/einstein";
     const bool withPeer = access(peer.c_str(), X_OK) == 0;
-    std::vector<double> empty, deduxa, einstein, toEmpty, toPeer;
+    std::vector<double> empty, deduxa, installed, einstein, toEmpty, toPeer, installedToPeer;
     int failed = 0;
     char temp[] = "/tmp/deduxa-launch-XXXXXX";
     const std::string base = mkdtemp(temp);
     const std::string copy = base + "/gamedata";
     std::filesystem::copy(data, copy, std::filesystem::copy_options::recursive);
     const std::string gameHome = base + "/game-home", peerHome = base + "/peer-home";
-    std::filesystem::create_directories(gameHome);
-    std::filesystem::create_directories(peerHome);
+    const std::string installHome = base + "/install-home", prefix = base + "/prefix";
+    for (const auto& home : {gameHome, peerHome, installHome})
+        std::filesystem::create_directories(home);
+    const std::string install = std::string(DEDUXA_CMAKE_COMMAND) + " --install " +
+                                DEDUXA_BINARY_DIR + " --prefix " + prefix + " > /dev/null";
+    if (std::system(install.c_str()) != 0) {
+        std::fprintf(stderr, "the install into %s failed\n", prefix.c_str());
+        return 1;
+    }
+    const auto runInstalled = [&] {
+        setenv("HOME", installHome.c_str(), 1);
+        unsetenv("XDG_DATA_HOME");
+        return TimeToFirstWindow(x, {prefix + "/bin/deduxa"}, installHome);
+    };
     const auto runGame = [&] {
         setenv("HOME", gameHome.c_str(), 1);
         return TimeToFirstWindow(x, {game.string()}, copy);
@@ -167,23 +181,27 @@ int main(int argc, char** argv) {
         return TimeToFirstWindow(x, {peer}, peerHome);
     };
     runGame();
+    runInstalled(); // the first start links the player's folder
     if (withPeer)
         runPeer();
-    for (int i = 0; i < runs; ++i) {
+    for (int run = 0; run < runs; ++run) {
         const double d = runGame();
         const double e = TimeToFirstWindow(x, {self.string(), "--empty-window"}, base);
         const double p = withPeer ? runPeer() : 0;
+        const double i = runInstalled();
         // A run in which any window never came (a time-out) is left out whole.
-        if (d < 0 || e < 0 || p < 0) {
+        if (d < 0 || e < 0 || p < 0 || i < 0) {
             ++failed;
             continue;
         }
         deduxa.push_back(d);
+        installed.push_back(i);
         empty.push_back(e);
         toEmpty.push_back(d / e);
         if (withPeer) {
             einstein.push_back(p);
             toPeer.push_back(d / p);
+            installedToPeer.push_back(i / p);
         }
     }
     std::filesystem::remove_all(base);
@@ -193,12 +211,15 @@ int main(int argc, char** argv) {
     }
     std::printf("runs: %d, interleaved, %d left out (a window never came)\n"
                 "deduxa About box:  median %.1f ms\n"
+                "installed, launcher: median %.1f ms\n"
                 "empty Qt window:   median %.1f ms   deduxa / empty, paired: %.2f\n",
-                runs, failed, Median(deduxa), Median(empty), Median(toEmpty));
+                runs, failed, Median(deduxa), Median(installed), Median(empty), Median(toEmpty));
     if (withPeer)
         std::printf("einstein:          median %.1f ms   deduxa / einstein, paired: %.2f\n"
+                    "installed / einstein, paired: %.2f\n"
                     "empty / einstein:  %.2f\n",
-                    Median(einstein), Median(toPeer), Median(empty) / Median(einstein));
+                    Median(einstein), Median(toPeer), Median(installedToPeer),
+                    Median(empty) / Median(einstein));
     else
         std::printf("einstein is not installed (%s): no peer ratio\n", peer.c_str());
     return 0;
