@@ -1,6 +1,7 @@
 #include "platform/ContentFolder.h"
 
 #include <cstdlib>
+#include <functional>
 #include <system_error>
 #include <unordered_set>
 #include <vector>
@@ -24,6 +25,24 @@ ContentLinking Failed(std::string what) {
 
 fs::path NewName(const fs::path& place) {
     return place.parent_path() / (kNewPrefix + place.filename().string());
+}
+
+// Makes a file under place's new name with make, then renames it to place;
+// on any failure nothing is left under the new name.
+bool MakeInPlace(const fs::path& place,
+                 const std::function<void(const fs::path&, std::error_code&)>& make) {
+    const fs::path fresh = NewName(place);
+    std::error_code ec;
+    fs::remove(fresh, ec);
+    ec.clear();
+    make(fresh, ec);
+    if (!ec)
+        fs::rename(fresh, place, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(fresh, ignored);
+    }
+    return !ec;
 }
 
 bool RealFolder(const fs::path& dir, ContentLinking& result) {
@@ -52,18 +71,12 @@ bool LinkFile(const fs::path& target, const fs::path& link, ContentLinking& resu
     const fs::file_status status = fs::symlink_status(link, ec);
     if (!fs::is_symlink(status) && fs::exists(status))
         return true; // a file of the player's own
-    const fs::path fresh = NewName(link);
-    fs::remove(fresh, ec);
-    fs::create_symlink(target, fresh, ec);
-    if (!ec)
-        fs::rename(fresh, link, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(fresh, ignored);
+    const bool made = MakeInPlace(link, [&target](const fs::path& fresh, std::error_code& made) {
+        fs::create_symlink(target, fresh, made);
+    });
+    if (!made)
         result = Failed("cannot link " + link.string());
-        return false;
-    }
-    return true;
+    return made;
 }
 
 bool CopySettingsOnce(const fs::path& content, const fs::path& folder, ContentLinking& result) {
@@ -76,21 +89,16 @@ bool CopySettingsOnce(const fs::path& content, const fs::path& folder, ContentLi
         return true;
     // Copied whole under another name first: a copy cut short never stands
     // as the player's settings.
-    const fs::path fresh = NewName(settings);
-    fs::remove(fresh, ec);
-    fs::copy_file(content / kSettings, fresh, ec);
-    if (!ec)
-        fs::permissions(fresh, fs::perms::owner_read | fs::perms::owner_write,
-                        fs::perm_options::add, ec);
-    if (!ec)
-        fs::rename(fresh, settings, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(fresh, ignored);
+    const bool made =
+        MakeInPlace(settings, [&content](const fs::path& fresh, std::error_code& made) {
+            fs::copy_file(content / kSettings, fresh, made);
+            if (!made)
+                fs::permissions(fresh, fs::perms::owner_read | fs::perms::owner_write,
+                                fs::perm_options::add, made);
+        });
+    if (!made)
         result = Failed("cannot copy the settings to " + settings.string());
-        return false;
-    }
-    return true;
+    return made;
 }
 
 // Links leading to nothing (content an update took away) and what a linking
