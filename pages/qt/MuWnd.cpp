@@ -273,7 +273,6 @@ void CMuWnd::PlaceButtons(bool show) {
             m_buttons[place.button]->show();
         }
     }
-    m_area->update();
 }
 
 void CMuWnd::OnScrollAction(int action) {
