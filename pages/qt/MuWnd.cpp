@@ -2,7 +2,7 @@
 
 #include "pages/PagePrint.h"
 #include "pages/Texts.h"
-#include "pages/qt/PageTiles.h"
+#include "pages/qt/PageRecords.h"
 #include "pages/qt/QtPageCanvas.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/DataIcon.h"
@@ -148,13 +148,13 @@ CMuWnd::CMuWnd(QMdiArea* area) : QMdiSubWindow(nullptr) {
     setGeometry(0, 1, 320, 398);
     hide();
     m_view.needRows = [this](size_t row) {
-        if (m_tiles)
-            m_tiles->LayOutThroughRow(row);
+        if (m_records)
+            m_records->LayOutThroughRow(row);
     };
 }
 
 CMuWnd::~CMuWnd() {
-    m_tiles.reset();
+    m_records.reset();
     delete m_fonts;
 }
 
@@ -163,14 +163,14 @@ QWidget* CMuWnd::ClientArea() const {
 }
 
 const CPageView& CMuWnd::View() const {
-    if (m_tiles)
-        m_tiles->LayOutThroughRow(SIZE_MAX);
+    if (m_records)
+        m_records->LayOutThroughRow(SIZE_MAX);
     return m_view;
 }
 
 CPageView& CMuWnd::View() {
-    if (m_tiles)
-        m_tiles->LayOutThroughRow(SIZE_MAX);
+    if (m_records)
+        m_records->LayOutThroughRow(SIZE_MAX);
     return m_view;
 }
 
@@ -178,7 +178,7 @@ void CMuWnd::EnsureFonts() {
     if (!m_fonts) {
         m_fonts = new CPageFonts;
         m_view.metrics = m_fonts->Heights();
-        m_tiles = std::make_unique<CPageTiles>(*m_fonts);
+        m_records = std::make_unique<CPageRecords>(*m_fonts);
     }
 }
 
@@ -220,17 +220,17 @@ bool CMuWnd::LoadPage(const std::string& path, int firstRow, bool reportFailure,
 
 void CMuWnd::LayOutPage() {
     if (m_view.model.pageHeight <= 0) {
-        m_tiles->Clear();
+        m_records->Clear();
         ErrorBox(pages_text::kCreateBitmapFailed);
         return;
     }
-    m_tiles->Record(m_view);
+    m_records->Record(m_view);
 }
 
 QImage CMuWnd::PageBitmap() const {
-    if (!m_tiles || !m_tiles->Recorded())
+    if (!m_records || !m_records->Recorded())
         return {};
-    const int height = m_tiles->Height();
+    const int height = m_records->Height();
     const long long bytes = static_cast<long long>(CPageView::kPageWidth) * 4 * height;
     if (height <= 0 || bytes > kMaxBitmapBytes)
         return {};
@@ -239,12 +239,8 @@ QImage CMuWnd::PageBitmap() const {
         return bitmap;
     bitmap.fill(Qt::white);
     QPainter painter(&bitmap);
-    m_tiles->DrawAll(painter);
+    m_records->DrawAll(painter);
     return bitmap;
-}
-
-std::size_t CMuWnd::CachedTiles() const {
-    return m_tiles ? m_tiles->TileCount() : 0;
 }
 
 void CMuWnd::RedrawPage() {
@@ -259,11 +255,11 @@ void CMuWnd::RedrawPage() {
 }
 
 void CMuWnd::PaintPage(QPainter& painter, const QRect& clip) {
-    if (!m_tiles) {
+    if (!m_records) {
         painter.fillRect(clip, Qt::white);
         return;
     }
-    m_tiles->Paint(painter, clip, m_view.ScrollTop());
+    m_records->Paint(painter, clip, m_view.ScrollTop());
 }
 
 void CMuWnd::PlaceButtons(bool show) {
@@ -277,7 +273,6 @@ void CMuWnd::PlaceButtons(bool show) {
             m_buttons[place.button]->show();
         }
     }
-    m_area->update();
 }
 
 void CMuWnd::OnScrollAction(int action) {

@@ -2,9 +2,9 @@
 // shows hint, answer and instruction pages, scrolls them in rows, reveals
 // answers on a click, places the page's buttons beside their rows and prints
 // the page. Closing it only minimises it until allowDestroy is set. A page of
-// any length shows: it is laid out only as far down as it shows and drawn in
-// bounded tiles of the rows on show (pages/qt/PageTiles.h), never as one
-// bitmap of the whole page.
+// any length shows: it is laid out only as far down as it shows, and what the
+// layout drew is replayed straight into the rows on show
+// (pages/qt/PageRecords.h); no picture of the page is kept.
 #pragma once
 
 #include "pages/PageView.h"
@@ -79,8 +79,6 @@ public:
     // pictures; the window itself never makes it): null before the first
     // load, or for a page too tall for one bitmap of 64 MiB.
     QImage PageBitmap() const;
-    // Tiles of the page kept for painting (bounded, whatever the page's length).
-    std::size_t CachedTiles() const;
     // The action of the Print command (also in the window's context menu).
     QAction* PrintAction() const { return m_printAction; }
 
@@ -113,7 +111,7 @@ protected:
 
 private:
     friend class CPageArea;
-    // Lays the page out and records what it draws, for the tiles.
+    // Lays the page out and records what it draws, for painting.
     void LayOutPage();
     void PlaceButtons(bool show);
     void OnScrollAction(int action);
@@ -123,7 +121,7 @@ private:
 
     CPageView m_view;
     class CPageFonts* m_fonts = nullptr;
-    std::unique_ptr<class CPageTiles> m_tiles;
+    std::unique_ptr<class CPageRecords> m_records;
     CPageArea* m_area = nullptr;
     QScrollBar* m_scrollBar = nullptr;
     QAction* m_printAction = nullptr;

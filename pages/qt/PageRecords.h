@@ -1,18 +1,20 @@
-// CPageTiles: the page window's picture of a page, made to any length with
-// bounded memory. Laying the page out records what it draws (runs of text
-// and filled rectangles, in page pixels); painting replays only the records
-// that reach the rows shown, into tiles of kTileHeight rows kept a few at a
-// time. A tile shows exactly what the same rows of one bitmap of the whole
-// page would. The page is laid out only as far down as a tile painted, a row
-// asked for (CPageView::needRows) or the whole page drawn needs: a long page
-// costs what its rows on show cost.
+// CPageRecords: the page window's page, shown at any length in memory that
+// grows only with the records laid out. Laying the page out records what it
+// draws (runs of text and filled rectangles, in page pixels) and files each
+// record under the bands of kBandHeight rows it may reach; painting replays
+// the records of the bands shown straight into the window's painter, so the
+// rows shown are exactly those of one bitmap of the whole page, and no
+// picture of the page is kept beside the window's own. The page is laid out
+// only as far down as a row painted, a row asked for (CPageView::needRows)
+// or the whole page drawn needs: a long page costs what its rows on show
+// cost.
 #pragma once
 
 #include "pages/PageCanvas.h"
 #include "pages/PageView.h"
 
 #include <QColor>
-#include <QImage>
+#include <QFont>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -23,18 +25,17 @@
 class CPageFonts;
 class QPainter;
 
-class CPageTiles {
+class CPageRecords {
 public:
-    // Tiles of few rows, so that little is drawn below the window's bottom
-    // row; those kept hold 2,048 rows, several windows' worth.
-    static constexpr int kTileHeight = 64;
-    static constexpr std::size_t kMaxTiles = 32;
+    // Bands of few rows, so that little is laid out below the window's
+    // bottom row.
+    static constexpr int kBandHeight = 64;
 
-    explicit CPageTiles(const CPageFonts& fonts);
-    ~CPageTiles();
+    explicit CPageRecords(const CPageFonts& fonts);
+    ~CPageRecords();
 
     // Starts laying the view's page out anew (as DrawPage down to its page
-    // limit), keeping what it draws; drops the tiles made before. The view
+    // limit), keeping what it draws; drops the records made before. The view
     // must outlive the recording (until Clear or the next Record).
     void Record(CPageView& view);
     // Lays the page out at least through row `row` (to its end for SIZE_MAX).
@@ -44,14 +45,11 @@ public:
     // The page's height in pixels, as recorded.
     int Height() const { return m_height; }
     // Paints page rows [top + rect's top, top + rect's bottom] into rect of
-    // painter: white where the page has nothing. False when a tile's image
-    // could not be made (that part stays white).
-    bool Paint(QPainter& painter, const QRect& rect, int top);
+    // painter: white where the page has nothing.
+    void Paint(QPainter& painter, const QRect& rect, int top);
     // Lays the rest of the page out and draws every record into painter (its
     // origin at the page's top-left).
     void DrawAll(QPainter& painter);
-    // Tiles kept now (never more than kMaxTiles).
-    std::size_t TileCount() const { return m_tiles.size(); }
 
 private:
     struct Drawn {
@@ -64,9 +62,8 @@ private:
     };
     class Recorder;
     void Replay(QPainter& painter, const std::vector<std::uint32_t>& which) const;
-    const QImage* Tile(int index);
     // Lays out through row throughRow or until the pen passes page y
-    // throughY, then files the new records by tile.
+    // throughY, then files the new records by band.
     void LayOut(std::size_t throughRow, int throughY);
 
     const CPageFonts& m_fonts;
@@ -79,14 +76,12 @@ private:
     CPageView::LayoutCursor m_cursor;
     std::unique_ptr<Recorder> m_recorder;
     std::vector<Drawn> m_drawn;
-    std::size_t m_filed = 0; // records filed into m_byTile
-    // For each tile, the records that reach it, in drawing order.
-    std::vector<std::vector<std::uint32_t>> m_byTile;
-    struct Kept {
-        int index;
-        QImage image;
-        std::uint64_t used;
-    };
-    std::vector<Kept> m_tiles;
-    std::uint64_t m_clock = 0;
+    std::size_t m_filed = 0; // records filed into m_byBand
+    // For each band, the records that reach it, in drawing order.
+    std::vector<std::vector<std::uint32_t>> m_byBand;
+    // The records of the bands one paint shows, in drawing order.
+    std::vector<std::uint32_t> m_shown;
+    // The page fonts (and the default font, last) as the painter of an image
+    // takes them, whatever the font of the device painted on.
+    std::vector<QFont> m_paintFonts;
 };

@@ -1,4 +1,4 @@
-#include "pages/qt/PageTiles.h"
+#include "pages/qt/PageRecords.h"
 
 #include "pages/PageView.h"
 #include "pages/qt/QtPageCanvas.h"
@@ -10,7 +10,7 @@
 
 // The canvas the layout draws on: measures with the screen's page fonts, as
 // CQtPageCanvas does, and records what it would draw.
-class CPageTiles::Recorder : public CPageCanvas {
+class CPageRecords::Recorder : public CPageCanvas {
 public:
     Recorder(const CPageFonts& fonts, std::vector<Drawn>& drawn) : m_fonts(fonts), m_drawn(drawn) {}
 
@@ -57,15 +57,26 @@ private:
     QColor m_color = Qt::black;
 };
 
-CPageTiles::CPageTiles(const CPageFonts& fonts) : m_fonts(fonts) {
+CPageRecords::CPageRecords(const CPageFonts& fonts) : m_fonts(fonts) {
     // A run's record reaches a line's height above its top.
     for (int f = 0; f < kPageFontCount; ++f)
         m_reach = std::max(m_reach, m_fonts.Metrics(static_cast<PageFont>(f)).height());
+    // A painter takes what a font leaves unset from its device's font: on a
+    // widget the widget's font, on an image the default font. Settled here
+    // as on an image, the window shows what one bitmap of the page holds.
+    auto settled = [](const QFont& font) {
+        QFont all = font.resolve(QFont());
+        all.setResolveMask(QFont::AllPropertiesResolved);
+        return all;
+    };
+    for (int f = 0; f < kPageFontCount; ++f)
+        m_paintFonts.push_back(settled(m_fonts.Font(static_cast<PageFont>(f))));
+    m_paintFonts.push_back(settled(QFont()));
 }
 
-CPageTiles::~CPageTiles() = default;
+CPageRecords::~CPageRecords() = default;
 
-void CPageTiles::Clear() {
+void CPageRecords::Clear() {
     m_recorded = false;
     m_height = 0;
     m_view = nullptr;
@@ -73,11 +84,11 @@ void CPageTiles::Clear() {
     m_recorder.reset();
     m_drawn.clear();
     m_filed = 0;
-    m_byTile.clear();
-    m_tiles.clear();
+    m_byBand.clear();
+    m_shown.clear();
 }
 
-void CPageTiles::Record(CPageView& view) {
+void CPageRecords::Record(CPageView& view) {
     Clear();
     m_view = &view;
     m_generation = view.generation;
@@ -85,35 +96,35 @@ void CPageTiles::Record(CPageView& view) {
     m_recorder = std::make_unique<Recorder>(m_fonts, m_drawn);
     m_recorded = true;
     m_height = std::max(0, view.model.pageHeight);
-    m_byTile.resize(static_cast<std::size_t>(m_height / kTileHeight + 1));
+    m_byBand.resize(static_cast<std::size_t>(m_height / kBandHeight + 1));
 }
 
-void CPageTiles::LayOutThroughRow(std::size_t row) {
+void CPageRecords::LayOutThroughRow(std::size_t row) {
     LayOut(row, INT_MAX);
 }
 
-void CPageTiles::LayOut(std::size_t throughRow, int throughY) {
+void CPageRecords::LayOut(std::size_t throughRow, int throughY) {
     // A page loaded since the recording started is recorded anew.
     if (!m_view || m_cursor.done || m_view->generation != m_generation)
         return;
     m_view->LayOutRows(m_cursor, *m_recorder, m_view->PageLimit(), true, throughRow, throughY);
-    const long long lastTile = static_cast<long long>(m_byTile.size()) - 1;
+    const long long lastBand = static_cast<long long>(m_byBand.size()) - 1;
     for (; m_filed < m_drawn.size(); ++m_filed) {
         const QRect& box = m_drawn[m_filed].box;
         if (box.isEmpty() || box.bottom() < 0)
             continue;
-        const long long first = std::max(0LL, static_cast<long long>(box.top()) / kTileHeight);
+        const long long first = std::max(0LL, static_cast<long long>(box.top()) / kBandHeight);
         const long long last =
-            std::min(lastTile, static_cast<long long>(box.bottom()) / kTileHeight);
-        for (long long t = first; t <= last; ++t)
-            m_byTile[static_cast<std::size_t>(t)].push_back(static_cast<std::uint32_t>(m_filed));
+            std::min(lastBand, static_cast<long long>(box.bottom()) / kBandHeight);
+        for (long long b = first; b <= last; ++b)
+            m_byBand[static_cast<std::size_t>(b)].push_back(static_cast<std::uint32_t>(m_filed));
     }
 }
 
-void CPageTiles::Replay(QPainter& painter, const std::vector<std::uint32_t>& which) const {
+void CPageRecords::Replay(QPainter& painter, const std::vector<std::uint32_t>& which) const {
     // The painter as the page canvas sets it up.
     int font = fontB;
-    painter.setFont(m_fonts.Font(fontB));
+    painter.setFont(m_paintFonts[fontB]);
     painter.setPen(Qt::black);
     for (std::uint32_t i : which) {
         const Drawn& drawn = m_drawn[i];
@@ -123,14 +134,15 @@ void CPageTiles::Replay(QPainter& painter, const std::vector<std::uint32_t>& whi
         }
         if (drawn.font != font) {
             font = drawn.font;
-            painter.setFont(font < 0 ? QFont() : m_fonts.Font(static_cast<PageFont>(font)));
+            painter.setFont(font < 0 ? m_paintFonts.back()
+                                     : m_paintFonts[static_cast<std::size_t>(font)]);
         }
         painter.setPen(drawn.color);
         painter.drawText(drawn.at, drawn.run);
     }
 }
 
-void CPageTiles::DrawAll(QPainter& painter) {
+void CPageRecords::DrawAll(QPainter& painter) {
     LayOut(SIZE_MAX, INT_MAX);
     std::vector<std::uint32_t> all(m_drawn.size());
     for (std::size_t i = 0; i < all.size(); ++i)
@@ -138,60 +150,43 @@ void CPageTiles::DrawAll(QPainter& painter) {
     Replay(painter, all);
 }
 
-const QImage* CPageTiles::Tile(int index) {
-    ++m_clock;
-    for (Kept& kept : m_tiles)
-        if (kept.index == index) {
-            kept.used = m_clock;
-            return &kept.image;
-        }
-    QImage image(CPageView::kPageWidth, kTileHeight, QImage::Format_RGB32);
-    if (image.isNull())
-        return nullptr;
-    // Every record that reaches the tile: rows laid out later start below
-    // the pen, their records at most m_reach above it.
-    const long long below = (static_cast<long long>(index) + 1) * kTileHeight + m_reach;
-    LayOut(SIZE_MAX, static_cast<int>(std::min<long long>(below, INT_MAX)));
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        painter.translate(0, -index * kTileHeight);
-        Replay(painter, m_byTile[static_cast<std::size_t>(index)]);
-    }
-    if (m_tiles.size() >= kMaxTiles) {
-        auto oldest =
-            std::min_element(m_tiles.begin(), m_tiles.end(),
-                             [](const Kept& a, const Kept& b) { return a.used < b.used; });
-        *oldest = {index, std::move(image), m_clock};
-        return &oldest->image;
-    }
-    m_tiles.push_back({index, std::move(image), m_clock});
-    return &m_tiles.back().image;
-}
-
-bool CPageTiles::Paint(QPainter& painter, const QRect& rect, int top) {
+void CPageRecords::Paint(QPainter& painter, const QRect& rect, int top) {
     painter.fillRect(rect, Qt::white);
     if (!m_recorded || rect.isEmpty())
-        return true;
-    bool made = true;
-    // The page rows the rectangle shows; rows past the page's bottom stay
-    // white, as past the end of one bitmap of the whole page.
-    const long long from = static_cast<long long>(top) + rect.top();
-    const long long to = std::min(from + rect.height(), static_cast<long long>(m_height));
-    const long long lastTile = static_cast<long long>(m_byTile.size()) - 1;
-    for (long long t = std::max(0LL, from / kTileHeight); t <= lastTile && t * kTileHeight < to;
-         ++t) {
-        const QImage* tile = Tile(static_cast<int>(t));
-        if (!tile) {
-            made = false;
-            continue;
+        return;
+    // The page rows the rectangle shows; rows past the page's bottom and
+    // columns right of it stay white, as past the edges of one bitmap of the
+    // whole page.
+    const long long from = std::max(0LL, static_cast<long long>(top) + rect.top());
+    const long long to = std::min(static_cast<long long>(top) + rect.top() + rect.height(),
+                                  static_cast<long long>(m_height));
+    if (from >= to)
+        return;
+    const long long first = from / kBandHeight;
+    const long long last =
+        std::min(static_cast<long long>(m_byBand.size()) - 1, (to - 1) / kBandHeight);
+    // Every record that reaches the bands: rows laid out later start below
+    // the pen, their records at most m_reach above it.
+    const long long below = (last + 1) * kBandHeight + m_reach;
+    LayOut(SIZE_MAX, static_cast<int>(std::min<long long>(below, INT_MAX)));
+    // A record reaching several bands is drawn once, in drawing order, as
+    // on the whole page.
+    const std::vector<std::uint32_t>* shown = &m_byBand[static_cast<std::size_t>(first)];
+    if (last > first) {
+        m_shown.clear();
+        for (long long b = first; b <= last; ++b) {
+            const std::vector<std::uint32_t>& band = m_byBand[static_cast<std::size_t>(b)];
+            m_shown.insert(m_shown.end(), band.begin(), band.end());
         }
-        const long long tileTop = t * kTileHeight;
-        const long long y0 = std::max(from, tileTop);
-        const long long y1 = std::min(to, tileTop + kTileHeight);
-        const QRect source(rect.left(), static_cast<int>(y0 - tileTop), rect.width(),
-                           static_cast<int>(y1 - y0));
-        painter.drawImage(QPoint(rect.left(), static_cast<int>(y0 - top)), *tile, source);
+        std::sort(m_shown.begin(), m_shown.end());
+        m_shown.erase(std::unique(m_shown.begin(), m_shown.end()), m_shown.end());
+        shown = &m_shown;
     }
-    return made;
+    painter.save();
+    painter.setClipRect(rect & QRect(0, static_cast<int>(from - top), CPageView::kPageWidth,
+                                     static_cast<int>(to - from)),
+                        Qt::IntersectClip);
+    painter.translate(0, -top);
+    Replay(painter, *shown);
+    painter.restore();
 }
