@@ -19,10 +19,6 @@ constexpr const char* kOwnFolders[] = {"players", "games", "ants", "data"};
 // there. One a crash left behind is dropped by the next linking.
 constexpr const char* kNewPrefix = ".deduxa-new-";
 
-ContentLinking Failed(std::string what) {
-    return {false, std::move(what)};
-}
-
 fs::path NewName(const fs::path& place) {
     return place.parent_path() / (kNewPrefix + place.filename().string());
 }
@@ -45,48 +41,42 @@ bool MakeInPlace(const fs::path& place,
     return !ec;
 }
 
-bool RealFolder(const fs::path& dir, ContentLinking& result) {
+// Each step below returns what it could not do, or nothing.
+std::string RealFolder(const fs::path& dir) {
     std::error_code ec;
     const fs::file_status status = fs::symlink_status(dir, ec);
     if (fs::is_directory(status))
-        return true;
-    if (fs::exists(status)) {
-        result = Failed("cannot make the data folder " + dir.string() +
-                        ": something else is in its place");
-        return false;
-    }
-    if (!fs::create_directory(dir, ec) || ec) {
-        result = Failed("cannot make the data folder " + dir.string());
-        return false;
-    }
-    return true;
+        return {};
+    if (fs::exists(status))
+        return "cannot make the data folder " + dir.string() + ": something else is in its place";
+    if (!fs::create_directory(dir, ec) || ec)
+        return "cannot make the data folder " + dir.string();
+    return {};
 }
 
-bool LinkFile(const fs::path& target, const fs::path& link, ContentLinking& result) {
+std::string LinkFile(const fs::path& target, const fs::path& link) {
     // The link of a normal start is read and found right: one call.
     std::error_code ec;
     const fs::path leadsTo = fs::read_symlink(link, ec);
     if (!ec && leadsTo == target)
-        return true;
+        return {};
     const fs::file_status status = fs::symlink_status(link, ec);
     if (!fs::is_symlink(status) && fs::exists(status))
-        return true; // a file of the player's own
+        return {}; // a file of the player's own
     const bool made = MakeInPlace(link, [&target](const fs::path& fresh, std::error_code& made) {
         fs::create_symlink(target, fresh, made);
     });
-    if (!made)
-        result = Failed("cannot link " + link.string());
-    return made;
+    return made ? std::string() : "cannot link " + link.string();
 }
 
-bool CopySettingsOnce(const fs::path& content, const fs::path& folder, ContentLinking& result) {
+std::string CopySettingsOnce(const fs::path& content, const fs::path& folder) {
     std::error_code ec;
     const fs::path settings = folder / kSettings;
     if (fs::is_symlink(fs::symlink_status(settings, ec)))
         fs::remove(settings, ec);
     if (fs::exists(fs::symlink_status(settings, ec)) ||
         !fs::is_regular_file(content / kSettings, ec))
-        return true;
+        return {};
     // Copied whole under another name first: a copy cut short never stands
     // as the player's settings.
     const bool made =
@@ -96,9 +86,7 @@ bool CopySettingsOnce(const fs::path& content, const fs::path& folder, ContentLi
                 fs::permissions(fresh, fs::perms::owner_read | fs::perms::owner_write,
                                 fs::perm_options::add, made);
         });
-    if (!made)
-        result = Failed("cannot copy the settings to " + settings.string());
-    return made;
+    return made ? std::string() : "cannot copy the settings to " + settings.string();
 }
 
 // Links leading to nothing (content an update took away) and what a linking
@@ -148,33 +136,34 @@ bool LinksContent(const fs::path& content, const fs::path& folder) {
 }
 
 ContentLinking LinkContent(const fs::path& content, const fs::path& folder) {
-    ContentLinking result;
+    const auto failed = [](std::string what) { return ContentLinking{false, std::move(what)}; };
     std::error_code ec;
     if (!fs::is_directory(content, ec))
-        return Failed("the game content is missing (looked in " + content.string() + ")");
+        return failed("the game content is missing (looked in " + content.string() + ")");
     for (const char* own : kOwnFolders)
-        if (!RealFolder(folder / own, result))
-            return result;
+        if (std::string failure = RealFolder(folder / own); !failure.empty())
+            return failed(failure);
     std::unordered_set<std::string> linked;
     fs::recursive_directory_iterator it(content, ec);
     for (const fs::recursive_directory_iterator end; !ec && it != end; it.increment(ec)) {
         const fs::path relative = it->path().lexically_relative(content);
         std::error_code kind;
+        std::string failure;
         if (it->is_directory(kind)) {
-            if (!RealFolder(folder / relative, result))
-                return result;
+            failure = RealFolder(folder / relative);
         } else if (relative != kSettings) {
-            if (!LinkFile(it->path(), folder / relative, result))
-                return result;
+            failure = LinkFile(it->path(), folder / relative);
             linked.insert(relative.string());
         }
+        if (!failure.empty())
+            return failed(failure);
     }
     if (ec)
-        return Failed("cannot read the game content in " + content.string());
-    if (!CopySettingsOnce(content, folder, result))
-        return result;
+        return failed("cannot read the game content in " + content.string());
+    if (std::string failure = CopySettingsOnce(content, folder); !failure.empty())
+        return failed(failure);
     DropDeadLinks(folder, linked);
-    return result;
+    return {};
 }
 
 ContentLinking LinkFolderIfNew(const fs::path& folder) {
