@@ -13,7 +13,10 @@ QImage DecodePackedDib(const PackedDib& dib) {
                                               static_cast<qsizetype>(file.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
+    // Only the bitmap reader is asked: guessing from the contents would load
+    // every image plugin the toolkit has, before the first window shows.
     QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
     QImage image;
     if (!reader.read(&image))
         return QImage();

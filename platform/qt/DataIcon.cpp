@@ -29,9 +29,11 @@ QIcon IconOf(const std::vector<std::string>& pngFiles) {
         QByteArray data =
             QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
         QBuffer buffer(&data);
-        // Read as PNG, said outright: the toolkit then asks none of its image
-        // plugins what the file is, and loads none of them at start-up.
+        // Read as PNG, said outright and with no guessing from the contents:
+        // the toolkit then asks none of its image plugins what the file is,
+        // and loads none of them at start-up.
         QImageReader reader(&buffer, "png");
+        reader.setAutoDetectImageFormat(false);
         const QImage image = reader.read();
         if (!image.isNull())
             icon.addPixmap(QPixmap::fromImage(image));
