@@ -1,24 +1,15 @@
 #include "board/qt/DibImage.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImageReader>
+#include "platform/qt/ImageBytes.h"
+
 #include <QPainter>
 
 QImage DecodePackedDib(const PackedDib& dib) {
     if (dib.bytes.empty() || DibIsTooLarge(dib))
         return QImage();
-    std::vector<uint8_t> file = dib.FileBytes();
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
-                                              static_cast<qsizetype>(file.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    // Only the bitmap reader is asked: guessing from the contents would load
-    // every image plugin the toolkit has, before the first window shows.
-    QImageReader reader(&buffer, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    QImage image;
-    if (!reader.read(&image))
+    const std::vector<uint8_t> file = dib.FileBytes();
+    QImage image = platform::ReadImageBytes(file.data(), file.size(), "bmp");
+    if (image.isNull())
         return QImage();
     const int width = DibPixelWidth(dib.Header());
     const int height = DibPixelHeight(dib.Header());

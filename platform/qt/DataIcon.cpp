@@ -1,9 +1,8 @@
 #include "platform/qt/DataIcon.h"
 
 #include "platform/DataPath.h"
+#include "platform/qt/ImageBytes.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QPixmap>
 #include <QString>
 #include <fstream>
@@ -26,15 +25,7 @@ std::vector<std::string> DataIconFiles(const std::string& prefix, const std::vec
 QIcon IconOf(const std::vector<std::string>& pngFiles) {
     QIcon icon;
     for (const std::string& bytes : pngFiles) {
-        QByteArray data =
-            QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-        QBuffer buffer(&data);
-        // Read as PNG, said outright and with no guessing from the contents:
-        // the toolkit then asks none of its image plugins what the file is,
-        // and loads none of them at start-up.
-        QImageReader reader(&buffer, "png");
-        reader.setAutoDetectImageFormat(false);
-        const QImage image = reader.read();
+        const QImage image = ReadImageBytes(bytes.data(), bytes.size(), "png");
         if (!image.isNull())
             icon.addPixmap(QPixmap::fromImage(image));
     }
