@@ -63,8 +63,8 @@ std::string LinkFile(const fs::path& target, const fs::path& link) {
     const fs::file_status status = fs::symlink_status(link, ec);
     if (!fs::is_symlink(status) && fs::exists(status))
         return {}; // a file of the player's own
-    const bool made = MakeInPlace(link, [&target](const fs::path& fresh, std::error_code& made) {
-        fs::create_symlink(target, fresh, made);
+    const bool made = MakeInPlace(link, [&target](const fs::path& fresh, std::error_code& error) {
+        fs::create_symlink(target, fresh, error);
     });
     return made ? std::string() : "cannot link " + link.string();
 }
@@ -80,11 +80,11 @@ std::string CopySettingsOnce(const fs::path& content, const fs::path& folder) {
     // Copied whole under another name first: a copy cut short never stands
     // as the player's settings.
     const bool made =
-        MakeInPlace(settings, [&content](const fs::path& fresh, std::error_code& made) {
-            fs::copy_file(content / kSettings, fresh, made);
-            if (!made)
+        MakeInPlace(settings, [&content](const fs::path& fresh, std::error_code& error) {
+            fs::copy_file(content / kSettings, fresh, error);
+            if (!error)
                 fs::permissions(fresh, fs::perms::owner_read | fs::perms::owner_write,
-                                fs::perm_options::add, made);
+                                fs::perm_options::add, error);
         });
     return made ? std::string() : "cannot copy the settings to " + settings.string();
 }
